@@ -1,0 +1,13 @@
+#pragma once
+
+namespace vortimbal {
+
+// Draws one frame into the back buffer, without showing it.
+void drawFrame();
+void onDisplay();
+void onReshape(int width, int height);
+
+// The scene's perspective projection for the current window size.
+void setPerspective();
+
+}  // namespace vortimbal

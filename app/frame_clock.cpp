@@ -1,0 +1,93 @@
+#include "app/frame_clock.h"
+
+#include <GL/glut.h>
+
+#include <time.h>
+#include <memory>
+
+#include "app/game_state.h"
+#include "core/diagnostics.h"
+#include "core/exception.h"
+#include "game/playable_world.h"
+
+namespace vortimbal {
+
+namespace {
+
+std::uint32_t systemTick() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::uint32_t(std::uint64_t(now.tv_sec) * 1000u + std::uint64_t(now.tv_nsec) / 1000000u);
+}
+
+TickSource tickSource = systemTick;
+bool clockStarted = false;
+std::uint32_t lastTick = 0;
+std::uint64_t unwrappedTick = 0;
+
+void stepWorld() {
+    if (gameWorld == nullptr) {
+        return;
+    }
+    gameWorld->update();
+    if (gameWorld->badGuysLeft() == 0) {
+        gameState = LevelCleared;
+    }
+    if (gameWorld->goodLeft() == 1) {
+        gameState = GameOver;
+    }
+}
+
+void step() {
+    simulationTime += stepMs;
+    if (gameState == Playing) {
+        stepWorld();
+    }
+}
+
+void advanceClock() {
+    const double now = currentTimeMs();
+    if (now - simulationTime <= stepMs) {
+        glutPostRedisplay();
+        lastRedisplayTime = now;
+        return;
+    }
+    step();
+    if (now - lastRedisplayTime > maxFrameGapMs) {
+        // Too far behind to catch up unseen: show a frame and drop the backlog.
+        glutPostRedisplay();
+        simulationTime = now;
+        lastRedisplayTime = now;
+    }
+}
+
+}  // namespace
+
+void setTickSource(TickSource source) {
+    tickSource = source;
+    clockStarted = false;
+}
+
+double currentTimeMs() {
+    const std::uint32_t tick = tickSource();
+    if (!clockStarted) {
+        clockStarted = true;
+        unwrappedTick = tick;
+    } else {
+        // Unsigned subtraction measures the true distance across a wrap.
+        unwrappedTick += std::uint32_t(tick - lastTick);
+    }
+    lastTick = tick;
+    return double(unwrappedTick);
+}
+
+void onIdle() {
+    try {
+        advanceClock();
+    } catch (Exception* caught) {
+        std::unique_ptr<Exception> exception(caught);
+        reportError(exception->what());
+    }
+}
+
+}  // namespace vortimbal

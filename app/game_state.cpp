@@ -1,0 +1,17 @@
+#include "app/game_state.h"
+
+namespace vortimbal {
+
+int gameState = Title;
+int level = 0;
+double simulationTime = 0;
+double lastRedisplayTime = 0;
+float windowWidth = 0;
+float windowHeight = 0;
+int inGameMode = 0;
+unsigned char lastKeyDown = 0;
+int titleSelection = 19;
+int firstFrame = 1;
+PlayableWorld* gameWorld = nullptr;
+
+}  // namespace vortimbal

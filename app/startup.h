@@ -1,0 +1,18 @@
+#pragma once
+
+#include <functional>
+#include <ostream>
+
+namespace vortimbal {
+
+// The fixed OpenGL state; set again after entering game mode.
+void initGLState();
+
+// Everything before the main loop: window, state, callbacks, clock.
+void startUp(int* argc, char** argv);
+
+// Runs a start-up; an Exception it throws is reported on `errors` with a hint
+// about where the data files are looked for. Returns false when it failed.
+bool startUpReported(const std::function<void()>& startUpSteps, std::ostream& errors);
+
+}  // namespace vortimbal

@@ -1,0 +1,40 @@
+#include "core/array.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+namespace vortimbal {
+
+void throwIndexOutOfBounds() {
+    throw new Exception("Index out of bounds");
+}
+
+void throwOutOfMemory() {
+    throw new Exception("Out of memory");
+}
+
+void releaseBlock(ArrayBlock* block) {
+    if (--block->refs == 0) {
+        std::free(block->data);
+        delete block;
+    }
+}
+
+void reallocateBlock(ArrayBlock* block, std::uint64_t bytes) {
+    if (bytes > std::numeric_limits<std::int32_t>::max()) {
+        throwOutOfMemory();
+    }
+    // realloc of zero bytes may free the block, so always keep one byte.
+    void* data = std::realloc(block->data, bytes == 0 ? 1 : std::size_t(bytes));
+    if (data == nullptr) {
+        throwOutOfMemory();
+    }
+    if (bytes > block->bytes) {
+        std::memset(static_cast<char*>(data) + block->bytes, 0, std::size_t(bytes - block->bytes));
+    }
+    block->data = data;
+    block->bytes = std::uint32_t(bytes);
+}
+
+}  // namespace vortimbal

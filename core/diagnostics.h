@@ -1,0 +1,10 @@
+#pragma once
+
+#include <iostream>
+
+namespace vortimbal {
+
+// Writes "ERROR: " and the message as one line, to standard error unless told otherwise.
+void reportError(const char* message, std::ostream& stream = std::cerr);
+
+}  // namespace vortimbal

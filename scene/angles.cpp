@@ -1,0 +1,18 @@
+#include "scene/angles.h"
+
+#include <cmath>
+
+namespace vortimbal {
+
+float degreesToRadians(float degrees) {
+    return degrees * 3.1415f / 180.0f;
+}
+
+Vector3 directionFromRotation(const Vector3& rotation) {
+    const float yaw = degreesToRadians(-rotation.y);
+    const float pitch = degreesToRadians(rotation.x);
+    return Vector3(-std::sin(yaw) * std::cos(pitch), std::sin(pitch),
+                   std::cos(yaw) * std::cos(pitch));
+}
+
+}  // namespace vortimbal

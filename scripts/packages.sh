@@ -1,0 +1,32 @@
+# Sourced by the play and test commands: makes sure the Debian packages they
+# need are there, installing them when run as root.
+
+# The packages to build and run the game.
+PLAY_PACKAGES="build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri"
+# What the tests need on top: GoogleTest, a virtual X server, input and
+# screenshot tools, and clang for the fuzz target.
+TEST_PACKAGES="$PLAY_PACKAGES googletest libgtest-dev libgmock-dev xvfb xdotool x11-utils imagemagick clang clang-format"
+
+missing_packages() {
+    local package
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            printf '%s ' "$package"
+    done
+}
+
+ensure_packages() {
+    local missing
+    missing=$(missing_packages "$@")
+    [ -z "$missing" ] && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing missing packages: $missing"
+        apt-get update -qq
+        # shellcheck disable=SC2086
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $missing
+    else
+        echo "Some packages are missing. Install them with:"
+        echo "    sudo apt-get install -y $missing"
+        exit 1
+    fi
+}

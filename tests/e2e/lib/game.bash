@@ -1,0 +1,55 @@
+# Helpers for driving the real game binary on the test command's X server.
+# Sourced with the binary and the data folder as $1 and $2.
+
+binary=$1
+data=$2
+screenshots=${VORTIMBAL_SCREENSHOTS:-/tmp}
+game_pid=""
+game_log=$(mktemp)
+
+fail() {
+    echo "FAIL: $*" >&2
+    [ -s "$game_log" ] && sed 's/^/  game: /' "$game_log" >&2
+    exit 1
+}
+
+[ -n "${DISPLAY:-}" ] || fail "no X display; run the tests through scripts/test.sh"
+
+start_game() {
+    (cd "$data" && exec "$binary" >"$game_log" 2>&1) &
+    game_pid=$!
+    trap stop_game EXIT
+}
+
+stop_game() {
+    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
+        kill "$game_pid" 2>/dev/null || true
+        wait "$game_pid" 2>/dev/null || true
+    fi
+    rm -f "$game_log"
+}
+
+# Prints the id of the game's window once it is mapped.
+wait_for_window() {
+    local id
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name '^Vortimbal 3$' 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$game_pid" 2>/dev/null || fail "the game exited before its window appeared"
+        sleep 0.1
+    done
+    fail "no window titled 'Vortimbal 3' appeared"
+}
+
+# Prints "WIDTHxHEIGHT" of a window.
+window_size() {
+    xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'
+}
+
+# Saves a screenshot of a window as $screenshots/NAME.png.
+screenshot() {
+    import -window "$1" "$screenshots/$2.png"
+}

@@ -1,0 +1,94 @@
+#include <GL/glut.h>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/display.h"
+#include "app/frame_clock.h"
+#include "app/game_state.h"
+#include "app/startup.h"
+#include "core/exception.h"
+#include "gl_recorder.h"
+
+using namespace vortimbal;
+
+namespace {
+
+std::uint32_t fixedTick() {
+    return 123456;
+}
+
+}  // namespace
+
+TEST(StartUp, OpensTheWindowSetsStateAndWiresCallbacksInOrder) {
+    glrec::reset();
+    setTickSource(fixedTick);
+    int argc = 1;
+    char name[] = "vortimbal3";
+    char* argv[] = {name, nullptr};
+    startUp(&argc, argv);
+
+    const std::vector<std::string> expected = {
+        "glutInit",           "glutInitDisplayMode", "glutCreateWindow", "glShadeModel",
+        "glEnable",           "glDepthFunc",         "glEnable",         "glCullFace",
+        "glEnable",           "glutReshapeFunc",     "glutIdleFunc",     "glutDisplayFunc",
+        "glutInitWindowSize", "glutReshapeWindow"};
+    EXPECT_EQ(glrec::names(), expected);
+    EXPECT_EQ(glrec::named("glutInitDisplayMode")[0].args[0], 18);
+    EXPECT_EQ(glrec::named("glutCreateWindow")[0].text, "Vortimbal 3");
+    EXPECT_EQ(glrec::named("glEnable")[0].args[0], GL_LIGHTING);
+    EXPECT_EQ(glrec::named("glEnable")[1].args[0], GL_DEPTH_TEST);
+    EXPECT_EQ(glrec::named("glEnable")[2].args[0], GL_CULL_FACE);
+    EXPECT_EQ(glrec::named("glDepthFunc")[0].args[0], GL_LEQUAL);
+    EXPECT_EQ(glrec::named("glutReshapeWindow")[0].args, (std::vector<double>{640, 480}));
+    EXPECT_EQ(glrec::callbacks().idle, &onIdle);
+    EXPECT_EQ(glrec::callbacks().display, &onDisplay);
+    EXPECT_EQ(glrec::callbacks().reshape, &onReshape);
+    EXPECT_DOUBLE_EQ(simulationTime, 123456);
+    EXPECT_DOUBLE_EQ(lastRedisplayTime, 123456);
+}
+
+TEST(StartUp, AFailedStartUpSaysWhatAndWhereTheDataIsLookedFor) {
+    std::ostringstream errors;
+    bool started = startUpReported([] { throw new Exception("Unable to open the file"); }, errors);
+    EXPECT_FALSE(started);
+    const std::string text = errors.str();
+    EXPECT_EQ(text.rfind("ERROR: Unable to open the file\n", 0), 0u) << text;
+    EXPECT_NE(text.find("obj/"), std::string::npos);
+    EXPECT_NE(text.find("bmp/"), std::string::npos);
+    char cwd[4096];
+    ASSERT_NE(getcwd(cwd, sizeof cwd), nullptr);
+    EXPECT_NE(text.find(cwd), std::string::npos) << text;
+
+    std::ostringstream quiet;
+    EXPECT_TRUE(startUpReported([] {}, quiet));
+    EXPECT_EQ(quiet.str(), "");
+}
+
+TEST(Display, ReshapeSetsViewportAndProjectionAndSurvivesAZeroHeight) {
+    glrec::reset();
+    onReshape(800, 400);
+    EXPECT_EQ(glrec::named("glViewport")[0].args, (std::vector<double>{0, 0, 800, 400}));
+    ASSERT_EQ(glrec::count("gluPerspective"), 1);
+    EXPECT_EQ(glrec::named("gluPerspective")[0].args, (std::vector<double>{45, 2, 3, 300}));
+    EXPECT_EQ(glrec::count("glutPostRedisplay"), 1);
+    EXPECT_FLOAT_EQ(windowWidth, 800);
+
+    onReshape(800, 0);  // a minimised window
+    const auto aspect = glrec::named("gluPerspective")[1].args[1];
+    EXPECT_TRUE(std::isfinite(aspect) && aspect > 0);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+TEST(Display, AFrameClearsBothBuffersAndSwaps) {
+    glrec::reset();
+    onDisplay();
+    ASSERT_GE(glrec::calls().size(), 2u);
+    EXPECT_EQ(glrec::calls().front().name, "glClear");
+    EXPECT_EQ(glrec::calls().front().args[0], GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    EXPECT_EQ(glrec::calls().back().name, "glutSwapBuffers");
+}

@@ -1,0 +1,51 @@
+#include "render_window.h"
+
+#include <GL/glut.h>
+
+#include <cstdlib>
+
+namespace rendertest {
+
+bool openWindow() {
+    static bool open = false;
+    if (open) {
+        return true;
+    }
+    if (std::getenv("DISPLAY") == nullptr) {
+        return false;
+    }
+    int argc = 1;
+    char name[] = "render_tests";
+    char* argv[] = {name, nullptr};
+    glutInit(&argc, argv);
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    glutInitWindowSize(width, height);
+    glutCreateWindow("render test");
+    glViewport(0, 0, width, height);
+    open = true;
+    return true;
+}
+
+Rgb pixelAt(int x, int y) {
+    unsigned char rgb[3] = {0, 0, 0};
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
+    return {rgb[0], rgb[1], rgb[2]};
+}
+
+void RenderTest::SetUp() {
+    if (!openWindow()) {
+        if (std::getenv("VORTIMBAL_REQUIRE_DISPLAY") != nullptr) {
+            FAIL() << "no X display; the test command starts one";
+        }
+        GTEST_SKIP() << "no X display; run the tests through scripts/test.sh";
+    }
+    expectNoGLError();
+}
+
+void RenderTest::expectNoGLError() {
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+}  // namespace rendertest

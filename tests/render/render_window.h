@@ -1,0 +1,33 @@
+#pragma once
+
+// A real freeglut window on the X server the test command starts, for tests
+// that draw through Mesa and read the pixels back.
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <vector>
+
+namespace rendertest {
+
+constexpr int width = 160;
+constexpr int height = 120;
+
+// Opens the window once per process; false (with the test skipped or failed)
+// when there is no display.
+bool openWindow();
+
+using Rgb = std::array<int, 3>;
+
+// The colour at window pixel (x, y), origin bottom left, read from the back buffer.
+Rgb pixelAt(int x, int y);
+
+class RenderTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    // Every frame must leave OpenGL without an error.
+    void expectNoGLError();
+};
+
+}  // namespace rendertest
