@@ -5,14 +5,13 @@
 #include <GL/glut.h>
 
 #include "app/game_state.h"
+#include "control/camera.h"
 
 namespace vortimbal {
 
 namespace {
 
 constexpr double fieldOfView = 45.0;
-constexpr double nearPlane = 3.0;
-constexpr double farPlane = 300.0;
 
 // A minimised window reports a height of zero; keep the last sane aspect.
 double aspectRatio() {
@@ -26,7 +25,7 @@ double aspectRatio() {
 }  // namespace
 
 void setPerspective() {
-    gluPerspective(fieldOfView, aspectRatio(), nearPlane, farPlane);
+    gluPerspective(fieldOfView, aspectRatio(), camera.nearPlane, camera.farPlane);
 }
 
 void drawFrame() {
@@ -36,6 +35,7 @@ void drawFrame() {
     setPerspective();
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
+    camera.applyView();
 }
 
 void onDisplay() {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/game_state.h"
+#include "control/camera.h"
 #include "core/diagnostics.h"
 #include "core/exception.h"
 #include "game/playable_world.h"
@@ -40,6 +41,7 @@ void stepWorld() {
 
 void step() {
     simulationTime += stepMs;
+    camera.update();
     if (gameState == Playing) {
         stepWorld();
     }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "control/controller.h"
+#include "scene/frustum.h"
+#include "scene/transformable.h"
+
+namespace vortimbal {
+
+// The single viewpoint. It moves with its own controller, by the camera keys
+// or by steering towards its target, and the view follows smoothed copies of
+// its position and rotation so it never jumps.
+class Camera : public Transformable, public Controller {
+  public:
+    Camera();
+
+    void update() override;
+    // Sets the view transform; the modelview matrix must be the identity.
+    void applyView();
+    // The 'q' and 'a' keys: outside Free they also lift or drop the kept height.
+    void raise(bool pressed);
+    void lower(bool pressed);
+
+    float nearPlane = 3.0f;
+    float farPlane = 300.0f;
+    Vector3 anchor{0, 3, 20};  // y is the height kept in every mode but Free
+    Frustum frustum;
+    Vector3 smoothPosition{0, 3, 20};
+    Vector3 smoothRotation{0, -180, 0};
+};
+
+extern Camera camera;
+
+}  // namespace vortimbal
