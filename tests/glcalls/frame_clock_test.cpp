@@ -4,6 +4,7 @@
 
 #include "app/frame_clock.h"
 #include "app/game_state.h"
+#include "control/camera.h"
 #include "core/exception.h"
 #include "game/playable_world.h"
 #include "gl_recorder.h"
@@ -100,6 +101,16 @@ TEST_F(FrameClock, BehindItRequestsNoFrameUntilASecondHasPassedThenDropsTheBackl
     onIdle();
     EXPECT_EQ(world.steps, 20);
     EXPECT_EQ(glrec::count("glutPostRedisplay"), 2);
+}
+
+TEST_F(FrameClock, TheCameraStepsInEveryState) {
+    camera.setMode(Free);
+    camera.position.x += 60;
+    const float start = camera.smoothPosition.x;
+    gameState = Title;
+    idleFor(1000);
+    EXPECT_GT(camera.smoothPosition.x - start, 50);
+    EXPECT_EQ(world.steps, 0);
 }
 
 TEST_F(FrameClock, LevelClearedAndGameOverComeFromTheWorldsCounts) {

@@ -11,6 +11,7 @@
 #include "app/frame_clock.h"
 #include "app/game_state.h"
 #include "app/startup.h"
+#include "control/camera.h"
 #include "core/exception.h"
 #include "gl_recorder.h"
 
@@ -84,9 +85,21 @@ TEST(Display, ReshapeSetsViewportAndProjectionAndSurvivesAZeroHeight) {
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-TEST(Display, AFrameClearsBothBuffersAndSwaps) {
+TEST(Display, AFrameClearsBothBuffersLooksThroughTheCameraAndSwaps) {
+    glrec::reset();
+    onReshape(640, 480);
     glrec::reset();
     onDisplay();
+    const auto perspective = glrec::named("gluPerspective");
+    ASSERT_EQ(perspective.size(), 1u);
+    EXPECT_EQ(perspective[0].args, (std::vector<double>{45, double(640.0f / 480.0f), 3, 300}));
+    // The view turns by the camera's rotation and moves its position to the origin.
+    const auto turns = glrec::named("glRotatef");
+    ASSERT_EQ(turns.size(), 3u);
+    EXPECT_EQ(turns[1].args[0], 180 - camera.smoothRotation.y);
+    const auto& moved = glrec::named("glTranslatef")[0].args;
+    EXPECT_EQ(moved, (std::vector<double>{-camera.smoothPosition.x, -camera.smoothPosition.y,
+                                          -camera.smoothPosition.z}));
     ASSERT_GE(glrec::calls().size(), 2u);
     EXPECT_EQ(glrec::calls().front().name, "glClear");
     EXPECT_EQ(glrec::calls().front().args[0], GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);

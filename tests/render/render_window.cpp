@@ -2,7 +2,9 @@
 
 #include <GL/glut.h>
 
+#include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace rendertest {
 
@@ -32,6 +34,27 @@ Rgb pixelAt(int x, int y) {
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(x, y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, rgb);
     return {rgb[0], rgb[1], rgb[2]};
+}
+
+void saveScreenshot(const char* name) {
+    const char* folder = std::getenv("VORTIMBAL_SCREENSHOTS");
+    if (folder == nullptr) {
+        return;
+    }
+    std::vector<unsigned char> pixels(std::size_t(width) * height * 3);
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    const std::string path = std::string(folder) + "/" + name + ".ppm";
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    if (out == nullptr) {
+        return;
+    }
+    std::fprintf(out, "P6\n%d %d\n255\n", width, height);
+    for (int y = height - 1; y >= 0; --y) {  // PPM rows run top down
+        std::fwrite(&pixels[std::size_t(y) * width * 3], 1, std::size_t(width) * 3, out);
+    }
+    std::fclose(out);
 }
 
 void RenderTest::SetUp() {

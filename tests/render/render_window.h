@@ -23,6 +23,9 @@ using Rgb = std::array<int, 3>;
 // The colour at window pixel (x, y), origin bottom left, read from the back buffer.
 Rgb pixelAt(int x, int y);
 
+// Writes the back buffer as NAME.ppm into $VORTIMBAL_SCREENSHOTS, if that is set.
+void saveScreenshot(const char* name);
+
 class RenderTest : public ::testing::Test {
   protected:
     void SetUp() override;
