@@ -97,7 +97,7 @@ TEST(Display, AFrameClearsBothBuffersLooksThroughTheCameraAndSwaps) {
     const auto turns = glrec::named("glRotatef");
     ASSERT_EQ(turns.size(), 3u);
     EXPECT_EQ(turns[1].args[0], 180 - camera.smoothRotation.y);
-    const auto& moved = glrec::named("glTranslatef")[0].args;
+    const auto moved = glrec::named("glTranslatef")[0].args;
     EXPECT_EQ(moved, (std::vector<double>{-camera.smoothPosition.x, -camera.smoothPosition.y,
                                           -camera.smoothPosition.z}));
     ASSERT_GE(glrec::calls().size(), 2u);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -12,7 +13,10 @@ namespace {
 
 class Files : public ::testing::Test {
   protected:
-    std::string path(const char* name) { return ::testing::TempDir() + "files_test_" + name; }
+    // Per process: the sanitized run of the same test may run alongside.
+    std::string path(const char* name) {
+        return ::testing::TempDir() + "files_test_" + std::to_string(getpid()) + "_" + name;
+    }
 
     std::string writeBytes(const char* name, int n) {
         std::string file = path(name);
