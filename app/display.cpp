@@ -5,7 +5,11 @@
 #include <GL/glut.h>
 
 #include "app/game_state.h"
+#include "app/hud.h"
+#include "app/title_screen.h"
 #include "control/camera.h"
+#include "game/playable_world.h"
+#include "scene/switches.h"
 
 namespace vortimbal {
 
@@ -22,6 +26,52 @@ double aspectRatio() {
     return lastAspect;
 }
 
+void drawOverlay() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(-1, 1, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    if (gameState != Title) {
+        glDisable(GL_LIGHTING);
+        drawHud();
+        glEnable(GL_LIGHTING);
+    } else if (helpShown) {
+        drawHelpScreen();
+    } else {
+        drawTitleScreen();
+    }
+}
+
+// Behind the title the city shows only as wire cubes, whatever the user chose.
+void drawWorldAsCubes() {
+    const int surfaces = showSurfaces;
+    const int cubes = showBoundingCubes;
+    showSurfaces = 0;
+    showBoundingCubes = 1;
+    gameWorld->draw();
+    showSurfaces = surfaces;
+    showBoundingCubes = cubes;
+}
+
+void drawScene() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    setPerspective();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    camera.applyView();
+    if (firstFrame) {
+        gameWorld->draw();
+        firstFrame = 0;
+    }
+    if (gameState == Title) {
+        drawWorldAsCubes();
+    } else {
+        gameWorld->draw();
+    }
+}
+
 }  // namespace
 
 void setPerspective() {
@@ -30,12 +80,8 @@ void setPerspective() {
 
 void drawFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    setPerspective();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    camera.applyView();
+    drawOverlay();
+    drawScene();
 }
 
 void onDisplay() {

@@ -27,9 +27,6 @@ std::uint32_t lastTick = 0;
 std::uint64_t unwrappedTick = 0;
 
 void stepWorld() {
-    if (gameWorld == nullptr) {
-        return;
-    }
     gameWorld->update();
     if (gameWorld->badGuysLeft() == 0) {
         gameState = LevelCleared;

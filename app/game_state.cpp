@@ -1,5 +1,7 @@
 #include "app/game_state.h"
 
+#include "game/census_world.h"
+
 namespace vortimbal {
 
 int gameState = Title;
@@ -12,6 +14,13 @@ int inGameMode = 0;
 unsigned char lastKeyDown = 0;
 int titleSelection = 19;
 int firstFrame = 1;
-PlayableWorld* gameWorld = nullptr;
+int inFullScreen = 0;
+int helpShown = 0;
+
+namespace {
+CensusWorld emptyCity;
+}
+
+PlayableWorld* gameWorld = &emptyCity;
 
 }  // namespace vortimbal

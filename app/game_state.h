@@ -16,8 +16,12 @@ extern int inGameMode;
 extern unsigned char lastKeyDown;
 extern int titleSelection;
 extern int firstFrame;
+// The window is in full screen, entered from the menu.
+extern int inFullScreen;
+// The title screen shows the help page instead of its menu.
+extern int helpShown;
 
-// The world the shell steps and reports on; null until one is built.
+// The world the shell steps, shows and commands; never null.
 extern PlayableWorld* gameWorld;
 
 }  // namespace vortimbal

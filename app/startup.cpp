@@ -10,6 +10,8 @@
 #include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/game_state.h"
+#include "app/keyboard.h"
+#include "app/menus.h"
 #include "core/diagnostics.h"
 #include "core/exception.h"
 
@@ -20,18 +22,22 @@ namespace {
 constexpr int initialWidth = 640;
 constexpr int initialHeight = 480;
 
-void registerCallbacks() {
-    glutReshapeFunc(onReshape);
-    glutIdleFunc(onIdle);
-    glutDisplayFunc(onDisplay);
-}
-
 std::string workingDirectory() {
     char buffer[4096];
     return getcwd(buffer, sizeof buffer) != nullptr ? buffer : "(unknown)";
 }
 
 }  // namespace
+
+void registerCallbacks() {
+    glutReshapeFunc(onReshape);
+    glutKeyboardUpFunc(onKeyUp);
+    glutKeyboardFunc(onKeyDown);
+    glutIdleFunc(onIdle);
+    glutDisplayFunc(onDisplay);
+    glutSpecialUpFunc(onSpecialUp);
+    glutSpecialFunc(onSpecialDown);
+}
 
 void initGLState() {
     glShadeModel(GL_SMOOTH);
@@ -48,6 +54,7 @@ void startUp(int* argc, char** argv) {
     glutCreateWindow("Vortimbal 3");
     initGLState();
     registerCallbacks();
+    createMenus();
     // The window exists already, so the reshape request is what sizes it.
     glutInitWindowSize(initialWidth, initialHeight);
     glutReshapeWindow(initialWidth, initialHeight);

@@ -8,6 +8,9 @@ namespace vortimbal {
 // The fixed OpenGL state; set again after entering game mode.
 void initGLState();
 
+// Registers the GLUT callbacks, in the order start-up has always used.
+void registerCallbacks();
+
 // Everything before the main loop: window, state, callbacks, clock.
 void startUp(int* argc, char** argv);
 

@@ -5,9 +5,8 @@
 #include "app/frame_clock.h"
 #include "app/game_state.h"
 #include "control/camera.h"
-#include "core/exception.h"
-#include "game/playable_world.h"
 #include "gl_recorder.h"
+#include "recording_world.h"
 
 using namespace vortimbal;
 
@@ -18,33 +17,17 @@ std::uint32_t readFakeTick() {
     return fakeTick;
 }
 
-class CountingWorld : public PlayableWorld {
-  public:
-    void update() override {
-        ++steps;
-        if (throwOnUpdate) {
-            throw new Exception("Index out of bounds");
-        }
-    }
-    int badGuysLeft() const override { return badGuys; }
-    int goodLeft() const override { return good; }
-
-    int steps = 0;
-    bool throwOnUpdate = false;
-    int badGuys = 10;
-    int good = 51;
-};
-
 class FrameClock : public ::testing::Test {
   protected:
     void SetUp() override {
         glrec::reset();
         startAt(1000);
+        previousWorld = gameWorld;
         gameWorld = &world;
         gameState = Playing;
     }
 
-    void TearDown() override { gameWorld = nullptr; }
+    void TearDown() override { gameWorld = previousWorld; }
 
     void startAt(std::uint32_t tick) {
         fakeTick = tick;
@@ -61,7 +44,8 @@ class FrameClock : public ::testing::Test {
         }
     }
 
-    CountingWorld world;
+    RecordingWorld world;
+    PlayableWorld* previousWorld = nullptr;
 };
 
 }  // namespace

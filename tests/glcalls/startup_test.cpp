@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <algorithm>
 #include <cmath>
 #include <sstream>
 #include <string>
@@ -10,6 +11,7 @@
 #include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/game_state.h"
+#include "app/keyboard.h"
 #include "app/startup.h"
 #include "control/camera.h"
 #include "core/exception.h"
@@ -33,12 +35,22 @@ TEST(StartUp, OpensTheWindowSetsStateAndWiresCallbacksInOrder) {
     char* argv[] = {name, nullptr};
     startUp(&argc, argv);
 
+    std::vector<std::string> calls = glrec::names();
+    calls.erase(std::remove_if(calls.begin(), calls.end(),
+                               [](const std::string& name) {
+                                   return name.rfind("glutAdd", 0) == 0 ||
+                                          name == "glutCreateMenu" || name == "glutAttachMenu";
+                               }),
+                calls.end());
     const std::vector<std::string> expected = {
-        "glutInit",           "glutInitDisplayMode", "glutCreateWindow", "glShadeModel",
-        "glEnable",           "glDepthFunc",         "glEnable",         "glCullFace",
-        "glEnable",           "glutReshapeFunc",     "glutIdleFunc",     "glutDisplayFunc",
+        "glutInit",           "glutInitDisplayMode", "glutCreateWindow",   "glShadeModel",
+        "glEnable",           "glDepthFunc",         "glEnable",           "glCullFace",
+        "glEnable",           "glutReshapeFunc",     "glutKeyboardUpFunc", "glutKeyboardFunc",
+        "glutIdleFunc",       "glutDisplayFunc",     "glutSpecialUpFunc",  "glutSpecialFunc",
         "glutInitWindowSize", "glutReshapeWindow"};
-    EXPECT_EQ(glrec::names(), expected);
+    EXPECT_EQ(calls, expected);
+    EXPECT_LT(glrec::indexOf("glutSpecialFunc"), glrec::indexOf("glutCreateMenu"));
+    EXPECT_LT(glrec::indexOf("glutAttachMenu"), glrec::indexOf("glutInitWindowSize"));
     EXPECT_EQ(glrec::named("glutInitDisplayMode")[0].args[0], 18);
     EXPECT_EQ(glrec::named("glutCreateWindow")[0].text, "Vortimbal 3");
     EXPECT_EQ(glrec::named("glEnable")[0].args[0], GL_LIGHTING);
@@ -49,6 +61,10 @@ TEST(StartUp, OpensTheWindowSetsStateAndWiresCallbacksInOrder) {
     EXPECT_EQ(glrec::callbacks().idle, &onIdle);
     EXPECT_EQ(glrec::callbacks().display, &onDisplay);
     EXPECT_EQ(glrec::callbacks().reshape, &onReshape);
+    EXPECT_EQ(glrec::callbacks().keyboard, &onKeyDown);
+    EXPECT_EQ(glrec::callbacks().keyboardUp, &onKeyUp);
+    EXPECT_EQ(glrec::callbacks().special, &onSpecialDown);
+    EXPECT_EQ(glrec::callbacks().specialUp, &onSpecialUp);
     EXPECT_DOUBLE_EQ(simulationTime, 123456);
     EXPECT_DOUBLE_EQ(lastRedisplayTime, 123456);
 }

@@ -11,8 +11,8 @@
 
 namespace rendertest {
 
-constexpr int width = 160;
-constexpr int height = 120;
+constexpr int width = 320;
+constexpr int height = 240;
 
 // Opens the window once per process; false (with the test skipped or failed)
 // when there is no display.

@@ -53,3 +53,37 @@ window_size() {
 screenshot() {
     import -window "$1" "$screenshots/$2.png"
 }
+
+# Gives the window the keyboard, so xdotool's keys reach the game.
+focus() {
+    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+    sleep 0.3
+}
+
+# Presses and releases keys one after another, like a player would.
+keys() {
+    local key
+    for key in "$@"; do
+        xdotool key --delay 80 "$key"
+        sleep 0.3
+    done
+}
+
+# Succeeds when a region WxH+X+Y of a screenshot holds pixels of colour #RRGGBB.
+has_colour() {
+    convert "$screenshots/$1.png" -crop "$2" +repage -format %c histogram:info:- |
+        grep -qi "#$3"
+}
+
+# Waits for the game to end by itself; prints its exit status.
+wait_for_exit() {
+    for _ in $(seq 50); do
+        kill -0 "$game_pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end"
+    local status=0
+    wait "$game_pid" || status=$?
+    game_pid=""
+    echo "$status"
+}

@@ -1,0 +1,190 @@
+#include "app/keyboard.h"
+
+#include <GL/glut.h>
+
+#include "app/game_flow.h"
+#include "app/game_state.h"
+#include "app/menus.h"
+#include "app/title_screen.h"
+#include "app/window_modes.h"
+#include "control/camera.h"
+#include "game/playable_world.h"
+
+namespace vortimbal {
+
+namespace {
+
+constexpr unsigned char escapeKey = 27;
+constexpr unsigned char enterKey = 13;
+constexpr unsigned char lineFeedKey = 10;
+constexpr float slideThrust = 0.02f;
+
+void fire(int direction) {
+    const bool pressed = direction > 0;
+    switch (gameState) {
+        case Playing:
+            gameWorld->playerFire(pressed);
+            break;
+        case Title:
+            if (pressed) {
+                break;
+            }
+            if (helpShown) {
+                helpShown = 0;
+            } else {
+                onMenu(titleSelection);
+            }
+            break;
+        case LevelCleared:
+            if (!pressed) {
+                startNextLevel();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void escape() {
+    switch (gameState) {
+        case Playing:
+            leaveGameMode();
+            gameState = Title;
+            break;
+        case Title:
+            if (helpShown) {
+                helpShown = 0;
+            } else if (level > 0) {
+                gameState = Playing;
+            }
+            break;
+        case LevelCleared:
+            startNextLevel();
+            break;
+        case GameOver:
+            gameState = Title;
+            break;
+        default:
+            break;
+    }
+}
+
+void enter(int direction) {
+    if (direction < 0 && gameState == GameOver) {
+        gameState = Title;
+    } else {
+        fire(direction);
+    }
+}
+
+}  // namespace
+
+void onKeyDown(unsigned char key, int x, int y) {
+    if (key == lastKeyDown) {
+        return;
+    }
+    lastKeyDown = key;
+    handleKey(key, x, y, +1);
+}
+
+void onKeyUp(unsigned char key, int x, int y) {
+    lastKeyDown = 0;
+    handleKey(key, x, y, -1);
+}
+
+void handleKey(unsigned char key, int, int, int direction) {
+    const bool pressed = direction > 0;
+    switch (key) {
+        case escapeKey:
+            if (!pressed) {
+                escape();
+            }
+            break;
+        case enterKey:
+        case lineFeedKey:
+            enter(direction);
+            break;
+        case ' ':
+        case 'z':
+            fire(direction);
+            break;
+        case 'i':
+            camera.setForward(pressed);
+            break;
+        case 'k':
+            camera.setBackward(pressed);
+            break;
+        case 'j':
+            camera.setTurnLeft(pressed);
+            break;
+        case 'l':
+            camera.setTurnRight(pressed);
+            break;
+        case 'y':
+            camera.setPitchUp(pressed);
+            break;
+        case 'h':
+            camera.setPitchDown(pressed);
+            break;
+        case 'q':
+            camera.raise(pressed);
+            break;
+        case 'a':
+            camera.lower(pressed);
+            break;
+        case 's':
+            camera.thrust.x += float(direction) * slideThrust;
+            break;
+        case 'd':
+            camera.thrust.x -= float(direction) * slideThrust;
+            break;
+        case '1':
+            if (pressed) {
+                gameWorld->toggleLight0();
+            }
+            break;
+        case '2':
+            if (pressed) {
+                gameWorld->toggleLight1();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void onSpecialDown(int key, int, int) {
+    handleSpecialKey(key, true);
+}
+
+void onSpecialUp(int key, int, int) {
+    handleSpecialKey(key, false);
+}
+
+void handleSpecialKey(int key, bool pressed) {
+    switch (key) {
+        case GLUT_KEY_LEFT:
+            gameWorld->steerLeft(pressed);
+            break;
+        case GLUT_KEY_UP:
+            gameWorld->steerForward(pressed);
+            break;
+        case GLUT_KEY_RIGHT:
+            gameWorld->steerRight(pressed);
+            break;
+        case GLUT_KEY_DOWN:
+            gameWorld->steerBack(pressed);
+            break;
+        default:
+            return;
+    }
+    if (gameState == Title && pressed && !helpShown) {
+        if (key == GLUT_KEY_UP) {
+            titleCursorUp();
+        } else if (key == GLUT_KEY_DOWN) {
+            titleCursorDown();
+        }
+    }
+}
+
+}  // namespace vortimbal

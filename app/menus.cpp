@@ -1,0 +1,139 @@
+#include "app/menus.h"
+
+#include <GL/glut.h>
+
+#include <cstdlib>
+
+#include "app/game_flow.h"
+#include "app/game_state.h"
+#include "app/title_screen.h"
+#include "app/window_modes.h"
+#include "control/camera.h"
+#include "game/playable_world.h"
+#include "scene/switches.h"
+
+namespace vortimbal {
+
+namespace {
+
+enum MenuId {
+    NearId = 1,
+    AverageId = 2,
+    FarId = 3,
+    GameModeId = 4,
+    FullScreenId = 5,
+    BoundingCubesId = 6,
+    ClippingId = 8,
+    FreeId = 9,
+    FaceAndFollowId = 10,
+    FollowId = 11,
+    Orbital1Id = 12,
+    Orbital2Id = 13,
+    SurfacesId = 14,
+    OctreesId = 15,
+    AddBadGuysId = 16,
+    JustBehindId = 17,
+};
+
+constexpr int badGuysPerRaid = 50;
+
+void toggle(int& flag) {
+    flag = flag == 0 ? 1 : 0;
+}
+
+}  // namespace
+
+void createMenus() {
+    const int display = glutCreateMenu(onMenu);
+    glutAddMenuEntry("(Show/Hide) Bounding Cubes", BoundingCubesId);
+    glutAddMenuEntry("(Show/Hide) Surfaces", SurfacesId);
+    glutAddMenuEntry("(Enter/Leave) Fullscreen", FullScreenId);
+    glutAddMenuEntry("(Enter/Leave) Game Mode", GameModeId);
+
+    const int distance = glutCreateMenu(onMenu);
+    glutAddMenuEntry("Far", FarId);
+    glutAddMenuEntry("Average", AverageId);
+    glutAddMenuEntry("Near", NearId);
+
+    const int cameraMode = glutCreateMenu(onMenu);
+    glutAddMenuEntry("Free", FreeId);
+    glutAddMenuEntry("Face and Follow", FaceAndFollowId);
+    glutAddMenuEntry("Just Behind", JustBehindId);
+    glutAddMenuEntry("Follow", FollowId);
+    glutAddMenuEntry("Orbital 1", Orbital1Id);
+    glutAddMenuEntry("Orbital 2", Orbital2Id);
+    glutAddSubMenu("Distance", distance);
+
+    glutCreateMenu(onMenu);
+    glutAddMenuEntry("Add Bad Guys", AddBadGuysId);
+    glutAddMenuEntry("Do [Not] Use Octrees", OctreesId);
+    glutAddMenuEntry("Do [Not] Use Bounding Cube Clipping", ClippingId);
+    glutAddSubMenu("Display", display);
+    glutAddSubMenu("Camera Mode", cameraMode);
+    glutAttachMenu(GLUT_RIGHT_BUTTON);
+}
+
+void onMenu(int id) {
+    switch (id) {
+        case NearId:
+            camera.setDistance(10.0f);
+            break;
+        case AverageId:
+            camera.setDistance(20.0f);
+            break;
+        case FarId:
+            camera.setDistance(30.0f);
+            break;
+        case GameModeId:
+            toggleGameMode();
+            break;
+        case FullScreenId:
+            toggleFullScreen();
+            break;
+        case BoundingCubesId:
+            toggle(showBoundingCubes);
+            break;
+        case ClippingId:
+            toggle(useClipping);
+            break;
+        case FreeId:
+            camera.setMode(Free);
+            break;
+        case FaceAndFollowId:
+            camera.setMode(FaceAndFollow);
+            break;
+        case FollowId:
+            camera.setMode(Follow);
+            break;
+        case Orbital1Id:
+            camera.setMode(Orbital1);
+            break;
+        case Orbital2Id:
+            camera.setMode(Orbital2);
+            break;
+        case SurfacesId:
+            toggle(showSurfaces);
+            break;
+        case OctreesId:
+            toggle(useOctrees);
+            break;
+        case AddBadGuysId:
+            gameWorld->addFigures(badGuysPerRaid, true);
+            break;
+        case JustBehindId:
+            camera.setMode(JustBehind);
+            break;
+        case QuitItem:
+            std::exit(0);
+        case NewGameItem:
+            startNewGame();
+            break;
+        case HelpItem:
+            helpShown = 1;
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace vortimbal

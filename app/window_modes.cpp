@@ -1,0 +1,57 @@
+#include "app/window_modes.h"
+
+#include <GL/glut.h>
+
+#include "app/game_state.h"
+#include "app/startup.h"
+#include "game/playable_world.h"
+
+namespace vortimbal {
+
+namespace {
+
+int windowedWidth = 640;
+int windowedHeight = 480;
+
+void enterGameMode() {
+    inGameMode = 1;
+    glutEnterGameMode();
+    // Game mode draws in a window of its own, which needs the state and callbacks anew.
+    initGLState();
+    gameWorld->switchOnLights();
+    registerCallbacks();
+}
+
+}  // namespace
+
+void toggleFullScreen() {
+    if (inFullScreen) {
+        inFullScreen = 0;
+        glutReshapeWindow(windowedWidth, windowedHeight);
+        return;
+    }
+    if (windowWidth > 0 && windowHeight > 0) {
+        windowedWidth = int(windowWidth);
+        windowedHeight = int(windowHeight);
+    }
+    inFullScreen = 1;
+    glutFullScreen();
+}
+
+void toggleGameMode() {
+    if (inGameMode) {
+        leaveGameMode();
+    } else {
+        enterGameMode();
+    }
+}
+
+void leaveGameMode() {
+    if (!inGameMode) {
+        return;
+    }
+    glutLeaveGameMode();
+    inGameMode = 0;
+}
+
+}  // namespace vortimbal

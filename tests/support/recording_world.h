@@ -1,0 +1,67 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "core/exception.h"
+#include "game/playable_world.h"
+#include "scene/switches.h"
+
+// A world for shell tests: it keeps the census it is told, counts its steps
+// and logs every command it receives, as "steerLeft on", "addFigures 50 bad"...
+class RecordingWorld : public vortimbal::PlayableWorld {
+  public:
+    void update() override {
+        ++steps;
+        if (throwOnUpdate) {
+            throw new vortimbal::Exception("Index out of bounds");
+        }
+    }
+    void draw() override {
+        ++draws;
+        drawnWith.push_back({vortimbal::showSurfaces, vortimbal::showBoundingCubes});
+    }
+
+    int badGuysLeft() const override { return badGuys; }
+    int goodLeft() const override { return good; }
+    int score() const override { return points; }
+
+    void addFigures(int count, bool bad) override {
+        (bad ? badGuys : good) += count;
+        log("addFigures " + std::to_string(count) + (bad ? " bad" : " good"));
+    }
+    void removeBadGuys() override {
+        badGuys = 0;
+        log("removeBadGuys");
+    }
+    void resetPlayer(float speedFactor) override {
+        lastSpeedFactor = speedFactor;
+        log("resetPlayer");
+    }
+    void playerFire(bool pressed) override { log("playerFire", pressed); }
+    void steerLeft(bool pressed) override { log("steerLeft", pressed); }
+    void steerForward(bool pressed) override { log("steerForward", pressed); }
+    void steerRight(bool pressed) override { log("steerRight", pressed); }
+    void steerBack(bool pressed) override { log("steerBack", pressed); }
+    void switchOnLights() override { log("switchOnLights"); }
+    void toggleLight0() override { log("toggleLight0"); }
+    void toggleLight1() override { log("toggleLight1"); }
+
+    std::vector<std::string> commands;
+    // showSurfaces and showBoundingCubes as each draw found them.
+    std::vector<std::pair<int, int>> drawnWith;
+    int steps = 0;
+    int draws = 0;
+    bool throwOnUpdate = false;
+    int badGuys = 10;
+    int good = 51;
+    int points = 0;
+    float lastSpeedFactor = 0;
+
+  private:
+    void log(const std::string& command) { commands.push_back(command); }
+    void log(const std::string& command, bool pressed) {
+        log(command + (pressed ? " on" : " off"));
+    }
+};
