@@ -22,12 +22,8 @@ class FrameClock : public ::testing::Test {
     void SetUp() override {
         glrec::reset();
         startAt(1000);
-        previousWorld = gameWorld;
-        gameWorld = &world;
         gameState = Playing;
     }
-
-    void TearDown() override { gameWorld = previousWorld; }
 
     void startAt(std::uint32_t tick) {
         fakeTick = tick;
@@ -45,7 +41,7 @@ class FrameClock : public ::testing::Test {
     }
 
     RecordingWorld world;
-    PlayableWorld* previousWorld = nullptr;
+    ScopedWorld usingWorld{world};
 };
 
 }  // namespace

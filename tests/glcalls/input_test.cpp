@@ -24,14 +24,11 @@ class Input : public ::testing::Test {
   protected:
     void SetUp() override {
         glrec::reset();
-        previousWorld = gameWorld;
-        gameWorld = &world;
         gameState = Title;
         level = 0;
         lastKeyDown = 0;
         titleSelection = NewGameItem;
     }
-    void TearDown() override { gameWorld = previousWorld; }
 
     void press(unsigned char key) { onKeyDown(key, 0, 0); }
     void release(unsigned char key) { onKeyUp(key, 0, 0); }
@@ -45,7 +42,7 @@ class Input : public ::testing::Test {
     }
 
     RecordingWorld world;
-    PlayableWorld* previousWorld = nullptr;
+    ScopedWorld usingWorld{world};
 };
 
 }  // namespace

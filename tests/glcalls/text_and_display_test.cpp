@@ -120,15 +120,10 @@ TEST_F(TextCalls, EveryGlyphIsMadeOfCounterClockwiseQuads) {
 
 class DisplayCalls : public ::testing::Test {
   protected:
-    void SetUp() override {
-        glrec::reset();
-        previousWorld = gameWorld;
-        gameWorld = &world;
-    }
-    void TearDown() override { gameWorld = previousWorld; }
+    void SetUp() override { glrec::reset(); }
 
     RecordingWorld world;
-    PlayableWorld* previousWorld = nullptr;
+    ScopedWorld usingWorld{world};
 };
 
 TEST_F(DisplayCalls, TheCitizensLineLeavesThePlayerOut) {

@@ -46,14 +46,10 @@ class Screens : public RenderTest {
   protected:
     void SetUp() override {
         RenderTest::SetUp();
-        previousWorld = gameWorld;
-        gameWorld = &world;
         initGLState();
         glClearColor(0.1f, 0.1f, 0.1f, 1);
         onReshape(width, height);
     }
-
-    void TearDown() override { gameWorld = previousWorld; }
 
     void drawIn(int state, const char* screenshot) {
         gameState = state;
@@ -63,7 +59,7 @@ class Screens : public RenderTest {
     }
 
     RecordingWorld world;
-    PlayableWorld* previousWorld = nullptr;
+    ScopedWorld usingWorld{world};
 };
 
 const Rgb white{255, 255, 255};

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/game_state.h"
 #include "core/exception.h"
 #include "game/playable_world.h"
 #include "scene/switches.h"
@@ -64,4 +65,19 @@ class RecordingWorld : public vortimbal::PlayableWorld {
     void log(const std::string& command, bool pressed) {
         log(command + (pressed ? " on" : " off"));
     }
+};
+
+// Puts a world in the shell's hands for as long as it lives, then gives the
+// previous one back.
+class ScopedWorld {
+  public:
+    explicit ScopedWorld(vortimbal::PlayableWorld& world) : previous(vortimbal::gameWorld) {
+        vortimbal::gameWorld = &world;
+    }
+    ScopedWorld(const ScopedWorld&) = delete;
+    ScopedWorld& operator=(const ScopedWorld&) = delete;
+    ~ScopedWorld() { vortimbal::gameWorld = previous; }
+
+  private:
+    vortimbal::PlayableWorld* previous;
 };
