@@ -14,6 +14,7 @@ int inGameMode = 0;
 unsigned char lastKeyDown = 0;
 int titleSelection = 19;
 int firstFrame = 1;
+int mainWindow = 0;
 int inFullScreen = 0;
 int helpShown = 0;
 

@@ -16,6 +16,8 @@ extern int inGameMode;
 extern unsigned char lastKeyDown;
 extern int titleSelection;
 extern int firstFrame;
+// GLUT's number for the game's window; 0 before it exists.
+extern int mainWindow;
 // The window is in full screen, entered from the menu.
 extern int inFullScreen;
 // The title screen shows the help page instead of its menu.

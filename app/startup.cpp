@@ -51,7 +51,7 @@ void initGLState() {
 void startUp(int* argc, char** argv) {
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    glutCreateWindow("Vortimbal 3");
+    mainWindow = glutCreateWindow("Vortimbal 3");
     initGLState();
     registerCallbacks();
     createMenus();

@@ -14,8 +14,12 @@ int windowedWidth = 640;
 int windowedHeight = 480;
 
 void enterGameMode() {
-    inGameMode = 1;
     glutEnterGameMode();
+    // A display that cannot switch modes leaves the game in its window.
+    if (!glutGameModeGet(GLUT_GAME_MODE_ACTIVE)) {
+        return;
+    }
+    inGameMode = 1;
     // Game mode draws in a window of its own, which needs the state and callbacks anew.
     initGLState();
     gameWorld->switchOnLights();
@@ -52,6 +56,10 @@ void leaveGameMode() {
     }
     glutLeaveGameMode();
     inGameMode = 0;
+    // Draw into the ordinary window again, not into the one game mode closed.
+    if (mainWindow != 0) {
+        glutSetWindow(mainWindow);
+    }
 }
 
 }  // namespace vortimbal

@@ -245,9 +245,18 @@ TEST_F(Input, FullScreenAndGameModeCanBeLeftAgain) {
     EXPECT_LT(glrec::indexOf("glutEnterGameMode"), glrec::indexOf("glShadeModel"));
     EXPECT_LT(glrec::indexOf("glShadeModel"), glrec::indexOf("glutReshapeFunc"));
     EXPECT_EQ(glrec::count("glutSpecialFunc"), 1) << "the callbacks are registered again";
+    mainWindow = 1;
     onMenu(4);
     EXPECT_FALSE(glrec::isGameModeActive());
     EXPECT_EQ(inGameMode, 0);
+    EXPECT_EQ(glrec::named("glutSetWindow").back().args[0], 1) << "back to the game's window";
+
+    glrec::reset();
+    glrec::failGameMode(true);
+    onMenu(4);
+    EXPECT_EQ(inGameMode, 0) << "a display that cannot switch modes keeps the window";
+    EXPECT_EQ(glrec::count("glutReshapeFunc"), 0);
+    glrec::reset();
 
     onMenu(4);
     gameState = Playing;

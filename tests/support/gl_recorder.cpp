@@ -35,6 +35,7 @@ struct State {
     int windowHeight = 300;
     bool fullScreen = false;
     bool gameMode = false;
+    bool gameModeFails = false;
     int elapsed = 0;
 };
 
@@ -198,6 +199,9 @@ bool isFullScreen() {
 }
 bool isGameModeActive() {
     return state().gameMode;
+}
+void failGameMode(bool fail) {
+    state().gameModeFails = fail;
 }
 void setElapsedTime(int milliseconds) {
     state().elapsed = milliseconds;
@@ -598,7 +602,7 @@ void glutGameModeString(const char* mode) {
 
 int glutEnterGameMode() {
     record("glutEnterGameMode");
-    state().gameMode = true;
+    state().gameMode = !state().gameModeFails;
     return 2;
 }
 

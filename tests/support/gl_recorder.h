@@ -60,6 +60,8 @@ Matrix currentMatrix(unsigned mode);
 const std::vector<unsigned char>& lastTextureImage();
 bool isFullScreen();
 bool isGameModeActive();
+// Makes glutEnterGameMode fail, as on a display that cannot change modes.
+void failGameMode(bool fail);
 // Elapsed time that glutGet(GLUT_ELAPSED_TIME) reports.
 void setElapsedTime(int milliseconds);
 
