@@ -71,14 +71,6 @@ TEST_F(Materials, ApplyWithAFactorScalesOnlyTheAmbientOnceCurrent) {
     EXPECT_FLOAT_EQ(red.getAmbient().r(), 0.4f);  // the stored colour is untouched
 }
 
-TEST_F(Materials, EverySurfaceTakesTheNextId) {
-    Material a("a", black, black);
-    Material b("b", black, black);
-    EXPECT_EQ(b.getId(), a.getId() + 1);
-    EXPECT_EQ(nextMaterialId, b.getId() + 1);
-    EXPECT_EQ(a.isTextured(), 0);
-}
-
 TEST_F(Materials, PoolFindsTheFirstAndClosesAfterASuccessfulLookup) {
     Material red1("red", black, black), red2("red", black, black), glass("glass", black, black);
     MaterialPool pool;

@@ -2,7 +2,7 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "app/startup.h"
@@ -47,7 +47,7 @@ void writeSolidBmp(const std::string& path, Rgb color) {
 // Runs the start-up's surface steps in a folder whose bmp/ holds solid colours.
 MaterialPool* surfacesWithSolidTextures(const Rgb (&colors)[textureCount]) {
     const std::string folder = ::testing::TempDir() + "appearance_render";
-    std::system(("mkdir -p " + folder + "/bmp").c_str());
+    std::filesystem::create_directories(folder + "/bmp");
     for (int i = 0; i < textureCount; ++i) {
         writeSolidBmp(folder + "/" + textureFileNames[i], colors[i]);
     }
