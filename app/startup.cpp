@@ -14,13 +14,55 @@
 #include "app/menus.h"
 #include "core/diagnostics.h"
 #include "core/exception.h"
+#include "models/material.h"
+#include "models/material_pool.h"
+#include "models/texture.h"
 
 namespace vortimbal {
+
+MaterialPool* mainMaterialPool = nullptr;
 
 namespace {
 
 constexpr int initialWidth = 640;
 constexpr int initialHeight = 480;
+
+const Color black(0, 0, 0, 1);
+
+// The game's named materials, in the order they take their ids. The names are
+// the ones the models use.
+void addNamedMaterials(MaterialPool& pool) {
+    auto four = [&](const char* name, Color ambient, Color specular, Color emission,
+                    Color shininess) {
+        Material* material = new Material(name, ambient, specular, emission, shininess);
+        pool.add(material);
+        return material;
+    };
+    auto two = [&](const char* name, Color ambient, Color specular) {
+        pool.add(new Material(name, ambient, specular));
+    };
+    blackMaterial = four("black", black, black, black, black);
+    defaultMaterial = four("white", Color(1, 1, 1, 1), black, black, black);
+    two("glass", Color(0, 0, 1, 0.5f), Color(0.5f, 0.5f, 1, 1));
+    four("redbrick", Color(1, 0.1f, 0, 1), black, Color(1, 0, 0, 1), Color(1, 1, 1, 1));
+    two("bone", Color(0.9f, 0.9f, 0.9f, 1), Color(0.5f, 0.5f, 0.5f, 1));
+    two("fldkdkgrey", Color(0.5f, 0.5f, 0.5f, 1), black);
+    two("yellow", Color(1, 1, 0, 1), black);
+    two("red", Color(0.8f, 0, 0, 1), Color(0.2f, 0.1f, 0.1f, 1));
+    two("dkgrey", Color(0.3f, 0.3f, 0.3f, 1), black);
+    two("brownskn", Color(0.6f, 0.5f, 0.3f, 1), black);
+    two("bone1", Color(0.99f, 0.99f, 0.98f, 1), black);
+    two("greenskn", Color(0, 0.5f, 0, 1), Color(0.1f, 0.5f, 0.1f, 1));
+    two("areola3", Color(1, 1, 0.3f, 1), black);
+    two("brzskin", Color(1, 0, 1, 1), black);
+    two("PINC2_LEAF", Color(0, 0.5f, 0, 1), Color(0.1f, 0.5f, 0.1f, 1));
+    two("estrade", Color(0.4f, 0.4f, 0.3f, 1), Color(0.5f, 0.5f, 0.4f, 1));
+    two("estrade2", Color(0.3f, 0.3f, 0.3f, 1), Color(0.4f, 0.4f, 0.5f, 1));
+    two("Object001", Color(0.3f, 0.3f, 0.3f, 1), Color(0.4f, 0.4f, 0.5f, 1));
+    for (const char* part : {"body", "arm", "leg", "head"}) {
+        two(part, Color(0.9f, 0.9f, 0.9f, 1), Color(0.2f, 0.2f, 0.2f, 1));
+    }
+}
 
 std::string workingDirectory() {
     char buffer[4096];
@@ -48,10 +90,23 @@ void initGLState() {
     glEnable(GL_CULL_FACE);
 }
 
+MaterialPool* createSurfaces() {
+    MaterialPool* pool = new MaterialPool();
+    addNamedMaterials(*pool);
+    initTextures();
+    for (Texture* texture : textures) {
+        pool->add(texture);
+    }
+    // The first lookup: from here on the pool takes no more surfaces.
+    textures[0]->setBaseMaterial(pool->find("estrade"));
+    return pool;
+}
+
 void startUp(int* argc, char** argv) {
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     mainWindow = glutCreateWindow("Vortimbal 3");
+    mainMaterialPool = createSurfaces();
     initGLState();
     registerCallbacks();
     createMenus();

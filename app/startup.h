@@ -5,6 +5,16 @@
 
 namespace vortimbal {
 
+class MaterialPool;
+
+// Every surface of the game, for the world to look its models' materials up in.
+extern MaterialPool* mainMaterialPool;
+
+// The game's named materials, then the six textures, in a new pool that is
+// in use already: "black" and "white" become blackMaterial and defaultMaterial,
+// and the first texture is lit by "estrade". Needs the OpenGL window.
+MaterialPool* createSurfaces();
+
 // The fixed OpenGL state; set again after entering game mode.
 void initGLState();
 

@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,6 +17,8 @@
 #include "control/camera.h"
 #include "core/exception.h"
 #include "gl_recorder.h"
+#include "models/material_pool.h"
+#include "models/texture.h"
 
 using namespace vortimbal;
 
@@ -25,15 +28,36 @@ std::uint32_t fixedTick() {
     return 123456;
 }
 
+// Runs the start-up in the game's data folder, as the play command does.
+void startUpInDataFolder() {
+    char previous[4096];
+    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
+    ASSERT_EQ(chdir(VORTIMBAL_SOURCE_DIR "/data"), 0);
+    int argc = 1;
+    char name[] = "vortimbal3";
+    char* argv[] = {name, nullptr};
+    startUp(&argc, argv);
+    ASSERT_EQ(chdir(previous), 0);
+}
+
+// The game never frees its surfaces; a test process that starts up more than
+// once does, so the sanitizers' leak check stays meaningful.
+void releaseSurfaces() {
+    for (int i = 0; i < mainMaterialPool->count(); ++i) {
+        delete mainMaterialPool->entry(i);
+    }
+    delete mainMaterialPool;
+    mainMaterialPool = nullptr;
+    defaultMaterial = blackMaterial = nullptr;
+    std::fill(std::begin(textures), std::end(textures), nullptr);
+}
+
 }  // namespace
 
 TEST(StartUp, OpensTheWindowSetsStateAndWiresCallbacksInOrder) {
     glrec::reset();
     setTickSource(fixedTick);
-    int argc = 1;
-    char name[] = "vortimbal3";
-    char* argv[] = {name, nullptr};
-    startUp(&argc, argv);
+    startUpInDataFolder();
 
     std::vector<std::string> calls = glrec::names();
     calls.erase(std::remove_if(calls.begin(), calls.end(),
@@ -42,12 +66,18 @@ TEST(StartUp, OpensTheWindowSetsStateAndWiresCallbacksInOrder) {
                                           name == "glutCreateMenu" || name == "glutAttachMenu";
                                }),
                 calls.end());
-    const std::vector<std::string> expected = {
-        "glutInit",           "glutInitDisplayMode", "glutCreateWindow",   "glShadeModel",
-        "glEnable",           "glDepthFunc",         "glEnable",           "glCullFace",
-        "glEnable",           "glutReshapeFunc",     "glutKeyboardUpFunc", "glutKeyboardFunc",
-        "glutIdleFunc",       "glutDisplayFunc",     "glutSpecialUpFunc",  "glutSpecialFunc",
-        "glutInitWindowSize", "glutReshapeWindow"};
+    std::vector<std::string> expected = {
+        "glutInit",     "glutInitDisplayMode", "glutCreateWindow", "glDeleteTextures",
+        "glClearColor", "glPixelStorei",       "glGenTextures"};
+    for (int i = 0; i < textureCount; ++i) {
+        expected.insert(expected.end(), {"glBindTexture", "glTexParameteri", "glTexParameteri",
+                                         "glTexParameteri", "glTexParameteri", "glTexImage2D"});
+    }
+    expected.insert(expected.end(),
+                    {"glShadeModel", "glEnable", "glDepthFunc", "glEnable", "glCullFace",
+                     "glEnable", "glutReshapeFunc", "glutKeyboardUpFunc", "glutKeyboardFunc",
+                     "glutIdleFunc", "glutDisplayFunc", "glutSpecialUpFunc", "glutSpecialFunc",
+                     "glutInitWindowSize", "glutReshapeWindow"});
     EXPECT_EQ(calls, expected);
     EXPECT_LT(glrec::indexOf("glutSpecialFunc"), glrec::indexOf("glutCreateMenu"));
     EXPECT_LT(glrec::indexOf("glutAttachMenu"), glrec::indexOf("glutInitWindowSize"));
@@ -67,6 +97,55 @@ TEST(StartUp, OpensTheWindowSetsStateAndWiresCallbacksInOrder) {
     EXPECT_EQ(glrec::callbacks().specialUp, &onSpecialUp);
     EXPECT_DOUBLE_EQ(simulationTime, 123456);
     EXPECT_DOUBLE_EQ(lastRedisplayTime, 123456);
+    releaseSurfaces();
+}
+
+TEST(StartUp, MakesTheNamedMaterialsThenTheTexturesAndClosesThePool) {
+    glrec::reset();
+    testing::internal::CaptureStdout();
+    startUpInDataFolder();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");  // every image loads
+    MaterialPool& pool = *mainMaterialPool;
+    const char* names[] = {"black",      "white",     "glass",     "redbrick",  "bone",
+                           "fldkdkgrey", "yellow",    "red",       "dkgrey",    "brownskn",
+                           "bone1",      "greenskn",  "areola3",   "brzskin",   "PINC2_LEAF",
+                           "estrade",    "estrade2",  "Object001", "body",      "arm",
+                           "leg",        "head",      "bmp/1.bmp", "bmp/2.bmp", "bmp/3.bmp",
+                           "bmp/4.bmp",  "bmp/5.bmp", "bmp/6.bmp"};
+    ASSERT_EQ(pool.count(), 28);
+    for (int i = 0; i < 28; ++i) {
+        EXPECT_EQ(pool.entry(i)->getName(), names[i]);
+        EXPECT_EQ(pool.entry(i)->getId(), pool.entry(0)->getId() + i);
+        EXPECT_EQ(pool.entry(i)->isTextured(), i >= 22 ? 1 : 0);
+    }
+    EXPECT_EQ(blackMaterial, pool.entry(0));
+    EXPECT_EQ(defaultMaterial, pool.entry(1));
+    const auto* redbrick = static_cast<const Material*>(pool.entry(3));
+    EXPECT_FLOAT_EQ(redbrick->getEmission().r(), 1);
+    EXPECT_FLOAT_EQ(redbrick->getAmbient().g(), 0.1f);
+    const auto* glass = static_cast<const Material*>(pool.entry(2));
+    EXPECT_FLOAT_EQ(glass->getAmbient().a(), 0.5f);
+    EXPECT_FLOAT_EQ(glass->getShininess().a(), 1);
+    EXPECT_EQ(textures[0]->getBaseMaterial(), pool.entry(15));  // "estrade"
+    for (int i = 1; i < textureCount; ++i) {
+        EXPECT_EQ(textures[i]->getBaseMaterial(), defaultMaterial);
+    }
+    EXPECT_TRUE(pool.isInUse());
+
+    // Each image is uploaded whole to its own texture name, and texturing stays off.
+    const std::vector<glrec::Call> uploads = glrec::named("glTexImage2D");
+    ASSERT_EQ(uploads.size(), 6u);
+    EXPECT_EQ(uploads[5].args,
+              (std::vector<double>{GL_TEXTURE_2D, 0, 4, 128, 128, 0, GL_RGB, GL_UNSIGNED_BYTE}));
+    EXPECT_EQ(glrec::lastTextureImage(),
+              std::vector<unsigned char>(textures[5]->getPixels(),
+                                         textures[5]->getPixels() + 128 * 128 * 3));
+    EXPECT_EQ(glrec::named("glBindTexture")[5].args[1], textureNames[5]);
+    EXPECT_EQ(textures[5]->getTextureName(), textureNames[5]);
+    EXPECT_NE(textureNames[0], textureNames[5]);
+    EXPECT_EQ(glrec::named("glPixelStorei")[0].args, (std::vector<double>{GL_UNPACK_ALIGNMENT, 1}));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    releaseSurfaces();
 }
 
 TEST(StartUp, AFailedStartUpSaysWhatAndWhereTheDataIsLookedFor) {

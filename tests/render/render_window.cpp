@@ -36,25 +36,26 @@ Rgb pixelAt(int x, int y) {
     return {rgb[0], rgb[1], rgb[2]};
 }
 
-void saveScreenshot(const char* name) {
+std::string saveScreenshot(const std::string& name) {
     const char* folder = std::getenv("VORTIMBAL_SCREENSHOTS");
-    if (folder == nullptr) {
-        return;
+    if (folder == nullptr || *folder == 0) {
+        return "";
     }
-    std::vector<unsigned char> pixels(std::size_t(width) * height * 3);
+    std::vector<unsigned char> rgb(std::size_t(width) * height * 3);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, rgb.data());
     const std::string path = std::string(folder) + "/" + name + ".ppm";
     std::FILE* out = std::fopen(path.c_str(), "wb");
     if (out == nullptr) {
-        return;
+        return "";
     }
     std::fprintf(out, "P6\n%d %d\n255\n", width, height);
-    for (int y = height - 1; y >= 0; --y) {  // PPM rows run top down
-        std::fwrite(&pixels[std::size_t(y) * width * 3], 1, std::size_t(width) * 3, out);
+    for (int row = height - 1; row >= 0; --row) {  // PPM runs top to bottom
+        std::fwrite(rgb.data() + std::size_t(row) * width * 3, 1, std::size_t(width) * 3, out);
     }
     std::fclose(out);
+    return path;
 }
 
 void RenderTest::SetUp() {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <string>
 #include <vector>
 
 namespace rendertest {
@@ -23,8 +24,9 @@ using Rgb = std::array<int, 3>;
 // The colour at window pixel (x, y), origin bottom left, read from the back buffer.
 Rgb pixelAt(int x, int y);
 
-// Writes the back buffer as NAME.ppm into $VORTIMBAL_SCREENSHOTS, if that is set.
-void saveScreenshot(const char* name);
+// Writes the back buffer as a binary PPM named `name`.ppm into the folder that
+// $VORTIMBAL_SCREENSHOTS names; does nothing when it is not set. Returns the path.
+std::string saveScreenshot(const std::string& name);
 
 class RenderTest : public ::testing::Test {
   protected:

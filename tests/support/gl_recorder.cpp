@@ -368,6 +368,17 @@ void glGenTextures(GLsizei n, GLuint* textures) {
     }
 }
 
+void glDeleteTextures(GLsizei n, const GLuint* textures) {
+    std::vector<double> args{double(n)};
+    for (GLsizei i = 0; i < n; ++i) {
+        args.push_back(textures[i]);
+    }
+    recordValues("glDeleteTextures", std::move(args));
+    if (state().insideBegin) {
+        raise(GL_INVALID_OPERATION);
+    }
+}
+
 void glBindTexture(GLenum target, GLuint texture) {
     recordOutside("glBindTexture", {double(target), double(texture)});
 }

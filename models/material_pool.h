@@ -1,0 +1,29 @@
+#pragma once
+
+#include <iostream>
+
+#include "core/list.h"
+#include "models/material.h"
+
+namespace vortimbal {
+
+// Surfaces by name, for the model loader. The pool does not own them. Once a
+// lookup has succeeded the pool is in use and takes no more surfaces, so every
+// model loaded from it sees the same set.
+class MaterialPool {
+  public:
+    // Appends the surface, unless the pool is in use: then it only says so on `messages`.
+    void add(MaterialBase* surface, std::ostream& messages = std::cout);
+    // The first surface added under this exact name, or null.
+    MaterialBase* find(const char* name);
+
+    int count() const { return entries.count(); }
+    MaterialBase* entry(int i) const { return entries.get(i); }
+    bool isInUse() const { return inUse; }
+
+  private:
+    List<MaterialBase*> entries{64};
+    bool inUse = false;
+};
+
+}  // namespace vortimbal

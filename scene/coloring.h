@@ -1,0 +1,12 @@
+#pragma once
+
+namespace vortimbal {
+
+// The simple shapes colour themselves through GL_COLOR_MATERIAL, which tracks
+// the current colour into the front ambient and diffuse colours.
+void startColoring();
+// Leaves the current colour black and GL_COLOR_MATERIAL off. The front material
+// is black now, so no surface counts as current any more.
+void stopColoring();
+
+}  // namespace vortimbal

@@ -1,0 +1,22 @@
+#include "scene/debug_line.h"
+
+#include <GL/gl.h>
+
+#include "scene/coloring.h"
+
+namespace vortimbal {
+
+DebugLine::DebugLine(const Vector3& from, const Vector3& to, const Color& color)
+    : from(from), to(to), color(color) {}
+
+void DebugLine::draw() const {
+    startColoring();
+    glColor3f(color.r(), color.g(), color.b());
+    glBegin(GL_LINES);
+    glVertex3f(from.x, from.y, from.z);
+    glVertex3f(to.x, to.y, to.z);
+    glEnd();
+    stopColoring();
+}
+
+}  // namespace vortimbal

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "scene/color.h"
+#include "scene/vector3.h"
+
+namespace vortimbal {
+
+// A marker line of the debug display, drawn in whatever frame is current.
+class DebugLine {
+  public:
+    DebugLine(const Vector3& from, const Vector3& to, const Color& color);
+
+    void draw() const;
+
+    Vector3 from;
+    Vector3 to;
+    Color color;
+};
+
+}  // namespace vortimbal

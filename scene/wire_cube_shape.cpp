@@ -1,0 +1,25 @@
+#include "scene/wire_cube_shape.h"
+
+#include <GL/gl.h>
+#include <GL/glut.h>
+
+#include "scene/coloring.h"
+
+namespace vortimbal {
+
+WireCubeShape::WireCubeShape(const Vector3& centre, float size, const Color& color)
+    : size(size), color(color) {
+    position = centre;
+}
+
+void WireCubeShape::draw() {
+    glPushMatrix();
+    startColoring();
+    glTranslatef(position.x, position.y, position.z);
+    glColor3f(color.r(), color.g(), color.b());
+    glutWireCube(size);
+    stopColoring();
+    glPopMatrix();
+}
+
+}  // namespace vortimbal
