@@ -32,6 +32,12 @@ class List : public Array<T> {
         ++stored;
     }
 
+    // Removes element i by moving the last stored element into its place.
+    void removeAt(int i) {
+        this->at(i) = this->get(stored - 1);
+        --stored;
+    }
+
     int count() const { return stored; }
     void clear() { stored = 0; }
     void trim() { this->resize(stored); }

@@ -9,6 +9,11 @@ namespace vortimbal {
 struct BoundingCube {
     Vector3 center;
     float size = 0;
+
+    // True when the cubes overlap by more than half a unit on every axis; then
+    // push points from this cube towards the other, by half this cube's size, on
+    // each axis where the overlap is shallow (within 1.5 of an edge).
+    bool overlaps(const BoundingCube& other, Vector3& push) const;
 };
 
 }  // namespace vortimbal

@@ -1,0 +1,98 @@
+#include "scene/octree.h"
+
+namespace vortimbal {
+
+namespace {
+
+constexpr float insertMargin = 0.5f;
+constexpr int highX = 1;
+constexpr int highY = 2;
+constexpr int highZ = 4;
+
+// Drops the cells on the side of one axis' centre plane that the box misses.
+// A box touching the plane stays on both sides.
+void dropMissedHalves(bool candidates[8], float min, float max, float center, int bit) {
+    for (int i = 0; i < 8; ++i) {
+        const bool high = (i & bit) != 0;
+        if ((!high && min > center) || (high && max < center)) {
+            candidates[i] = false;
+        }
+    }
+}
+
+}  // namespace
+
+Octree::Octree(int depth, const Vector3& center, float size)
+    : depth(depth), center(center), size(size) {}
+
+Octree::~Octree() {
+    for (Octree* cell : cells) {
+        delete cell;
+    }
+}
+
+void Octree::insert(const BoundingCube& cube, SceneObject* object) {
+    const float half = cube.size / 2 + insertMargin;
+    const Vector3 extent(half, half, half);
+    insertBox(cube.center - extent, cube.center + extent, object);
+}
+
+void Octree::insertBox(const Vector3& min, const Vector3& max, SceneObject* object) {
+    if (isLeaf()) {
+        objects.add(object);
+        return;
+    }
+    bool candidates[8] = {true, true, true, true, true, true, true, true};
+    dropMissedHalves(candidates, min.x, max.x, center.x, highX);
+    dropMissedHalves(candidates, min.y, max.y, center.y, highY);
+    dropMissedHalves(candidates, min.z, max.z, center.z, highZ);
+    for (int i = 0; i < 8; ++i) {
+        if (candidates[i]) {
+            makeCell(i)->insertBox(min, max, object);
+        }
+    }
+}
+
+Octree* Octree::makeCell(int i) {
+    if (cells[i] == nullptr) {
+        const float quarter = size / 4;
+        const float half = size / 2;
+        Vector3 cellCenter = center - Vector3(quarter, quarter, quarter);
+        cellCenter.x += (i & highX) ? half : 0;
+        cellCenter.y += (i & highY) ? half : 0;
+        cellCenter.z += (i & highZ) ? half : 0;
+        cells[i] = new Octree(depth - 1, cellCenter, half);
+    }
+    return cells[i];
+}
+
+Array<List<SceneObject*>*> Octree::collectLeaves() {
+    List<List<SceneObject*>*> leaves(64);
+    collectInto(leaves);
+    leaves.trim();
+    return leaves;
+}
+
+void Octree::collectInto(List<List<SceneObject*>*>& leaves) {
+    if (isLeaf()) {
+        objects.trim();
+        leaves.add(&objects);
+        return;
+    }
+    for (Octree* cell : cells) {
+        if (cell != nullptr) {
+            cell->collectInto(leaves);
+        }
+    }
+}
+
+Octree* Octree::findLeaf(const Vector3& p) {
+    if (isLeaf()) {
+        return this;
+    }
+    const int i =
+        (p.x > center.x ? highX : 0) | (p.y > center.y ? highY : 0) | (p.z > center.z ? highZ : 0);
+    return cells[i] == nullptr ? nullptr : cells[i]->findLeaf(p);
+}
+
+}  // namespace vortimbal

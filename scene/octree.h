@@ -1,0 +1,49 @@
+#pragma once
+
+#include "core/array.h"
+#include "core/list.h"
+#include "scene/bounding_cube.h"
+#include "scene/vector3.h"
+
+namespace vortimbal {
+
+class SceneObject;
+
+// A fixed-depth partition of space into cubic cells, made only where objects
+// land. Objects are kept in the leaves; one that spans several is in each.
+class Octree {
+  public:
+    Octree(int depth, const Vector3& center, float size);
+    Octree(const Octree&) = delete;
+    Octree& operator=(const Octree&) = delete;
+    // Deletes the cells; the objects stay alive.
+    ~Octree();
+
+    // Stores the object in every leaf its cube, grown by 0.5 on each side, touches.
+    // Objects outside the root land in its boundary cells.
+    void insert(const BoundingCube& cube, SceneObject* object);
+    // The object lists of every existing leaf, depth first.
+    Array<List<SceneObject*>*> collectLeaves();
+    // The leaf holding p, or null when that cell was never made.
+    Octree* findLeaf(const Vector3& p);
+    // A leaf's objects, sharing its storage.
+    Array<SceneObject*> leafObjects() const { return objects; }
+
+    bool isLeaf() const { return depth <= 0; }
+    const Octree* cell(int i) const { return cells[i]; }
+    Vector3 getCenter() const { return center; }
+    float getSize() const { return size; }
+
+  private:
+    void insertBox(const Vector3& min, const Vector3& max, SceneObject* object);
+    Octree* makeCell(int i);
+    void collectInto(List<List<SceneObject*>*>& leaves);
+
+    int depth;
+    Vector3 center;
+    float size;
+    Octree* cells[8] = {};
+    List<SceneObject*> objects{64};
+};
+
+}  // namespace vortimbal
