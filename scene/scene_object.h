@@ -63,6 +63,7 @@ class SceneObject : public Shape, public Controller {
 
     SceneObject* getParent() const { return parent; }
     const List<Transformable*>& getChildren() const { return children; }
+    int moverCount() const { return movers.count(); }
     const List<Face*>& getFaces() const { return faces; }
     const List<Vector3>& getVertices() const { return vertices; }
     Octree* getOctree() const { return octree; }
