@@ -1,6 +1,6 @@
 #include "app/game_state.h"
 
-#include "game/census_world.h"
+#include "game/world.h"
 
 namespace vortimbal {
 
@@ -18,10 +18,7 @@ int mainWindow = 0;
 int inFullScreen = 0;
 int helpShown = 0;
 
-namespace {
-CensusWorld emptyCity;
-}
-
-PlayableWorld* gameWorld = &emptyCity;
+World world;
+PlayableWorld* gameWorld = &world;
 
 }  // namespace vortimbal

@@ -3,6 +3,7 @@
 namespace vortimbal {
 
 class PlayableWorld;
+class World;
 
 enum GameState { Title = 1, Playing = 2, LevelCleared = 3, GameOver = 4 };
 
@@ -23,7 +24,9 @@ extern int inFullScreen;
 // The title screen shows the help page instead of its menu.
 extern int helpShown;
 
-// The world the shell steps, shows and commands; never null.
+// The one game world, built at start-up.
+extern World world;
+// The world the shell steps, shows and commands: `world`, or a stand-in in tests.
 extern PlayableWorld* gameWorld;
 
 }  // namespace vortimbal

@@ -14,6 +14,7 @@
 #include "app/menus.h"
 #include "core/diagnostics.h"
 #include "core/exception.h"
+#include "game/world.h"
 #include "models/material.h"
 #include "models/material_pool.h"
 #include "models/texture.h"
@@ -26,6 +27,7 @@ namespace {
 
 constexpr int initialWidth = 640;
 constexpr int initialHeight = 480;
+constexpr int warmUpSteps = 50;
 
 const Color black(0, 0, 0, 1);
 
@@ -108,11 +110,18 @@ void startUp(int* argc, char** argv) {
     mainWindow = glutCreateWindow("Vortimbal 3");
     mainMaterialPool = createSurfaces();
     initGLState();
+    world.setCitizenPool(mainMaterialPool);
+    world.build();
+    world.switchOnLights();
     registerCallbacks();
     createMenus();
     // The window exists already, so the reshape request is what sizes it.
     glutInitWindowSize(initialWidth, initialHeight);
     glutReshapeWindow(initialWidth, initialHeight);
+    // Every figure settles on the ground before the first frame.
+    for (int i = 0; i < warmUpSteps; ++i) {
+        world.update();
+    }
     const double now = currentTimeMs();
     lastRedisplayTime = now;
     simulationTime = now;

@@ -1,0 +1,38 @@
+// What makes a figure a bad guy: how it drops into the city, and how it hunts
+// and shoots each step.
+
+#include "core/random.h"
+#include "game/figure.h"
+#include "game/world.h"
+
+namespace vortimbal {
+
+// Drops in over the middle of the city and hunts a random citizen.
+void World::addBadGuy(MaterialPool* pool) {
+    auto* badGuy = new Figure(pool, this);
+    addChild(badGuy);
+    const float z = float(40 - rand() % 80);
+    const float y = float(40 - rand() % 20);
+    const float x = float(40 - rand() % 80);
+    badGuy->position += Vector3(x, y, z);
+    badGuy->linearStep = float(rand() % 100) / 10000 + 0.1f;
+    badGuy->setMode(FaceAndFollow);
+    badGuy->setTarget(randomCitizen());
+    badGuy->setBad();
+}
+
+// Fires now and then, and now and then picks another citizen to hunt.
+void Figure::actAsBadGuy() {
+    if (world == nullptr) {
+        return;
+    }
+    if (rand() % 100 == 0) {
+        world->fire(this);
+    }
+    if (rand() % 500 == 0) {
+        setTarget(world->randomCitizen());
+        world->fire(this);
+    }
+}
+
+}  // namespace vortimbal

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "models/mesh.h"
+
+namespace vortimbal {
+
+// Scenery: a bird that crosses the sky straight and level, then starts again
+// over one of the city's edges.
+class Bird : public Mesh {
+  public:
+    explicit Bird(MaterialPool* pool);
+
+    void respawn();
+    void update() override;
+    PyramidShape makeFarShape() const override;
+
+    int flightTime = 0;  // steps since the last respawn
+    Vector3 flightVelocity;
+};
+
+}  // namespace vortimbal

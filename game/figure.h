@@ -1,0 +1,81 @@
+#pragma once
+
+#include "models/mesh.h"
+
+namespace vortimbal {
+
+class World;
+
+// An arm or a leg: hung on the body at its joint, swinging with the figure's speed.
+class Limb : public Mesh {
+  public:
+    Limb(const char* fileName, MaterialPool* pool, float side, SceneObject* parent,
+         const Vector3& joint);
+
+    float side;
+    float phase = 0;
+    float swingRate = 0;  // written by the figure every step
+
+  protected:
+    // Parts follow their joint exactly; they are not smoothed.
+    void settle();
+};
+
+class Arm : public Limb {
+  public:
+    Arm(MaterialPool* pool, float side, SceneObject* parent);
+    void update() override;
+};
+
+class Leg : public Limb {
+  public:
+    Leg(MaterialPool* pool, float side, SceneObject* parent);
+    void update() override;
+};
+
+class Head : public Mesh {
+  public:
+    Head(MaterialPool* pool, SceneObject* parent);
+    void update() override;
+
+    float phase = 0;
+};
+
+// The walking humanoid: the player, every citizen and every bad guy. A figure
+// that is hit rises into the sky for a second and then leaves its world.
+class Figure : public Mesh {
+  public:
+    enum { FigureClassId = 4633 };
+
+    Figure(MaterialPool* pool, World* world);
+
+    int classId() const override { return FigureClassId; }
+    PyramidShape makeFarShape() const override;
+    void hit() override { riseTimer = 1.0; }
+    bool collides() const override { return riseTimer <= maxRise; }
+    void update() override;
+
+    // Back to the origin, with speed and turning scaled by the factor.
+    void reset(float speedFactor);
+    void setBad() { bad = true; }
+    bool isBad() const { return bad; }
+    bool isRising() const { return riseTimer > 0; }
+
+    Arm* arm1;
+    Arm* arm2;
+    Leg* leg1;
+    Leg* leg2;
+
+  private:
+    static constexpr double maxRise = 3.0;
+
+    void swingLimbs();
+    // The bad guy's own rules, after its step.
+    void actAsBadGuy();
+
+    double riseTimer = -1.0;
+    World* world;
+    bool bad = false;
+};
+
+}  // namespace vortimbal

@@ -1,0 +1,306 @@
+#include "game/world.h"
+
+#include <GL/gl.h>
+
+#include "control/camera.h"
+#include "core/random.h"
+#include "game/bird.h"
+#include "game/figure.h"
+#include "models/material.h"
+#include "models/material_pool.h"
+#include "models/mesh.h"
+#include "scene/ground_tile.h"
+#include "scene/octree.h"
+#include "scene/switches.h"
+
+namespace vortimbal {
+
+namespace {
+
+constexpr int tilesPerSide = 3;  // on each side of the centre tile
+constexpr float tileSpacing = 20;
+constexpr float tileHalfSize = 10;
+constexpr int birdCount = 50;
+constexpr int citizenCount = 50;
+constexpr float squareEdge = 70;
+constexpr float playerLightHeight = 20;
+constexpr int shotSteps = 100;
+constexpr float shotStart = 3;
+constexpr float hitRadiusSquared = 16;
+constexpr int citizenDraws = 500;
+
+struct HousePlacement {
+    const char* file;
+    float scale;
+    Vector3 offset;
+    float angle;
+    Vector3 position;
+};
+
+const HousePlacement houses[] = {
+    {"obj/house2.obj", 0.05f, {7.0f, 0, 4.5f}, 5, {-18, 0, 24}},
+    {"obj/houses.obj", 0.04f, {0, 0, 0}, 0, {-10, 0, 5}},
+    {"obj/houses2.obj", 0.04f, {0, 0, 0}, 0, {-11, 0, -9}},
+    {"obj/houses2.obj", 0.04f, {0, 0, 0}, 170, {10, 0, 18}},
+    {"obj/house2.obj", 0.05f, {7.0f, 0, 4.5f}, 178, {18, 0, 2}},
+    {"obj/houses.obj", 0.04f, {0, 0, 0}, 180, {10, 0, -20}},
+};
+
+void setLight(Light& light, const Color& ambient, const Color& diffuse, const Color& specular,
+              const Color& position) {
+    light.ambient = ambient;
+    light.diffuse = diffuse;
+    light.specular = specular;
+    light.position = position;
+}
+
+// A pool of the four materials a figure's parts are painted with.
+MaterialPool* figurePool(const Color& body, const Color& limbs, const Color& head) {
+    const Color black(0, 0, 0, 1);
+    auto* pool = new MaterialPool;
+    pool->add(new Material("body", body, black));
+    pool->add(new Material("arm", limbs, black));
+    pool->add(new Material("leg", limbs, black));
+    pool->add(new Material("head", head, black));
+    return pool;
+}
+
+Figure* asFigure(Transformable* object) {
+    auto* sceneObject = dynamic_cast<SceneObject*>(object);
+    return sceneObject != nullptr && sceneObject->classId() == Figure::FigureClassId
+               ? static_cast<Figure*>(sceneObject)
+               : nullptr;
+}
+
+// Moves a coordinate that left the square over to the other side, and its
+// drawn copy with it, so the object does not slide across the city.
+void wrap(float& coordinate, float& drawn) {
+    if (coordinate < -squareEdge) {
+        coordinate = drawn = squareEdge;
+    } else if (coordinate > squareEdge) {
+        coordinate = drawn = -squareEdge;
+    }
+}
+
+}  // namespace
+
+World::World()
+    : SceneObject(nullptr, nullptr), light0(GL_LIGHT0), light1(GL_LIGHT1), playerLight(GL_LIGHT2) {
+    setLight(light0, Color(0.15f, 0.15f, 0.1f, 1), Color(0.23f, 0.22f, 0.14f, 1),
+             Color(0.4f, 0.4f, 0.3f, 1), Color(0, 28, 5, 1));
+    setLight(light1, Color(0.1f, 0.1f, 0.15f, 1), Color(0.2f, 0.2f, 0.25f, 1),
+             Color(0.4f, 0.4f, 0.4f, 1), Color(5, 28, -25, 1));
+    setLight(playerLight, Color(0.2f, 0.2f, 0.3f, 1), Color(0.27f, 0.27f, 0.32f, 1),
+             Color(0.5f, 0.5f, 0.5f, 1), Color(5, 20, 5, 1));
+}
+
+void World::build() {
+    addGround();
+    addHouses();
+    MaterialPool* playerPool = makePlayerPool();
+    for (int i = 0; i < birdCount; ++i) {
+        addChild(new Bird(citizenPool));
+    }
+    player = new Figure(playerPool, this);
+    addChild(player);
+    addFigures(citizenCount, false);
+    camera.setTarget(player);
+}
+
+void World::addGround() {
+    int k = 0;
+    for (int i = -tilesPerSide; i <= tilesPerSide; ++i) {
+        for (int j = -tilesPerSide; j <= tilesPerSide; ++j) {
+            auto* tile = new GroundTile(tileHalfSize, 0);
+            tile->position = Vector3(tileSpacing * float(i), 0, tileSpacing * float(j));
+            tile->rotation.y = 180.0f * float(k++);
+            addChild(tile);
+        }
+    }
+}
+
+void World::addHouses() {
+    for (const HousePlacement& house : houses) {
+        auto* mesh =
+            new Mesh(house.file, citizenPool, house.scale, nullptr, house.offset, house.angle);
+        mesh->position = house.position;
+        addChild(mesh);
+    }
+}
+
+MaterialPool* World::makePlayerPool() const {
+    return figurePool(Color(0.8f, 0.8f, 1.0f, 1), Color(0.7f, 0.7f, 1.0f, 1),
+                      Color(1.0f, 1.0f, 1.0f, 1));
+}
+
+void World::addFigures(int count, bool bad) {
+    MaterialPool* badGuyPool =
+        figurePool(Color(0.5f, 0, 0, 1), Color(0.5f, 0, 0, 1), Color(1.0f, 0.5f, 0.5f, 1));
+    for (int i = 0; i < count; ++i) {
+        if (bad) {
+            addBadGuy(badGuyPool);
+        } else {
+            addCitizen();
+        }
+    }
+}
+
+// Nine in ten citizens circle the player; the rest may follow him too.
+void World::addCitizen() {
+    auto* citizen = new Figure(citizenPool, this);
+    addChild(citizen);
+    citizen->setTarget(player);
+    if (rand() % 10 != 0) {
+        citizen->setMode(2 + rand() % 2);
+    } else {
+        citizen->setMode(rand() % 4);
+    }
+    const float z = float(50 - rand() % 100);
+    const float y = float(50 - rand() % 100);
+    const float x = float(50 - rand() % 100);
+    citizen->position += Vector3(x, y, z);
+    citizen->linearStep = float(rand() % 100) / 10000 + 0.09f;
+}
+
+void World::switchOnLights() {
+    for (Light* light : {&light0, &light1, &playerLight}) {
+        light->upload();
+        light->enable();
+    }
+}
+
+void World::draw() {
+    light0.upload();
+    light1.upload();
+    playerLight.upload();
+    SceneObject::draw();
+}
+
+void World::update() {
+    if (player != nullptr) {
+        playerLight.position.set(player->position.x, player->position.y + playerLightHeight,
+                                 player->position.z, 1);
+    }
+    SceneObject::update();
+    int bad = 0;
+    int good = 0;
+    for (int i = movers.count() - 1; i >= 0; --i) {
+        applyRules(static_cast<SceneObject*>(movers.get(i)), bad, good);
+    }
+    badGuysCounted = bad;
+    goodCounted = good;
+}
+
+void World::applyRules(SceneObject* mover, int& bad, int& good) {
+    mover->velocity.y -= gravity;
+    if (mover->position.y <= 0) {
+        mover->position.y = 0;
+        if (mover->velocity.y < 0) {
+            mover->velocity.y = 0;
+        }
+    }
+    if (Figure* figure = asFigure(mover)) {
+        (figure->isBad() ? bad : good) += 1;
+    }
+    wrap(mover->position.x, mover->drawPosition.x);
+    wrap(mover->position.z, mover->drawPosition.z);
+}
+
+void World::fire(Figure* shooter) {
+    if (shooter == nullptr) {
+        return;
+    }
+    Figure* target = figureHitAlong(shooter);
+    if (target == nullptr || (target->isBad() && shooter->isBad()) || target == player) {
+        return;
+    }
+    (target->isBad() ? badGuysShot : citizensLost) += 1;
+    target->hit();
+}
+
+// The first figure within reach of the points 4 to 103 units ahead, or null.
+Figure* World::figureHitAlong(Figure* shooter) {
+    if (!useOctrees || octree == nullptr) {
+        return nullptr;  // the shot needs the octree
+    }
+    const Vector3 direction = shooter->forward();
+    Vector3 point = shooter->position + direction * shotStart;
+    for (int step = 0; step < shotSteps; ++step) {
+        point = point + direction;
+        Octree* leaf = octree->findLeaf(point);
+        if (leaf == nullptr) {
+            continue;
+        }
+        const Array<SceneObject*> objects = leaf->leafObjects();
+        for (int i = objects.size() - 1; i >= 0; --i) {
+            Figure* figure = asFigure(objects.get(i));
+            if (figure != nullptr && figure != shooter &&
+                (point - figure->position).lengthSquared() < hitRadiusSquared) {
+                return figure;
+            }
+        }
+    }
+    return nullptr;
+}
+
+void World::playerFire(bool pressed) {
+    if (pressed) {
+        fire(player);
+    }
+}
+
+Figure* World::randomCitizen() {
+    if (movers.count() == 0) {
+        return nullptr;
+    }
+    for (int draw = 0; draw < citizenDraws; ++draw) {
+        Figure* figure = asFigure(static_cast<SceneObject*>(movers.get(rand() % movers.count())));
+        if (figure != nullptr && figure != player && !figure->isBad()) {
+            return figure;
+        }
+    }
+    return nullptr;
+}
+
+void World::resetPlayer(float speedFactor) {
+    if (player != nullptr) {
+        player->reset(speedFactor);
+    }
+}
+
+void World::removeBadGuys() {
+    for (int i = movers.count() - 1; i >= 0; --i) {
+        Figure* figure = asFigure(static_cast<SceneObject*>(movers.get(i)));
+        if (figure != nullptr && figure->isBad()) {
+            figure->hit();
+        }
+    }
+    badGuysShot = 0;
+    citizensLost = 0;
+}
+
+void World::steerLeft(bool pressed) {
+    if (player != nullptr) {
+        player->setTurnLeft(pressed);
+    }
+}
+
+void World::steerForward(bool pressed) {
+    if (player != nullptr) {
+        player->setForward(pressed);
+    }
+}
+
+void World::steerRight(bool pressed) {
+    if (player != nullptr) {
+        player->setTurnRight(pressed);
+    }
+}
+
+void World::steerBack(bool pressed) {
+    if (player != nullptr) {
+        player->setBackward(pressed);
+    }
+}
+
+}  // namespace vortimbal

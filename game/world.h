@@ -1,0 +1,73 @@
+#pragma once
+
+#include "game/playable_world.h"
+#include "models/light.h"
+#include "scene/scene_object.h"
+
+namespace vortimbal {
+
+class Figure;
+class MaterialPool;
+
+// The whole game: the city's ground, houses and birds, its lamps, the player,
+// the citizens and the bad guys, and the rules they live by.
+class World : public SceneObject, public PlayableWorld {
+  public:
+    World();
+
+    void setCitizenPool(MaterialPool* pool) { citizenPool = pool; }
+    // Lays out the city once: ground, houses, birds, the player and fifty citizens.
+    void build();
+    void addFigures(int count, bool bad) override;
+
+    void switchOnLights() override;
+    void toggleLight0() override { light0.toggle(); }
+    void toggleLight1() override { light1.toggle(); }
+    // The lamps are uploaded first, under the camera's transform.
+    void draw() override;
+
+    // One step: everyone moves, falls, stays in the square and is counted.
+    void update() override;
+    int badGuysLeft() const override { return badGuysCounted; }
+    int goodLeft() const override { return goodCounted; }
+    int score() const override { return 100 * badGuysShot - 10 * citizensLost; }
+
+    // A shot along the shooter's line of sight, through the octree.
+    void fire(Figure* shooter);
+    void playerFire(bool pressed) override;
+    // A citizen drawn at random, or null after 500 unlucky draws.
+    Figure* randomCitizen();
+    void resetPlayer(float speedFactor) override;
+    void removeBadGuys() override;
+
+    void steerLeft(bool pressed) override;
+    void steerForward(bool pressed) override;
+    void steerRight(bool pressed) override;
+    void steerBack(bool pressed) override;
+
+    Figure* getPlayer() const { return player; }
+
+    float gravity = 0.15f;
+    Light light0;
+    Light light1;
+    Light playerLight;
+
+  private:
+    void addGround();
+    void addHouses();
+    MaterialPool* makePlayerPool() const;
+    void addCitizen();
+    void addBadGuy(MaterialPool* pool);
+    // Gravity, the ground and the wrap-around for one mover; counts figures.
+    void applyRules(SceneObject* mover, int& bad, int& good);
+    Figure* figureHitAlong(Figure* shooter);
+
+    MaterialPool* citizenPool = nullptr;
+    Figure* player = nullptr;
+    int badGuysCounted = 0;
+    int goodCounted = 0;
+    int badGuysShot = 0;
+    int citizensLost = 0;
+};
+
+}  // namespace vortimbal
