@@ -117,7 +117,7 @@ void Figure::update() {
         riseTimer += 0.1;
         if (riseTimer > maxRise) {
             if (world != nullptr) {
-                world->removeChild(this);
+                world->depart(this);
             }
             return;
         }

@@ -54,17 +54,6 @@ void setLight(Light& light, const Color& ambient, const Color& diffuse, const Co
     light.position = position;
 }
 
-// A pool of the four materials a figure's parts are painted with.
-MaterialPool* figurePool(const Color& body, const Color& limbs, const Color& head) {
-    const Color black(0, 0, 0, 1);
-    auto* pool = new MaterialPool;
-    pool->add(new Material("body", body, black));
-    pool->add(new Material("arm", limbs, black));
-    pool->add(new Material("leg", limbs, black));
-    pool->add(new Material("head", head, black));
-    return pool;
-}
-
 Figure* asFigure(Transformable* object) {
     auto* sceneObject = dynamic_cast<SceneObject*>(object);
     return sceneObject != nullptr && sceneObject->classId() == Figure::FigureClassId
@@ -92,6 +81,36 @@ World::World()
              Color(0.4f, 0.4f, 0.4f, 1), Color(5, 28, -25, 1));
     setLight(playerLight, Color(0.2f, 0.2f, 0.3f, 1), Color(0.27f, 0.27f, 0.32f, 1),
              Color(0.5f, 0.5f, 0.5f, 1), Color(5, 20, 5, 1));
+}
+
+World::~World() {
+    for (int i = 0; i < departed.count(); ++i) {
+        delete departed.get(i);
+    }
+    for (int i = 0; i < figurePools.count(); ++i) {
+        MaterialPool* pool = figurePools.get(i);
+        for (int m = 0; m < pool->count(); ++m) {
+            delete pool->entry(m);
+        }
+        delete pool;
+    }
+}
+
+void World::depart(Figure* figure) {
+    removeChild(figure);
+    departed.add(figure);
+}
+
+// A pool of the four materials a figure's parts are painted with.
+MaterialPool* World::figurePool(const Color& body, const Color& limbs, const Color& head) {
+    const Color black(0, 0, 0, 1);
+    auto* pool = new MaterialPool;
+    pool->add(new Material("body", body, black));
+    pool->add(new Material("arm", limbs, black));
+    pool->add(new Material("leg", limbs, black));
+    pool->add(new Material("head", head, black));
+    figurePools.add(pool);
+    return pool;
 }
 
 void World::build() {
@@ -128,7 +147,7 @@ void World::addHouses() {
     }
 }
 
-MaterialPool* World::makePlayerPool() const {
+MaterialPool* World::makePlayerPool() {
     return figurePool(Color(0.8f, 0.8f, 1.0f, 1), Color(0.7f, 0.7f, 1.0f, 1),
                       Color(1.0f, 1.0f, 1.0f, 1));
 }

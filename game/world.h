@@ -14,6 +14,8 @@ class MaterialPool;
 class World : public SceneObject, public PlayableWorld {
   public:
     World();
+    // Frees what the world made: departed figures and the figures' material pools.
+    ~World() override;
 
     void setCitizenPool(MaterialPool* pool) { citizenPool = pool; }
     // Lays out the city once: ground, houses, birds, the player and fifty citizens.
@@ -45,6 +47,9 @@ class World : public SceneObject, public PlayableWorld {
     void steerRight(bool pressed) override;
     void steerBack(bool pressed) override;
 
+    // A figure that has risen out of the city leaves it for good.
+    void depart(Figure* figure);
+
     Figure* getPlayer() const { return player; }
 
     float gravity = 0.15f;
@@ -55,7 +60,8 @@ class World : public SceneObject, public PlayableWorld {
   private:
     void addGround();
     void addHouses();
-    MaterialPool* makePlayerPool() const;
+    MaterialPool* makePlayerPool();
+    MaterialPool* figurePool(const Color& body, const Color& limbs, const Color& head);
     void addCitizen();
     void addBadGuy(MaterialPool* pool);
     // Gravity, the ground and the wrap-around for one mover; counts figures.
@@ -68,6 +74,8 @@ class World : public SceneObject, public PlayableWorld {
     int goodCounted = 0;
     int badGuysShot = 0;
     int citizensLost = 0;
+    List<Figure*> departed{64};
+    List<MaterialPool*> figurePools{64};
 };
 
 }  // namespace vortimbal
