@@ -1,0 +1,229 @@
+#include "models/mesh.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+
+#include "core/array.h"
+#include "core/files.h"
+#include "models/face.h"
+#include "models/material.h"
+#include "scene/angles.h"
+
+namespace vortimbal {
+
+namespace {
+
+constexpr int chunkSize = 1024;
+constexpr int lineStep = 64;
+constexpr int indexStep = 4;
+// Larger than any vertex count a list can hold, so a huge index is just out of range.
+constexpr long long indexCap = 1LL << 32;
+
+bool isLineEnd(char c) {
+    return c == '\n' || c == '\r' || c == '\f';
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Reads the digits at text, saturating instead of overflowing; returns the
+// position after the last digit.
+const char* readIndex(const char* text, long long& value) {
+    value = 0;
+    for (; isDigit(*text); ++text) {
+        value = value * 10 + (*text - '0');
+        if (value > indexCap) {
+            value = indexCap;
+        }
+    }
+    return text;
+}
+
+// Just past the first blank at or after text, or the end of the text.
+const char* nextField(const char* text) {
+    const char* blank = std::strchr(text, ' ');
+    return blank != nullptr ? blank + 1 : text + std::strlen(text);
+}
+
+// A NaN would slip past every bounds comparison and an infinity would stretch
+// the bounding cubes without end, so NaN becomes 0 and anything beyond the
+// limit is held at it: the vertex keeps its place in the list and faces still
+// find it by index.
+float tameCoordinate(float value) {
+    if (std::isnan(value)) {
+        return 0;
+    }
+    if (value > Mesh::coordinateLimit) {
+        return Mesh::coordinateLimit;
+    }
+    if (value < -Mesh::coordinateLimit) {
+        return -Mesh::coordinateLimit;
+    }
+    return value;
+}
+
+}  // namespace
+
+Mesh::Mesh(const char* fileName, MaterialPool* materialPool, float scale, SceneObject* parent,
+           const Vector3& offset, float angle)
+    : SceneObject(materialPool, parent),
+      currentMaterial(defaultMaterial),
+      scale(scale),
+      offset(offset),
+      sinAngle(std::sin(degreesToRadians(angle))),
+      cosAngle(std::cos(degreesToRadians(angle))) {
+    InputFile file(fileName, true);
+    name = fileName;
+    Array<char> chunk(chunkSize);
+    List<char> line(lineStep);
+    bool lineTooLong = false;
+    int got = 0;
+    do {
+        got = file.read(chunk);
+        for (int i = 0; i < got; ++i) {
+            const char c = chunk.get(i);
+            if (isLineEnd(c)) {
+                if (!lineTooLong) {
+                    line.add(0);
+                    processLine(line);
+                }
+                line.clear();
+                lineTooLong = false;
+            } else if (line.count() < maxLineLength) {
+                line.add(c);
+            } else {
+                lineTooLong = true;
+            }
+        }
+        // Whatever follows the last line end is never processed.
+    } while (got == chunkSize);
+}
+
+Mesh::~Mesh() = default;
+
+// The line ends with a 0; only its first two characters decide its kind.
+void Mesh::processLine(const List<char>& line) {
+    const int length = line.count() - 1;
+    if (length <= 0) {
+        return;
+    }
+    const char* text = line.data();
+    const char c0 = text[0];
+    const char c1 = length > 1 ? text[1] : 0;
+    // The text after the keyword's two characters, empty on a shorter line.
+    const char* rest = length > 2 ? text + 2 : text + length;
+    switch (c0) {
+        case 'v':
+            if (c1 == ' ') {
+                readVertex(rest);
+            }
+            break;
+        case 'f':
+            readFace(rest);
+            break;
+        case 'u':
+            if (c1 == 's') {
+                // A bare "usemtl" switches the surface off until the next good name.
+                if (length > 6) {
+                    useMaterial(text + 7);
+                } else {
+                    currentMaterial = nullptr;
+                }
+            }
+            break;
+        case 'g':
+            useMaterial(rest);
+            break;
+        case 'F':
+            flatTextures = true;
+            break;
+        default:
+            break;
+    }
+}
+
+// Fields are separated by exactly one blank: a second blank makes the next
+// field start at that blank, and the same number is read again.
+void Mesh::readVertex(const char* text) {
+    const float a = float(std::strtod(text, nullptr)) * scale;
+    text = nextField(text);
+    const float b = float(std::strtod(text, nullptr)) * scale;
+    text = nextField(text);
+    const float c = float(std::strtod(text, nullptr)) * scale;
+    // Tamed before turning too, so a NaN in one coordinate cannot spread to another.
+    const float x = tameCoordinate(a + offset.x);
+    const float y = tameCoordinate(c + offset.y);
+    const float z = tameCoordinate(b + offset.z);
+    addVertex(Vector3(tameCoordinate(cosAngle * x + sinAngle * z), tameCoordinate(y),
+                      tameCoordinate(-sinAngle * x + cosAngle * z)));
+}
+
+// Only vertex indices count: numbers after a slash are texture or normal
+// indices. A face with any index out of range is dropped whole.
+void Mesh::readFace(const char* text) {
+    trimVertices();
+    const int known = vertexCount();
+    List<int> indices(indexStep);
+    bool valid = true;
+    int slashes = 0;
+    while (*text != 0) {
+        const char c = *text;
+        if (isDigit(c)) {
+            long long index = 0;
+            text = readIndex(text, index);
+            if (slashes == 0) {
+                if (index < 1 || index > known) {
+                    valid = false;
+                } else if (valid) {
+                    indices.add(int(index - 1));
+                }
+            }
+            continue;
+        }
+        if (c == '/') {
+            ++slashes;
+        } else if (c == ' ') {
+            slashes = 0;
+        }
+        ++text;
+    }
+    if (!valid) {
+        indices.clear();
+    }
+    indices.trim();
+    const int n = indices.count();
+    if (currentMaterial == nullptr || n == 0) {
+        return;
+    }
+    // Triangles and quads keep their vertices in the reverse of the file's order.
+    if (currentMaterial->isTextured() == 1) {
+        if (n != 3) {
+            return;
+        }
+        const int i0 = indices.get(0), i1 = indices.get(1), i2 = indices.get(2);
+        if (flatTextures) {
+            addFace(new FlatTexturedTriangle(i2, i1, i0, currentMaterial));
+        } else {
+            addFace(new TexturedTriangle(i2, i1, i0, currentMaterial));
+        }
+    } else if (n == 3) {
+        addFace(new Triangle(indices.get(2), indices.get(1), indices.get(0), currentMaterial));
+    } else if (n == 4) {
+        addFace(new Quad(indices.get(3), indices.get(2), indices.get(1), indices.get(0),
+                         currentMaterial));
+    } else {
+        addFace(new Polygon(indices, currentMaterial));
+    }
+}
+
+// An unknown name keeps the surface the faces had.
+void Mesh::useMaterial(const char* name) {
+    MaterialBase* found = findMaterial(name);
+    if (found != nullptr) {
+        currentMaterial = found;
+    }
+}
+
+}  // namespace vortimbal
