@@ -16,6 +16,7 @@
 #include "app/startup.h"
 #include "control/camera.h"
 #include "core/exception.h"
+#include "game/world.h"
 #include "gl_recorder.h"
 #include "models/material_pool.h"
 #include "models/texture.h"
@@ -73,11 +74,16 @@ TEST(StartUp, OpensTheWindowSetsStateAndWiresCallbacksInOrder) {
         expected.insert(expected.end(), {"glBindTexture", "glTexParameteri", "glTexParameteri",
                                          "glTexParameteri", "glTexParameteri", "glTexImage2D"});
     }
-    expected.insert(expected.end(),
-                    {"glShadeModel", "glEnable", "glDepthFunc", "glEnable", "glCullFace",
-                     "glEnable", "glutReshapeFunc", "glutKeyboardUpFunc", "glutKeyboardFunc",
-                     "glutIdleFunc", "glutDisplayFunc", "glutSpecialUpFunc", "glutSpecialFunc",
-                     "glutInitWindowSize", "glutReshapeWindow"});
+    expected.insert(expected.end(), {"glShadeModel", "glEnable", "glDepthFunc", "glEnable",
+                                     "glCullFace", "glEnable"});
+    // The world's three lamps: each uploaded, then switched on.
+    for (int lamp = 0; lamp < 3; ++lamp) {
+        expected.insert(expected.end(), {"glLightfv", "glLightfv", "glLightfv", "glLightfv",
+                                         "glLightf", "glLightf", "glLightf", "glEnable"});
+    }
+    expected.insert(expected.end(), {"glutReshapeFunc", "glutKeyboardUpFunc", "glutKeyboardFunc",
+                                     "glutIdleFunc", "glutDisplayFunc", "glutSpecialUpFunc",
+                                     "glutSpecialFunc", "glutInitWindowSize", "glutReshapeWindow"});
     EXPECT_EQ(calls, expected);
     EXPECT_LT(glrec::indexOf("glutSpecialFunc"), glrec::indexOf("glutCreateMenu"));
     EXPECT_LT(glrec::indexOf("glutAttachMenu"), glrec::indexOf("glutInitWindowSize"));
@@ -95,6 +101,10 @@ TEST(StartUp, OpensTheWindowSetsStateAndWiresCallbacksInOrder) {
     EXPECT_EQ(glrec::callbacks().keyboardUp, &onKeyUp);
     EXPECT_EQ(glrec::callbacks().special, &onSpecialDown);
     EXPECT_EQ(glrec::callbacks().specialUp, &onSpecialUp);
+    // The city is built and its 50 warm-up steps have run.
+    EXPECT_EQ(world.getChildren().count(), 156);
+    EXPECT_EQ(world.goodLeft(), 51);
+    EXPECT_EQ(world.badGuysLeft(), 0);
     EXPECT_DOUBLE_EQ(simulationTime, 123456);
     EXPECT_DOUBLE_EQ(lastRedisplayTime, 123456);
     releaseSurfaces();

@@ -71,8 +71,10 @@ keys() {
 
 # Succeeds when a region WxH+X+Y of a screenshot holds pixels of colour #RRGGBB.
 has_colour() {
-    convert "$screenshots/$1.png" -crop "$2" +repage -format %c histogram:info:- |
-        grep -qi "#$3"
+    # Read the whole histogram first: grep -q stopping early would break the pipe.
+    local histogram
+    histogram=$(convert "$screenshots/$1.png" -crop "$2" +repage -format %c histogram:info:-)
+    grep -qi "#$3" <<<"$histogram"
 }
 
 # Waits for the game to end by itself; prints its exit status.
@@ -86,4 +88,9 @@ wait_for_exit() {
     wait "$game_pid" || status=$?
     game_pid=""
     echo "$status"
+}
+
+# Succeeds when a screenshot shows the title "Vortimbal 3" in its light blue.
+shows_title() {
+    has_colour "$1" 640x80+0+40 CCE6FF || has_colour "$1" 640x80+0+40 CCE5FF
 }
