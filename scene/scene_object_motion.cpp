@@ -54,6 +54,9 @@ void SceneObject::update() {
     if (collideChildren && useOctrees) {
         moveChildrenWithOctree();
     } else if (collideChildren) {
+        // A tree left from before would go stale while it is not rebuilt.
+        delete octree;
+        octree = nullptr;
         moveChildrenPairwise();
     } else {
         for (int i = 0; i < movers.count(); ++i) {
