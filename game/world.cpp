@@ -5,6 +5,7 @@
 #include "control/camera.h"
 #include "core/random.h"
 #include "game/bird.h"
+#include "game/city_layout.h"
 #include "game/figure.h"
 #include "models/material.h"
 #include "models/material_pool.h"
@@ -14,6 +15,15 @@
 #include "scene/switches.h"
 
 namespace vortimbal {
+
+const HousePlacement cityHouses[cityHouseCount] = {
+    {"obj/house2.obj", 0.05f, {7.0f, 0, 4.5f}, 5, {-18, 0, 24}},
+    {"obj/houses.obj", 0.04f, {0, 0, 0}, 0, {-10, 0, 5}},
+    {"obj/houses2.obj", 0.04f, {0, 0, 0}, 0, {-11, 0, -9}},
+    {"obj/houses2.obj", 0.04f, {0, 0, 0}, 170, {10, 0, 18}},
+    {"obj/house2.obj", 0.05f, {7.0f, 0, 4.5f}, 178, {18, 0, 2}},
+    {"obj/houses.obj", 0.04f, {0, 0, 0}, 180, {10, 0, -20}},
+};
 
 namespace {
 
@@ -28,23 +38,6 @@ constexpr int shotSteps = 100;
 constexpr float shotStart = 3;
 constexpr float hitRadiusSquared = 16;
 constexpr int citizenDraws = 500;
-
-struct HousePlacement {
-    const char* file;
-    float scale;
-    Vector3 offset;
-    float angle;
-    Vector3 position;
-};
-
-const HousePlacement houses[] = {
-    {"obj/house2.obj", 0.05f, {7.0f, 0, 4.5f}, 5, {-18, 0, 24}},
-    {"obj/houses.obj", 0.04f, {0, 0, 0}, 0, {-10, 0, 5}},
-    {"obj/houses2.obj", 0.04f, {0, 0, 0}, 0, {-11, 0, -9}},
-    {"obj/houses2.obj", 0.04f, {0, 0, 0}, 170, {10, 0, 18}},
-    {"obj/house2.obj", 0.05f, {7.0f, 0, 4.5f}, 178, {18, 0, 2}},
-    {"obj/houses.obj", 0.04f, {0, 0, 0}, 180, {10, 0, -20}},
-};
 
 void setLight(Light& light, const Color& ambient, const Color& diffuse, const Color& specular,
               const Color& position) {
@@ -139,7 +132,7 @@ void World::addGround() {
 }
 
 void World::addHouses() {
-    for (const HousePlacement& house : houses) {
+    for (const HousePlacement& house : cityHouses) {
         auto* mesh =
             new Mesh(house.file, citizenPool, house.scale, nullptr, house.offset, house.angle);
         mesh->position = house.position;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/startup.h"
+#include "game/city_layout.h"
 #include "models/face.h"
 #include "models/light.h"
 #include "models/material.h"
@@ -242,23 +243,8 @@ TEST_F(ModelsRender, FiguresAssembleFromTheirParts) {
 
 // The six houses where the city puts them, and the player at the start.
 TEST_F(ModelsRender, CityLayout) {
-    struct House {
-        const char* file;
-        float scale;
-        Vector3 offset;
-        float angle;
-        Vector3 position;
-    };
-    const House houses[] = {
-        {"obj/house2.obj", 0.05f, Vector3(7, 0, 4.5f), 5, Vector3(-18, 0, 24)},
-        {"obj/houses.obj", 0.04f, Vector3(), 0, Vector3(-10, 0, 5)},
-        {"obj/houses2.obj", 0.04f, Vector3(), 0, Vector3(-11, 0, -9)},
-        {"obj/houses2.obj", 0.04f, Vector3(), 170, Vector3(10, 0, 18)},
-        {"obj/house2.obj", 0.05f, Vector3(7, 0, 4.5f), 178, Vector3(18, 0, 2)},
-        {"obj/houses.obj", 0.04f, Vector3(), 180, Vector3(10, 0, -20)},
-    };
     std::vector<Placed> city;
-    for (const House& house : houses) {
+    for (const HousePlacement& house : cityHouses) {
         city.push_back(
             {load(house.file, house.scale, house.offset, house.angle), house.position, Vector3()});
         // The start of the game stays free of buildings.
