@@ -8,6 +8,7 @@
 #include "app/game_state.h"
 #include "app/startup.h"
 #include "app/stroke_font.h"
+#include "app/title_screen.h"
 #include "recording_world.h"
 #include "render_window.h"
 
@@ -49,6 +50,11 @@ class Screens : public RenderTest {
         initGLState();
         glClearColor(0.1f, 0.1f, 0.1f, 1);
         onReshape(width, height);
+    }
+    void TearDown() override {
+        gameState = Title;
+        titleSelection = NewGameItem;
+        helpShown = 0;
     }
 
     void drawIn(int state, const char* screenshot) {
@@ -118,7 +124,6 @@ TEST_F(Screens, EveryStateDrawsWithoutAGLError) {
     helpShown = 1;
     drawIn(Title, "help");
     EXPECT_GT(countColor(-0.3f, 0.6f, 0.3f, 0.8f, toRgb(0.7f, 1.0f, 0.1f)), 50) << "Help";
-    EXPECT_GT(world.draws, 3);
 }
 
 TEST_F(Screens, EveryGlyphOfTheFontShowsInItsCell) {

@@ -1,0 +1,478 @@
+#include <GL/glut.h>
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <set>
+#include <sstream>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "app/display.h"
+#include "app/frame_clock.h"
+#include "app/game_state.h"
+#include "app/hud.h"
+#include "app/keyboard.h"
+#include "app/menus.h"
+#include "app/startup.h"
+#include "app/stroke_font.h"
+#include "app/title_screen.h"
+#include "control/camera.h"
+#include "game/world.h"
+#include "gl_recorder.h"
+#include "models/material_pool.h"
+#include "models/texture.h"
+#include "recording_world.h"
+#include "scene/switches.h"
+
+using namespace vortimbal;
+
+namespace {
+
+using Commands = std::vector<std::string>;
+
+std::uint32_t fakeTick = 0;
+std::uint32_t readFakeTick() {
+    return fakeTick;
+}
+
+// Every test starts on the title with a fresh stand-in world, and leaves the
+// shell's globals as it found them.
+class Shell : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        glrec::reset();
+        gameState = Title;
+        level = 0;
+        lastKeyDown = 0;
+        helpShown = 0;
+        titleSelection = NewGameItem;
+        startClockAt(1000);
+    }
+    void TearDown() override {
+        std::tie(showBoundingCubes, showSurfaces, useClipping, useOctrees) = switches;
+        camera.setMode(cameraMode);
+        camera.setDistance(cameraDistance);
+        gameState = Title;
+        level = 0;
+        helpShown = 0;
+        setTickSource(nullptr);
+        glrec::reset();
+    }
+
+    void startClockAt(std::uint32_t tick) {
+        fakeTick = tick;
+        setTickSource(readFakeTick);
+        simulationTime = lastRedisplayTime = currentTimeMs();
+    }
+    // Idles the way GLUT does when every frame is cheap: many calls per tick.
+    void idleFor(int milliseconds) {
+        for (int i = 0; i < milliseconds; ++i) {
+            ++fakeTick;
+            onIdle();
+            onIdle();
+        }
+    }
+    void tap(unsigned char key) {
+        onKeyDown(key, 0, 0);
+        onKeyUp(key, 0, 0);
+    }
+    void tapSpecial(int key) {
+        onSpecialDown(key, 0, 0);
+        onSpecialUp(key, 0, 0);
+    }
+
+    RecordingWorld world;
+    ScopedWorld usingWorld{world};
+    std::tuple<int, int, int, int> switches{showBoundingCubes, showSurfaces, useClipping,
+                                            useOctrees};
+    int cameraMode = camera.getMode();
+    float cameraDistance = camera.getDistance();
+};
+
+std::vector<glrec::Call> vertices() {
+    return glrec::named("glVertex3f");
+}
+
+}  // namespace
+
+TEST_F(Shell, HeldKeysCountOnceAndFireActsInPlay) {
+    gameState = Playing;
+    onKeyDown(' ', 0, 0);
+    onKeyDown(' ', 0, 0);
+    onKeyUp(' ', 0, 0);
+    tap(' ');
+    onKeyDown('z', 0, 0);
+    tap('i');
+    onKeyDown('z', 0, 0);  // the system repeating the held 'z' after 'i' was let go
+    EXPECT_EQ(world.commands, (Commands{"playerFire on", "playerFire off", "playerFire on",
+                                        "playerFire off", "playerFire on", "playerFire on"}));
+    world.commands.clear();
+    tap('1');
+    tap('2');
+    tap('x');
+    EXPECT_EQ(world.commands, (Commands{"toggleLight0", "toggleLight1"}));
+}
+
+TEST_F(Shell, TheTitleLeadsToNewGamesHelpAndLevelsOnRelease) {
+    tapSpecial(GLUT_KEY_UP);
+    EXPECT_EQ(titleSelection, NewGameItem);
+    tapSpecial(GLUT_KEY_DOWN);
+    tap(' ');
+    EXPECT_EQ(helpShown, 1) << "Help, chosen";
+    tapSpecial(GLUT_KEY_DOWN);
+    EXPECT_EQ(titleSelection, HelpItem) << "the menu stays put under the help page";
+    tap(27);
+    EXPECT_EQ(helpShown, 0);
+    EXPECT_EQ(gameState, Title) << "Escape only closes the help page";
+    tapSpecial(GLUT_KEY_DOWN);
+    tapSpecial(GLUT_KEY_DOWN);
+    EXPECT_EQ(titleSelection, QuitItem) << "the cursor stops at the last item";
+    tapSpecial(GLUT_KEY_UP);
+    tapSpecial(GLUT_KEY_UP);
+
+    level = 3;
+    world.good = 40;
+    world.commands.clear();
+    onKeyDown(13, 0, 0);
+    EXPECT_EQ(gameState, Title) << "Enter acts on release";
+    onKeyUp(13, 0, 0);
+    EXPECT_EQ(gameState, Playing);
+    EXPECT_EQ(level, 1) << "a new game starts at level 1";
+    EXPECT_EQ(world.commands, (Commands{"removeBadGuys", "addFigures 10 bad", "addFigures 11 good",
+                                        "resetPlayer"}));
+    EXPECT_FLOAT_EQ(world.lastSpeedFactor, 1.0f);
+
+    gameState = LevelCleared;
+    onKeyDown(' ', 0, 0);
+    EXPECT_EQ(level, 1) << "fire on a cleared level acts on release";
+    onKeyUp(' ', 0, 0);
+    EXPECT_EQ(level, 2);
+    EXPECT_EQ(world.badGuys, 25);
+    EXPECT_FLOAT_EQ(world.lastSpeedFactor, 1.05f);
+    gameState = GameOver;
+    tap(' ');
+    EXPECT_EQ(gameState, GameOver) << "only Enter or Escape end Game Over";
+    tap(10);
+    EXPECT_EQ(gameState, Title);
+}
+
+TEST_F(Shell, EscapePausesAndResumesAStartedGame) {
+    tap(27);
+    EXPECT_EQ(gameState, Title) << "nothing to resume before the first game";
+    level = 2;
+    gameState = Playing;
+    onKeyDown(27, 0, 0);
+    EXPECT_EQ(gameState, Playing) << "Escape acts on release";
+    onKeyUp(27, 0, 0);
+    EXPECT_EQ(gameState, Title);
+    tap(27);
+    EXPECT_EQ(gameState, Playing);
+    EXPECT_EQ(level, 2);
+    EXPECT_TRUE(world.commands.empty()) << "pausing and resuming keeps the world";
+}
+
+TEST_F(Shell, ArrowsSteerAndCameraKeysWorkInEveryState) {
+    for (int state : {Title, Playing, LevelCleared, GameOver}) {
+        gameState = state;
+        world.commands.clear();
+        onSpecialDown(GLUT_KEY_LEFT, 0, 0);
+        tapSpecial(GLUT_KEY_RIGHT);
+        onSpecialDown(GLUT_KEY_F1, 0, 0);
+        EXPECT_EQ(world.commands, (Commands{"steerLeft on", "steerRight on", "steerRight off"}));
+        onKeyDown('i', 0, 0);
+        EXPECT_TRUE(camera.keyForward) << state;
+        onKeyUp('i', 0, 0);
+        EXPECT_FALSE(camera.keyForward);
+    }
+    const float before = camera.thrust.x;
+    onKeyDown('s', 0, 0);
+    EXPECT_FLOAT_EQ(camera.thrust.x, before + 0.02f);
+    onKeyUp('s', 0, 0);
+    onKeyDown('d', 0, 0);
+    EXPECT_FLOAT_EQ(camera.thrust.x, before - 0.02f);
+    onKeyUp('d', 0, 0);
+    EXPECT_FLOAT_EQ(camera.thrust.x, before);
+}
+
+TEST_F(Shell, MenuCommandsSetTheCameraAndTheSwitchesAndUnknownIdsNothing) {
+    const auto everything = [] {
+        return std::make_tuple(showBoundingCubes, showSurfaces, useClipping, useOctrees,
+                               camera.getMode(), camera.getDistance(), gameState, level, helpShown,
+                               inGameMode, inFullScreen);
+    };
+    const auto before = everything();
+    for (int id : {0, 7, 21, 99, -1}) {
+        onMenu(id);
+    }
+    EXPECT_EQ(everything(), before);
+    EXPECT_TRUE(glrec::calls().empty());
+
+    onMenu(9);
+    EXPECT_EQ(camera.getMode(), Free);
+    onMenu(12);
+    EXPECT_EQ(camera.getMode(), Orbital1);
+    onMenu(3);
+    EXPECT_FLOAT_EQ(camera.getDistance(), 30);
+    onMenu(1);
+    EXPECT_FLOAT_EQ(camera.getDistance(), 10);
+    onMenu(14);
+    EXPECT_EQ(showSurfaces, 0);
+    onMenu(15);
+    EXPECT_EQ(useOctrees, 0);
+    onMenu(8);
+    EXPECT_EQ(useClipping, 0);
+    onMenu(6);
+    EXPECT_EQ(showBoundingCubes, 1);
+    onMenu(16);
+    EXPECT_EQ(world.commands, (Commands{"addFigures 50 bad"}));
+    EXPECT_EXIT(onMenu(QuitItem), ::testing::ExitedWithCode(0), "");
+}
+
+TEST_F(Shell, FullScreenAndGameModeCanBeLeftAgain) {
+    windowWidth = 800;
+    windowHeight = 600;
+    onMenu(5);
+    EXPECT_TRUE(glrec::isFullScreen());
+    onMenu(5);
+    EXPECT_FALSE(glrec::isFullScreen());
+    EXPECT_EQ(glrec::named("glutReshapeWindow").back().args, (std::vector<double>{800, 600}));
+
+    mainWindow = 1;
+    onMenu(4);
+    EXPECT_TRUE(glrec::isGameModeActive());
+    EXPECT_EQ(world.commands, (Commands{"switchOnLights"}));
+    EXPECT_EQ(glrec::callbacks().display, &onDisplay) << "the new window has the callbacks";
+    gameState = Playing;
+    level = 1;
+    tap(27);
+    EXPECT_FALSE(glrec::isGameModeActive()) << "Escape in play leaves game mode";
+    EXPECT_EQ(inGameMode, 0);
+    EXPECT_EQ(glrec::named("glutSetWindow").back().args[0], 1) << "back to the game's window";
+
+    glrec::reset();
+    glrec::failGameMode(true);
+    onMenu(4);
+    EXPECT_EQ(inGameMode, 0) << "a display that cannot switch modes keeps the window";
+    EXPECT_EQ(glrec::count("glutDisplayFunc"), 0);
+    mainWindow = 0;
+}
+
+TEST_F(Shell, TheClockStepsEveryFiftyMillisecondsAndDropsABacklog) {
+    gameState = Playing;
+    idleFor(1000);
+    EXPECT_EQ(world.steps, 19) << "the 20th is due once more than 50 ms have passed";
+    EXPECT_GT(glrec::count("glutPostRedisplay"), 1500);
+
+    // Behind: no frame until a second has passed, then the backlog is dropped.
+    glrec::reset();
+    fakeTick += 999;
+    for (int i = 0; i < 19; ++i) {
+        onIdle();
+    }
+    EXPECT_EQ(glrec::count("glutPostRedisplay"), 0);
+    fakeTick += 2;
+    onIdle();
+    EXPECT_EQ(world.steps, 39);
+    EXPECT_EQ(glrec::count("glutPostRedisplay"), 1);
+    EXPECT_DOUBLE_EQ(simulationTime, currentTimeMs());
+
+    // Only play steps the world; the camera moves in every state.
+    camera.setMode(Free);
+    camera.position.x += 60;
+    const float start = camera.smoothPosition.x;
+    for (int state : {Title, LevelCleared, GameOver}) {
+        gameState = state;
+        idleFor(200);
+    }
+    EXPECT_EQ(world.steps, 39);
+    EXPECT_GT(camera.smoothPosition.x - start, 50);
+    camera.position.x -= 60;
+    camera.smoothPosition.x = start;
+
+    startClockAt(0xffffffffu - 500);
+    gameState = Playing;
+    idleFor(1000);
+    EXPECT_EQ(world.steps, 39 + 19) << "it steps on across the wrap of the tick";
+}
+
+TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {
+    gameState = Playing;
+    world.badGuys = 0;
+    idleFor(51);
+    EXPECT_EQ(gameState, LevelCleared);
+    gameState = Playing;
+    world.badGuys = 3;
+    world.good = 1;
+    idleFor(50);
+    EXPECT_EQ(gameState, GameOver) << "the player alone is no city";
+
+    gameState = Playing;
+    world.good = 51;
+    world.throwOnUpdate = true;
+    world.badGuys = 0;
+    fakeTick += 60;
+    ::testing::internal::CaptureStderr();
+    onIdle();
+    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "ERROR: Index out of bounds\n");
+    EXPECT_EQ(gameState, Playing) << "the rest of the step is skipped";
+    world.throwOnUpdate = false;
+    idleFor(100);
+    EXPECT_EQ(gameState, LevelCleared) << "the loop goes on";
+}
+
+TEST_F(Shell, StartUpOpensTheWindowBuildsTheCityAndClosesThePool) {
+    static bool startedUp = false;  // the game never frees what start-up makes
+    if (std::exchange(startedUp, true)) {
+        GTEST_SKIP() << "start-up runs once per process";
+    }
+    char previous[4096];
+    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
+    ASSERT_EQ(chdir(VORTIMBAL_SOURCE_DIR "/data"), 0);
+    int argc = 1;
+    char name[] = "vortimbal3";
+    char* argv[] = {name, nullptr};
+    ::testing::internal::CaptureStdout();
+    startUp(&argc, argv);
+    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "every image loads";
+    ASSERT_EQ(chdir(previous), 0);
+
+    EXPECT_EQ(glrec::named("glutCreateWindow")[0].text, "Vortimbal 3");
+    EXPECT_EQ(glrec::named("glutInitDisplayMode")[0].args[0], GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    EXPECT_EQ(glrec::named("glutReshapeWindow").back().args, (std::vector<double>{640, 480}));
+    for (GLenum cap : {GL_LIGHTING, GL_DEPTH_TEST, GL_CULL_FACE, GL_LIGHT0, GL_LIGHT1}) {
+        EXPECT_TRUE(glIsEnabled(cap)) << cap;
+    }
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    EXPECT_EQ(glrec::callbacks().idle, &onIdle);
+    EXPECT_EQ(glrec::callbacks().keyboardUp, &onKeyUp);
+    EXPECT_EQ(glrec::callbacks().specialUp, &onSpecialUp);
+    EXPECT_EQ(glrec::named("glutAttachMenu").at(0).args[0], GLUT_RIGHT_BUTTON);
+    EXPECT_EQ(vortimbal::world.getChildren().count(), 156);
+    EXPECT_EQ(vortimbal::world.goodLeft(), 51) << "after the warm-up steps";
+    EXPECT_DOUBLE_EQ(simulationTime, currentTimeMs());
+
+    const MaterialPool& pool = *mainMaterialPool;
+    ASSERT_EQ(pool.count(), 28);
+    EXPECT_EQ(pool.entry(0)->getName(), "black");
+    EXPECT_EQ(pool.entry(21)->getName(), "head");
+    EXPECT_EQ(pool.entry(27)->getName(), "bmp/6.bmp");
+    EXPECT_EQ(pool.entry(27)->getId(), pool.entry(0)->getId() + 27);
+    EXPECT_EQ(defaultMaterial, pool.entry(1));
+    EXPECT_EQ(textures[0]->getBaseMaterial(), pool.entry(15)) << "\"estrade\"";
+    EXPECT_TRUE(pool.isInUse());
+    EXPECT_EQ(glrec::lastTextureImage(),
+              std::vector<unsigned char>(textures[5]->getPixels(),
+                                         textures[5]->getPixels() + 128 * 128 * 3));
+
+    std::ostringstream errors;
+    EXPECT_FALSE(startUpReported([] { throw new Exception("Unable to open the file"); }, errors));
+    EXPECT_EQ(errors.str().rfind("ERROR: Unable to open the file\n", 0), 0u) << errors.str();
+    EXPECT_NE(
+        errors.str().find(std::string("obj/ and bmp/ below the working directory ") + previous),
+        std::string::npos)
+        << errors.str();
+}
+
+TEST_F(Shell, FramesLookThroughTheCameraAndSurviveAZeroHeight) {
+    onReshape(800, 0);  // a minimised window
+    const double aspect = glrec::named("gluPerspective").back().args[1];
+    EXPECT_TRUE(std::isfinite(aspect) && aspect > 0);
+    onReshape(640, 480);
+    glrec::reset();
+    showSurfaces = 1;
+    showBoundingCubes = 0;
+    firstFrame = 1;
+    onDisplay();
+    ASSERT_EQ(world.drawnWith.size(), 2u) << "the first frame draws the world once more";
+    EXPECT_EQ(world.drawnWith[1], std::make_pair(0, 1)) << "the title shows wire cubes";
+    EXPECT_EQ(std::make_pair(showSurfaces, showBoundingCubes), std::make_pair(1, 0));
+    gameState = Playing;
+    onDisplay();
+    EXPECT_EQ(world.drawnWith[2], std::make_pair(1, 0));
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING)) << "the overlay switches lighting back on";
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    EXPECT_EQ(glrec::calls().front().args[0], GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    EXPECT_EQ(glrec::calls().back().name, "glutSwapBuffers");
+    const std::vector<glrec::Call> turns = glrec::named("glRotatef");
+    EXPECT_FLOAT_EQ(float(turns[turns.size() - 2].args[0]), 180 - camera.smoothRotation.y);
+    EXPECT_EQ(glrec::named("glTranslatef").back().args[2], -camera.smoothPosition.z);
+}
+
+TEST_F(Shell, TextIsAlignedGappedAndLeavesNoColourBehind) {
+    const auto leftmost = [] {
+        float left = 1e9f;
+        for (const auto& v : vertices()) {
+            left = std::min(left, float(v.args[0]));
+        }
+        return left;
+    };
+    drawTextRight("a  ", 0.5f, 0, 0.1f, 1, 1, 1);
+    EXPECT_FLOAT_EQ(leftmost(), 0.5f - 3 * 0.1f * 0.55f) << "trailing blanks count";
+    glrec::reset();
+    drawTextCentered("aa", 0, 0, 0.2f, 1, 1, 1);
+    EXPECT_FLOAT_EQ(leftmost(), -0.2f * 0.55f);
+    glrec::reset();
+    drawText("S.a", 0, 0.5f, 0.1f, 0.3f, 0.6f, 0.9f);
+    EXPECT_FLOAT_EQ(leftmost(), 2 * 0.1f * 0.55f) << "characters outside the font leave a gap";
+    float color[4];
+    glGetFloatv(GL_CURRENT_COLOR, color);
+    EXPECT_EQ(color[0] + color[1] + color[2], 0);
+    EXPECT_FALSE(glIsEnabled(GL_COLOR_MATERIAL));
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+
+    for (int c = 32; c < 127; ++c) {
+        glrec::reset();
+        glBegin(GL_QUADS);
+        drawGlyph(char(c), 0, 0, 1);
+        const auto v = vertices();
+        ASSERT_EQ(v.size() % 4, 0u);
+        EXPECT_EQ(!v.empty(), hasGlyph(char(c))) << char(c);
+        for (std::size_t q = 0; q < v.size(); q += 4) {
+            double area = 0;
+            for (int i = 0; i < 4; ++i) {
+                const auto& a = v[q + i].args;
+                const auto& b = v[q + (i + 1) % 4].args;
+                area += a[0] * b[1] - b[0] * a[1];
+            }
+            EXPECT_GT(area, 0) << "a stroke of '" << char(c) << "' faces the viewer";
+        }
+    }
+    for (char c : std::string("-0123456789:/GHNOQVabcdefghijklmnopqrstuvwxyz")) {
+        EXPECT_TRUE(hasGlyph(c)) << c;
+    }
+}
+
+TEST_F(Shell, TheHudAndTheHelpPageKeepTheirLinesApart) {
+    gameState = Playing;
+    world.good = 51;
+    drawHud();
+    const auto hud = glrec::calls();
+    glrec::reset();
+    drawText("50 citizens left", -0.98f, 0.85f, 0.0455f, 0.7f, 0.7f, 1.0f);
+    const auto expected = glrec::calls();
+    const auto same = [](const glrec::Call& a, const glrec::Call& b) {
+        return a.name == b.name && a.args == b.args;
+    };
+    EXPECT_NE(std::search(hud.begin(), hud.end(), expected.begin(), expected.end(), same),
+              hud.end())
+        << "the citizens line leaves the player out";
+
+    glrec::reset();
+    drawHelpScreen();
+    std::set<int> tops;  // of each text, in hundredths of the overlay
+    int top = -1000;
+    for (const glrec::Call& call : glrec::calls()) {
+        if (call.name == "glVertex3f") {
+            top = std::max(top, int(std::lround(call.args[1] * 100)));
+        } else if (call.name == "glEnd") {
+            tops.insert(top);
+            top = -1000;
+        }
+    }
+    EXPECT_GE(tops.size(), 11u) << "every line of the help page on a row of its own";
+}

@@ -1,0 +1,195 @@
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "gl_recorder.h"
+#include "models/face.h"
+#include "models/material_pool.h"
+#include "models/texture.h"
+#include "scene/debug_line.h"
+#include "scene/ground_tile.h"
+#include "scene/pyramid_shape.h"
+#include "scene/wire_cube_shape.h"
+
+using namespace vortimbal;
+
+namespace {
+
+using Values = std::vector<double>;
+
+class Surfaces : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        glrec::reset();
+        currentMaterialId = -1;
+        for (const Vector3& v : {Vector3(0, 0, 0), Vector3(1, 0, 0), Vector3(0, 0, 1),
+                                 Vector3(0, 1, 0), Vector3(2, 0, 2)}) {
+            vertices.add(v);
+            vertices.at(vertices.count() - 1).shade = 0.5f + 0.1f * float(vertices.count());
+        }
+    }
+    void TearDown() override { currentMaterialId = -1; }
+
+    // The first argument of each glMaterialfv call's values: the red of its colour.
+    static Values reds() {
+        Values result;
+        for (const glrec::Call& call : glrec::named("glMaterialfv")) {
+            result.push_back(call.args[2]);
+        }
+        return result;
+    }
+
+    List<Vector3> vertices{8};
+    Material red{"red", Color(0.8f, 0, 0, 1), Color(0, 0, 0, 1)};
+};
+
+}  // namespace
+
+TEST_F(Surfaces, FacesMakeTheirSurfaceCurrentFirstAndShadeEachCorner) {
+    Triangle triangle(2, 1, 0, &red);
+    triangle.draw(vertices);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << "nothing GL refuses inside glBegin";
+    EXPECT_LT(glrec::indexOf("glMaterialfv"), glrec::indexOf("glBegin"));
+    EXPECT_FLOAT_EQ(float(reds()[3]), 0.8f * triangle.getBrightness());
+    EXPECT_FLOAT_EQ(float(reds()[4]), 0.8f * 0.8f) << "the first corner's shade";
+    EXPECT_EQ(glrec::named("glNormal3f")[0].args, (Values{0, 1, 0}));
+    EXPECT_EQ(glrec::named("glVertex3f")[0].args, (Values{0, 0, 1}));
+
+    // Normals follow the winding, are kept once made, and never break.
+    const struct {
+        int a, b, c;
+        Values normal;
+    } normals[] = {{0, 3, 1, {0, 0, -1}}, {0, 2, 3, {-1, 0, 0}}, {0, 1, 1, {0, 1, 0}}};
+    for (const auto& n : normals) {
+        glrec::reset();
+        Triangle face(n.a, n.b, n.c, &red);
+        face.draw(vertices);
+        EXPECT_EQ(glrec::named("glNormal3f")[0].args, n.normal) << n.a << n.b << n.c;
+        const Vector3 kept = vertices.get(n.b);
+        vertices.at(n.b) = Vector3(0, 5, 5);
+        face.draw(vertices);
+        EXPECT_EQ(glrec::named("glNormal3f")[1].args, n.normal) << "kept after a vertex moved";
+        vertices.at(n.b) = kept;
+    }
+    vertices.at(2) = Vector3(NAN, 0, 0);
+    Triangle broken(0, 1, 2, &red);
+    broken.draw(vertices);
+    for (double value : glrec::named("glNormal3f").back().args) {
+        EXPECT_TRUE(std::isfinite(value));
+    }
+
+    float lowest = 10, highest = 0;
+    for (int i = 0; i < 1000; ++i) {
+        const float b = Quad(0, 1, 2, 3, nullptr).getBrightness();
+        lowest = std::fmin(lowest, b);
+        highest = std::fmax(highest, b);
+    }
+    EXPECT_FLOAT_EQ(lowest, 0.95f);
+    EXPECT_FLOAT_EQ(highest, 1.94f);
+}
+
+TEST_F(Surfaces, APolygonWithAMissingCornerThrowsBeforeGlBegin) {
+    List<int> indices(4);
+    for (int i : {4, 0, 1000}) {
+        indices.add(i);
+    }
+    Polygon polygon(indices, &red);
+    try {
+        polygon.draw(vertices);
+        ADD_FAILURE() << "drew a vertex that is not there";
+    } catch (Exception* caught) {
+        EXPECT_STREQ(caught->what(), "Index out of bounds");
+        delete caught;
+    }
+    EXPECT_EQ(glrec::count("glBegin"), 0) << "GL is not left inside a primitive";
+}
+
+TEST_F(Surfaces, MaterialsSendTheirColoursOnceAndScaleOnlyTheAmbient) {
+    Material brick("redbrick", Color(1, 0.5f, 0, 1), Color(0.1f, 0.2f, 0.3f, 1), Color(1, 0, 0, 1),
+                   Color(8, 0, 0, 1));
+    brick.apply();
+    brick.apply();
+    const std::vector<glrec::Call> sent = glrec::named("glMaterialfv");
+    ASSERT_EQ(glrec::calls().size(), 4u) << "nothing while current";
+    EXPECT_EQ(sent[0].args, (Values{GL_FRONT, GL_AMBIENT, 1, 0.5, 0, 1}));
+    EXPECT_EQ(sent[1].args[1], GL_SPECULAR);
+    EXPECT_EQ(sent[2].args, (Values{GL_FRONT, GL_EMISSION, 1, 0, 0, 1}));
+    EXPECT_EQ(sent[3].args, (Values{GL_FRONT, GL_SHININESS, 8}));
+    glrec::reset();
+    brick.apply(1.5f);
+    ASSERT_EQ(glrec::calls().size(), 1u) << "current: only the scaled ambient";
+    EXPECT_EQ(glrec::calls()[0].args, (Values{GL_FRONT, GL_AMBIENT, 1.5, 0.75, 0, 1.5}));
+    EXPECT_FLOAT_EQ(brick.getAmbient().r(), 1) << "the stored colour is untouched";
+
+    Material red2("red", red.getAmbient(), red.getSpecular()),
+        glass("glass", red2.getAmbient(), red2.getSpecular());
+    MaterialPool pool;
+    std::ostringstream messages;
+    pool.add(&red, messages);
+    pool.add(&red2, messages);
+    EXPECT_EQ(pool.find("Red"), nullptr) << "names are case-sensitive";
+    EXPECT_FALSE(pool.isInUse()) << "a failed lookup leaves the pool open";
+    EXPECT_EQ(pool.find("red"), &red);
+    pool.add(&glass, messages);
+    EXPECT_EQ(messages.str(), "material pool in use : could not add new materials to it.\n");
+    EXPECT_EQ(pool.find("glass"), nullptr);
+}
+
+TEST_F(Surfaces, TexturedTrianglesBindTheirOwnTextureAndLeaveTexturingOff) {
+    ::testing::internal::CaptureStdout();
+    Texture first("missing/1.bmp"), second("missing/2.bmp");
+    EXPECT_NE(::testing::internal::GetCapturedStdout(), "");
+    ASSERT_EQ(first.getWidth() * first.getHeight(), 1) << "a failed image is one white pixel";
+    EXPECT_EQ(first.getPixels()[0] + first.getPixels()[1] + first.getPixels()[2], 3 * 255);
+    first.setBaseMaterial(&red);
+    second.setBaseMaterial(&red);
+    first.setTextureName(11);
+    second.setTextureName(12);
+    TexturedTriangle shaded(0, 1, 2, &first);
+    FlatTexturedTriangle flat(0, 1, 2, &second);
+    shaded.draw(vertices);
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D)) << "plain surfaces after it are not tinted";
+    flat.draw(vertices);
+    shaded.draw(vertices);
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
+    const std::vector<glrec::Call> binds = glrec::named("glBindTexture");
+    ASSERT_EQ(binds.size(), 3u);
+    EXPECT_EQ(binds[0].args[1] + binds[1].args[1] + binds[2].args[1], 11 + 12 + 11);
+    EXPECT_LT(glrec::indexOf("glBindTexture"), glrec::indexOf("glBegin"));
+    EXPECT_EQ(glrec::named("glTexEnvf")[0].args[2], GL_MODULATE);
+    const std::vector<glrec::Call> coords = glrec::named("glTexCoord2f");
+    EXPECT_EQ(coords[1].args, (Values{0, 1}));
+    EXPECT_EQ(coords[2].args, (Values{1, 1}));
+}
+
+TEST_F(Surfaces, ShapesLeaveNoColourTrackingOrMatrixBehind) {
+    Material black("black", Color(0, 0, 0, 1), Color(0, 0, 0, 1));
+    MaterialBase* previousBlack = blackMaterial;
+    blackMaterial = &black;
+    GroundTile tile(10, 0);
+    PyramidShape pyramid(Vector3(1, 2, 3), 1.5f, 1.7f, Color(0.3f, 0.3f, 0.2f, 1));
+    WireCubeShape cube(Vector3(1, 2, 3), 0.1f, Color(1, 1, 0.7f, 1));
+    DebugLine line(Vector3(0, 0, 0), Vector3(1, 1, 1), Color(1, 0, 0, 1));
+    for (int shape = 0; shape < 4; ++shape) {
+        glrec::reset();
+        currentMaterialId = 5;
+        shape == 0   ? tile.draw()
+        : shape == 1 ? pyramid.draw()
+        : shape == 2 ? cube.draw()
+                     : line.draw();
+        float color[4] = {1, 1, 1, 1};
+        glGetFloatv(GL_CURRENT_COLOR, color);
+        EXPECT_EQ(color[0] + color[1] + color[2], 0) << "shape " << shape << " leaves black";
+        EXPECT_FALSE(glIsEnabled(GL_COLOR_MATERIAL)) << shape;
+        EXPECT_EQ(glrec::stackDepth(), 1) << shape;
+        EXPECT_EQ(currentMaterialId, -1) << "tracking changed the material: " << shape;
+        EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << shape;
+    }
+    blackMaterial = previousBlack;
+}
