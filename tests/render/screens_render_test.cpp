@@ -125,32 +125,3 @@ TEST_F(Screens, EveryStateDrawsWithoutAGLError) {
     drawIn(Title, "help");
     EXPECT_GT(countColor(-0.3f, 0.6f, 0.3f, 0.8f, toRgb(0.7f, 1.0f, 0.1f)), 50) << "Help";
 }
-
-TEST_F(Screens, EveryGlyphOfTheFontShowsInItsCell) {
-    const char* sheet[] = {"-:/0123456789", "GHNOQV abcdefg", "hijklmnopqrstu", "vwxyz S.!"};
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glDisable(GL_LIGHTING);
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(-1, 1, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    const float size = 0.2f;
-    for (int line = 0; line < 4; ++line) {
-        const float top = 0.9f - line * 0.45f;
-        drawText(sheet[line], -0.95f, top, size, 1, 1, 1);
-        for (int i = 0; sheet[line][i] != '\0'; ++i) {
-            const char c = sheet[line][i];
-            const float left = -0.95f + i * size * 0.55f;
-            // The cell, plus the descender room below it.
-            const int lit = countColor(left, top - size * 1.375f, left + size / 2, top, white);
-            if (hasGlyph(c)) {
-                EXPECT_GT(lit, 20) << "'" << c << "' shows";
-            } else {
-                EXPECT_EQ(lit, 0) << "'" << c << "' is not in the font";
-            }
-        }
-    }
-    expectNoGLError();
-    saveScreenshot("font");
-}

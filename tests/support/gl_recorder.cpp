@@ -22,8 +22,6 @@ struct State {
     GLenum error = GL_NO_ERROR;
     bool insideBegin = false;
     GLuint nextTexture = 1;
-    std::vector<unsigned char> textureImage;
-    Callbacks callbacks;
     bool fullScreen = false;
     bool gameMode = false;
     bool gameModeFails = false;
@@ -78,14 +76,8 @@ int indexOf(const std::string& name) {
         std::find_if(calls().begin(), calls().end(), [&](const Call& c) { return c.name == name; });
     return found == calls().end() ? -1 : int(found - calls().begin());
 }
-const Callbacks& callbacks() {
-    return state().callbacks;
-}
 int stackDepth() {
     return state().stackDepth;
-}
-const std::vector<unsigned char>& lastTextureImage() {
-    return state().textureImage;
 }
 bool isFullScreen() {
     return state().fullScreen;
@@ -139,6 +131,10 @@ RECORDED(glutInitDisplayMode, (unsigned int mode), double(mode))
 RECORDED(glutInitWindowSize, (int w, int h), double(w), double(h))
 RECORDED(glutSetWindow, (int window), double(window))
 RECORDED(glutIgnoreKeyRepeat, (int ignore), double(ignore))
+RECORDED(glutDisplayFunc, (void (*)()))
+RECORDED(glutIdleFunc, (void (*)()))
+RECORDED(glutKeyboardUpFunc, (void (*)(unsigned char, int, int)))
+RECORDED(glutSpecialUpFunc, (void (*)(int, int, int)))
 RECORDED(glutReshapeFunc, (void (*)(int, int)))
 RECORDED(glutKeyboardFunc, (void (*)(unsigned char, int, int)))
 RECORDED(glutSpecialFunc, (void (*)(int, int, int)))
@@ -202,11 +198,9 @@ void glGenTextures(GLsizei n, GLuint* names) {
     std::generate(names, names + n, [] { return state().nextTexture++; });
 }
 void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,
-                  GLint border, GLenum format, GLenum type, const GLvoid* pixels) {
+                  GLint border, GLenum format, GLenum type, const GLvoid*) {
     record("glTexImage2D", {double(target), double(level), double(internalFormat), double(width),
                             double(height), double(border), double(format), double(type)});
-    const auto* bytes = static_cast<const unsigned char*>(pixels);
-    state().textureImage.assign(bytes, bytes + std::size_t(width) * height * 3);
 }
 
 // ---- matrices: only the depth of the stack is kept ----
@@ -249,22 +243,6 @@ void glutLeaveGameMode() {
 }
 int glutGameModeGet(GLenum query) {
     return query == GLUT_GAME_MODE_ACTIVE ? int(state().gameMode) : 0;
-}
-void glutDisplayFunc(void (*f)()) {
-    record("glutDisplayFunc");
-    state().callbacks.display = f;
-}
-void glutIdleFunc(void (*f)()) {
-    record("glutIdleFunc");
-    state().callbacks.idle = f;
-}
-void glutKeyboardUpFunc(void (*f)(unsigned char, int, int)) {
-    record("glutKeyboardUpFunc");
-    state().callbacks.keyboardUp = f;
-}
-void glutSpecialUpFunc(void (*f)(int, int, int)) {
-    record("glutSpecialUpFunc");
-    state().callbacks.specialUp = f;
 }
 int glutCreateMenu(void (*)(int)) {
     record("glutCreateMenu");

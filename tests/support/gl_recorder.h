@@ -17,13 +17,6 @@ struct Call {
     std::string text;  // the string argument of calls that take one
 };
 
-struct Callbacks {
-    void (*display)() = nullptr;
-    void (*idle)() = nullptr;
-    void (*keyboardUp)(unsigned char, int, int) = nullptr;
-    void (*specialUp)(int, int, int) = nullptr;
-};
-
 // Forgets all calls and puts every piece of state back as a new context has it.
 void reset();
 
@@ -33,10 +26,8 @@ std::vector<Call> named(const std::string& name);
 // Index of the first call with this name, or -1.
 int indexOf(const std::string& name);
 
-const Callbacks& callbacks();
 // How many matrices the stand-in's modelview stack holds; it keeps no matrix itself.
 int stackDepth();
-const std::vector<unsigned char>& lastTextureImage();
 bool isFullScreen();
 bool isGameModeActive();
 // Makes glutEnterGameMode fail, as on a display that cannot change modes.
