@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/game_state.h"
+#include "app/keyboard.h"
 #include "control/camera.h"
 #include "core/diagnostics.h"
 #include "core/exception.h"
@@ -81,6 +82,7 @@ double currentTimeMs() {
 }
 
 void onIdle() {
+    noteLoopTurn();
     try {
         advanceClock();
     } catch (Exception* caught) {
