@@ -60,6 +60,12 @@ void fire(int direction) {
     }
 }
 
+// A finished game cannot be resumed from the title: no level is running.
+void leaveFinishedGame() {
+    gameState = Title;
+    level = 0;
+}
+
 void escape() {
     switch (gameState) {
         case Playing:
@@ -77,7 +83,7 @@ void escape() {
             startNextLevel();
             break;
         case GameOver:
-            gameState = Title;
+            leaveFinishedGame();
             break;
         default:
             break;
@@ -86,7 +92,7 @@ void escape() {
 
 void enter(int direction) {
     if (direction < 0 && gameState == GameOver) {
-        gameState = Title;
+        leaveFinishedGame();
     } else {
         fire(direction);
     }
