@@ -5,6 +5,7 @@
 #include <time.h>
 #include <memory>
 
+#include "app/clean_exit.h"
 #include "app/game_state.h"
 #include "app/keyboard.h"
 #include "control/camera.h"
@@ -83,6 +84,9 @@ double currentTimeMs() {
 
 void onIdle() {
     noteLoopTurn();
+    if (stopRequested()) {
+        endGame();
+    }
     try {
         advanceClock();
     } catch (Exception* caught) {
