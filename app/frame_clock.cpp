@@ -5,7 +5,9 @@
 #include <time.h>
 #include <memory>
 
+#include "app/clean_exit.h"
 #include "app/game_state.h"
+#include "app/keyboard.h"
 #include "control/camera.h"
 #include "core/diagnostics.h"
 #include "core/exception.h"
@@ -81,6 +83,10 @@ double currentTimeMs() {
 }
 
 void onIdle() {
+    noteLoopTurn();
+    if (stopRequested()) {
+        endGame();
+    }
     try {
         advanceClock();
     } catch (Exception* caught) {

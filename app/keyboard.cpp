@@ -19,6 +19,21 @@ constexpr unsigned char enterKey = 13;
 constexpr unsigned char lineFeedKey = 10;
 constexpr float slideThrust = 0.02f;
 
+// X repeats a held key as a release and a press. freeglut drops such a pair
+// only while the key is still down when it reads them; read late, after the
+// key came up, they arrive together in one turn of the loop. A press right
+// after a release of that key which had no press of its own in the same turn
+// is such a repeat: it is dropped, and so is the release that follows it.
+struct KeyEvent {
+    unsigned char key;
+    int turn;
+    bool lone;
+};
+int loopTurn = 0;
+KeyEvent lastPress{0, -1, false};
+KeyEvent lastRelease{0, -1, false};
+unsigned char staleRepeatKey = 0;
+
 void fire(int direction) {
     const bool pressed = direction > 0;
     switch (gameState) {
@@ -45,6 +60,12 @@ void fire(int direction) {
     }
 }
 
+// A finished game cannot be resumed from the title: no level is running.
+void leaveFinishedGame() {
+    gameState = Title;
+    level = 0;
+}
+
 void escape() {
     switch (gameState) {
         case Playing:
@@ -62,7 +83,7 @@ void escape() {
             startNextLevel();
             break;
         case GameOver:
-            gameState = Title;
+            leaveFinishedGame();
             break;
         default:
             break;
@@ -71,7 +92,7 @@ void escape() {
 
 void enter(int direction) {
     if (direction < 0 && gameState == GameOver) {
-        gameState = Title;
+        leaveFinishedGame();
     } else {
         fire(direction);
     }
@@ -79,16 +100,31 @@ void enter(int direction) {
 
 }  // namespace
 
+void noteLoopTurn() {
+    ++loopTurn;
+}
+
 void onKeyDown(unsigned char key, int x, int y) {
     if (key == lastKeyDown) {
         return;
     }
+    if (key == lastRelease.key && lastRelease.turn == loopTurn && lastRelease.lone) {
+        staleRepeatKey = key;
+        return;
+    }
     lastKeyDown = key;
+    lastPress = {key, loopTurn, false};
     handleKey(key, x, y, +1);
 }
 
 void onKeyUp(unsigned char key, int x, int y) {
     lastKeyDown = 0;
+    const bool lone = !(key == lastPress.key && lastPress.turn == loopTurn);
+    lastRelease = {key, loopTurn, lone};
+    if (key == staleRepeatKey) {
+        staleRepeatKey = 0;
+        return;
+    }
     handleKey(key, x, y, -1);
 }
 

@@ -8,6 +8,8 @@ void onKeyDown(unsigned char key, int x, int y);
 void onKeyUp(unsigned char key, int x, int y);
 void onSpecialDown(int key, int x, int y);
 void onSpecialUp(int key, int x, int y);
+// Marks a turn of the main loop, after GLUT has handed over the events read.
+void noteLoopTurn();
 
 // One key press (direction +1) or release (-1).
 void handleKey(unsigned char key, int x, int y, int direction);

@@ -2,9 +2,12 @@
 
 #include <iostream>
 
+#include "app/clean_exit.h"
 #include "app/startup.h"
 
 int main(int argc, char** argv) {
+    vortimbal::lineBufferOutput();
+    vortimbal::catchStopSignals();
     if (!vortimbal::startUpReported([&] { vortimbal::startUp(&argc, argv); }, std::cerr)) {
         return 1;
     }

@@ -37,6 +37,8 @@ enum MenuId {
 
 constexpr int badGuysPerRaid = 50;
 
+int mainMenu = 0;
+
 void toggle(int& flag) {
     flag = flag == 0 ? 1 : 0;
 }
@@ -64,13 +66,19 @@ void createMenus() {
     glutAddMenuEntry("Orbital 2", Orbital2Id);
     glutAddSubMenu("Distance", distance);
 
-    glutCreateMenu(onMenu);
+    mainMenu = glutCreateMenu(onMenu);
     glutAddMenuEntry("Add Bad Guys", AddBadGuysId);
     glutAddMenuEntry("Do [Not] Use Octrees", OctreesId);
     glutAddMenuEntry("Do [Not] Use Bounding Cube Clipping", ClippingId);
     glutAddSubMenu("Display", display);
     glutAddSubMenu("Camera Mode", cameraMode);
-    glutAttachMenu(GLUT_RIGHT_BUTTON);
+}
+
+void attachMenus() {
+    if (mainMenu != 0) {
+        glutSetMenu(mainMenu);
+        glutAttachMenu(GLUT_RIGHT_BUTTON);
+    }
 }
 
 void onMenu(int id) {

@@ -2,8 +2,10 @@
 
 namespace vortimbal {
 
-// Builds the pop-up menus and attaches them to the right mouse button.
+// Builds the pop-up menus, once per run.
 void createMenus();
+// Puts the main menu on the right mouse button of the current window.
+void attachMenus();
 
 // Every menu entry, and the title screen's items, by id.
 void onMenu(int id);

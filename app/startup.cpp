@@ -92,10 +92,10 @@ void initGLState() {
     glEnable(GL_CULL_FACE);
 }
 
-MaterialPool* createSurfaces() {
+MaterialPool* loadSurfaces() {
     MaterialPool* pool = new MaterialPool();
     addNamedMaterials(*pool);
-    initTextures();
+    loadTextures();
     for (Texture* texture : textures) {
         pool->add(texture);
     }
@@ -104,17 +104,33 @@ MaterialPool* createSurfaces() {
     return pool;
 }
 
+MaterialPool* createSurfaces() {
+    MaterialPool* pool = loadSurfaces();
+    uploadTextures();
+    return pool;
+}
+
+void setUpWindow() {
+    // A new window has a context of its own: no textures, no material set yet.
+    currentMaterialId = -1;
+    uploadTextures();
+    initGLState();
+    gameWorld->switchOnLights();
+    registerCallbacks();
+    attachMenus();
+    // X repeats a held key as release and press pairs; a held key must count once.
+    glutIgnoreKeyRepeat(1);
+}
+
 void startUp(int* argc, char** argv) {
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     mainWindow = glutCreateWindow("Vortimbal 3");
-    mainMaterialPool = createSurfaces();
-    initGLState();
+    mainMaterialPool = loadSurfaces();
     world.setCitizenPool(mainMaterialPool);
     world.build();
-    world.switchOnLights();
-    registerCallbacks();
     createMenus();
+    setUpWindow();
     // The window exists already, so the reshape request is what sizes it.
     glutInitWindowSize(initialWidth, initialHeight);
     glutReshapeWindow(initialWidth, initialHeight);

@@ -13,6 +13,8 @@ extern MaterialPool* mainMaterialPool;
 // The game's named materials, then the six textures, in a new pool that is
 // in use already: "black" and "white" become blackMaterial and defaultMaterial,
 // and the first texture is lit by "estrade". Needs the OpenGL window.
+MaterialPool* loadSurfaces();
+// The same, with the textures uploaded to the current window.
 MaterialPool* createSurfaces();
 
 // The fixed OpenGL state; set again after entering game mode.
@@ -20,6 +22,10 @@ void initGLState();
 
 // Registers the GLUT callbacks, in the order start-up has always used.
 void registerCallbacks();
+
+// Everything a new game window needs: textures, GL state, lamps, callbacks,
+// the menu and key repeat off. Both the window and game mode's own use it.
+void setUpWindow();
 
 // Everything before the main loop: window, state, callbacks, clock.
 void startUp(int* argc, char** argv);

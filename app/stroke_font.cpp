@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "scene/coloring.h"
+
 namespace vortimbal {
 
 namespace {
@@ -119,8 +121,8 @@ void drawText(const char* text, float x, float y, float size, float r, float g, 
         offset += size * advanceFactor;
     }
     glEnd();
-    glColor3f(0, 0, 0);
-    glDisable(GL_COLOR_MATERIAL);
+    // Colour tracking has blackened the material: the next surface must set its own.
+    stopColoring();
 }
 
 void drawTextRight(const char* text, float x, float y, float size, float r, float g, float b) {

@@ -4,7 +4,6 @@
 
 #include "app/game_state.h"
 #include "app/startup.h"
-#include "game/playable_world.h"
 
 namespace vortimbal {
 
@@ -20,10 +19,7 @@ void enterGameMode() {
         return;
     }
     inGameMode = 1;
-    // Game mode draws in a window of its own, which needs the state and callbacks anew.
-    initGLState();
-    gameWorld->switchOnLights();
-    registerCallbacks();
+    setUpWindow();
 }
 
 }  // namespace

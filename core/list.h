@@ -25,10 +25,12 @@ class List : public Array<T> {
     }
 
     void add(const T& x) {
+        // x may live in this very storage, which growing frees.
+        const T value = x;
         if (stored >= this->size()) {
             this->enlarge(step);
         }
-        this->at(stored) = x;
+        this->at(stored) = value;
         ++stored;
     }
 

@@ -17,8 +17,9 @@ void World::addBadGuy(MaterialPool* pool) {
     badGuy->position += Vector3(x, y, z);
     badGuy->linearStep = float(rand() % 100) / 10000 + 0.1f;
     badGuy->setMode(FaceAndFollow);
-    badGuy->setTarget(randomCitizen());
+    // Marked first, so that it cannot draw itself as its target.
     badGuy->setBad();
+    badGuy->setTarget(randomCitizen());
 }
 
 // Fires now and then, and now and then picks another citizen to hunt.

@@ -219,11 +219,14 @@ void World::applyRules(SceneObject* mover, int& bad, int& good) {
 }
 
 void World::fire(Figure* shooter) {
-    if (shooter == nullptr) {
+    // A figure on its way out of the city is out of the game: it neither
+    // shoots nor counts again.
+    if (shooter == nullptr || shooter->isRising()) {
         return;
     }
     Figure* target = figureHitAlong(shooter);
-    if (target == nullptr || (target->isBad() && shooter->isBad()) || target == player) {
+    if (target == nullptr || target->isRising() || (target->isBad() && shooter->isBad()) ||
+        target == player) {
         return;
     }
     (target->isBad() ? badGuysShot : citizensLost) += 1;

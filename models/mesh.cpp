@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <cstring>
 
 #include "core/array.h"
 #include "core/files.h"
@@ -41,10 +40,29 @@ const char* readIndex(const char* text, long long& value) {
     return text;
 }
 
-// Just past the first blank at or after text, or the end of the text.
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+// The start of the field after the one at text; any run of blanks separates.
 const char* nextField(const char* text) {
-    const char* blank = std::strchr(text, ' ');
-    return blank != nullptr ? blank + 1 : text + std::strlen(text);
+    while (isBlank(*text)) {
+        ++text;
+    }
+    while (*text != 0 && !isBlank(*text)) {
+        ++text;
+    }
+    while (isBlank(*text)) {
+        ++text;
+    }
+    return text;
+}
+
+// A face's vertex index as a 0-based position among `known` vertices, or -1
+// when out of range; a negative one counts back from the last vertex read.
+long long resolveIndex(long long index, bool negative, int known) {
+    const long long resolved = negative ? known - index : index - 1;
+    return index >= 1 && resolved >= 0 && resolved < known ? resolved : -1;
 }
 
 // A NaN would slip past every bounds comparison and an infinity would stretch
@@ -97,8 +115,12 @@ Mesh::Mesh(const char* fileName, MaterialPool* materialPool, float scale, SceneO
                 lineTooLong = true;
             }
         }
-        // Whatever follows the last line end is never processed.
     } while (got == chunkSize);
+    // Tools often end the last line without a line end.
+    if (line.count() > 0 && !lineTooLong) {
+        line.add(0);
+        processLine(line);
+    }
 }
 
 Mesh::~Mesh() = default;
@@ -116,7 +138,7 @@ void Mesh::processLine(const List<char>& line) {
     const char* rest = length > 2 ? text + 2 : text + length;
     switch (c0) {
         case 'v':
-            if (c1 == ' ') {
+            if (isBlank(c1)) {
                 readVertex(rest);
             }
             break;
@@ -144,8 +166,6 @@ void Mesh::processLine(const List<char>& line) {
     }
 }
 
-// Fields are separated by exactly one blank: a second blank makes the next
-// field start at that blank, and the same number is read again.
 void Mesh::readVertex(const char* text) {
     const float a = float(std::strtod(text, nullptr)) * scale;
     text = nextField(text);
@@ -170,21 +190,23 @@ void Mesh::readFace(const char* text) {
     int slashes = 0;
     while (*text != 0) {
         const char c = *text;
-        if (isDigit(c)) {
+        const bool negative = c == '-' && isDigit(text[1]);
+        if (isDigit(c) || negative) {
             long long index = 0;
-            text = readIndex(text, index);
+            text = readIndex(negative ? text + 1 : text, index);
             if (slashes == 0) {
-                if (index < 1 || index > known) {
+                const long long resolved = resolveIndex(index, negative, known);
+                if (resolved < 0) {
                     valid = false;
                 } else if (valid) {
-                    indices.add(int(index - 1));
+                    indices.add(int(resolved));
                 }
             }
             continue;
         }
         if (c == '/') {
             ++slashes;
-        } else if (c == ' ') {
+        } else if (isBlank(c)) {
             slashes = 0;
         }
         ++text;

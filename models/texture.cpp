@@ -77,19 +77,30 @@ void Texture::apply(float factor) {
     currentMaterialId = getId();
 }
 
-int initTextures() {
+void loadTextures() {
     glDeleteTextures(textureCount, textureNames);
-    glClearColor(0, 0, 0, 0);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);  // the rows are packed
     glGenTextures(textureCount, textureNames);
     for (int i = 0; i < textureCount; ++i) {
-        Texture* texture = new Texture(textureFileNames[i]);
-        texture->setTextureName(textureNames[i]);
-        upload(*texture);
-        textures[i] = texture;
+        textures[i] = new Texture(textureFileNames[i]);
+        textures[i]->setTextureName(textureNames[i]);
+    }
+}
+
+void uploadTextures() {
+    glClearColor(0, 0, 0, 0);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);  // the rows are packed
+    for (const Texture* texture : textures) {
+        if (texture != nullptr) {
+            upload(*texture);
+        }
     }
     // Texturing stays off: each textured triangle turns it on for itself. Left
     // on, it would tint every plain surface until the first textured one is drawn.
+}
+
+int initTextures() {
+    loadTextures();
+    uploadTextures();
     return 0;
 }
 

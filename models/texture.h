@@ -44,7 +44,11 @@ extern const char* const textureFileNames[textureCount];
 extern unsigned int textureNames[textureCount];
 extern Texture* textures[textureCount];
 
-// Loads the six images and uploads them as textures; needs the OpenGL window.
+// Reads the six images and names their textures; needs the OpenGL window.
+void loadTextures();
+// Hands the images to the current GL context, which a new window lacks.
+void uploadTextures();
+// Both of the above.
 int initTextures();
 
 }  // namespace vortimbal

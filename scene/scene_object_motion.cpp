@@ -2,6 +2,7 @@
 // the pushes that keep their cubes apart.
 
 #include <initializer_list>
+#include <memory>
 
 #include "scene/octree.h"
 #include "scene/scene_object.h"
@@ -68,7 +69,8 @@ void SceneObject::update() {
 }
 
 void SceneObject::moveChildrenWithOctree() {
-    Octree* tree = new Octree(octreeDepth, octreeCenter, octreeSize);
+    // Owned here until stored, so a mover's step that throws does not leak it.
+    std::unique_ptr<Octree> tree(new Octree(octreeDepth, octreeCenter, octreeSize));
     // Backwards, and the kind read first: a mover may leave this object in its step.
     for (int i = movers.count() - 1; i >= 0; --i) {
         Controller* mover = movers.get(i);
@@ -102,7 +104,7 @@ void SceneObject::moveChildrenWithOctree() {
         }
     }
     delete octree;
-    octree = tree;
+    octree = tree.release();
 }
 
 bool SceneObject::resolveInOctree(SceneObject* object, BoundingCube cube,
@@ -137,11 +139,14 @@ bool SceneObject::resolveInOctree(SceneObject* object, BoundingCube cube,
 }
 
 void SceneObject::moveChildrenPairwise() {
-    for (int i = 0; i < movers.count(); ++i) {
-        movers.get(i)->update();
-        // The mover may have left this object during its step.
-        if (i < movers.count()) {
+    for (int i = 0; i < movers.count();) {
+        Controller* mover = movers.get(i);
+        mover->update();
+        // A mover that left during its step gave its slot to the last one,
+        // which has still to take its own step.
+        if (i < movers.count() && movers.get(i) == mover) {
             resolveMover(i);
+            ++i;
         }
     }
 }

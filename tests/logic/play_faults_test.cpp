@@ -1,0 +1,165 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <fstream>
+#include <sstream>
+
+#include "app/clean_exit.h"
+#include "app/frame_clock.h"
+#include "app/keyboard.h"
+#include "app/menus.h"
+#include "app/stroke_font.h"
+#include "game/figure.h"
+#include "game/world.h"
+#include "gl_recorder.h"
+#include "model_folder.h"
+#include "models/face.h"
+#include "models/texture.h"
+#include "recording_world.h"
+
+using namespace vortimbal;
+
+namespace {
+
+using Drawn = std::vector<std::vector<double>>;
+
+// The positions a mesh read from `text` draws, face by face.
+Drawn drawnFrom(const std::string& text) {
+    const std::string file = testing::TempDir() + "faults_" + std::to_string(getpid()) + ".obj";
+    std::ofstream(file) << text;
+    Material white("white", Color(1, 1, 1, 1), Color(0, 0, 0, 1));
+    MaterialBase* previous = std::exchange(defaultMaterial, &white);
+    Mesh mesh(file.c_str(), nullptr, 1, nullptr, Vector3(), 0);
+    defaultMaterial = previous;
+    glrec::reset();
+    for (int i = 0; i < mesh.getFaces().count(); ++i) {
+        mesh.getFaces().get(i)->draw(mesh.getVertices());
+    }
+    Drawn drawn;
+    for (const glrec::Call& call : glrec::named("glVertex3f")) {
+        drawn.push_back(call.args);
+    }
+    return drawn;
+}
+
+// A child that counts its steps; one that leaves its parent in its first,
+// and any other in its second, which throws.
+struct Child : SceneObject {
+    using SceneObject::SceneObject;
+    void update() override {
+        if (++steps > 1) {
+            throw new Exception("Index out of bounds");
+        }
+        if (leaves) {
+            getParent()->removeChild(this);
+        }
+    }
+    int steps = 0;
+    bool leaves = false;
+};
+
+}  // namespace
+
+TEST(PlayFaults, BadGuysHuntOthersAndRisingFiguresNeitherCountAgainNorShoot) {
+    ModelFolder models;
+    World world;
+    world.addFigures(2, false);
+    world.addFigures(30, true);
+    auto figure = [&](int i) { return static_cast<Figure*>(world.getChildren().get(i)); };
+    for (bool shooterRising : {false, true}) {
+        world.removeBadGuys();  // zeroes the score
+        for (int i = 0; i < 32; ++i) {
+            EXPECT_NE(figure(i)->getTarget(), static_cast<Controller*>(figure(i)));
+            figure(i)->reset(1);  // not rising, not bad
+            figure(i)->position.x = 100;
+        }
+        figure(0)->position = Vector3();
+        figure(1)->position = figure(0)->forward() * 10;
+        world.update();  // builds the octree the shots look through
+        if (shooterRising) {
+            figure(0)->hit();
+        }
+        world.fire(figure(0));
+        world.fire(figure(0));
+        EXPECT_EQ(world.score(), shooterRising ? 0 : -10) << "shooter rising " << shooterRising;
+    }
+}
+
+TEST(PlayFaults, KeysEndOnTheTitleAndGameModeSetsUpItsWindowLikeTheGameWindow) {
+    RecordingWorld recording;
+    ScopedWorld using_(recording);
+    // Keys pressed when positive, released when negative.
+    for (const auto& [state, keys] : std::vector<std::pair<int, std::vector<int>>>{
+             {GameOver, {-13, -27}}, {GameOver, {-27, -27}}, {Playing, {-27, 27, -27}}}) {
+        gameState = state;
+        level = 3;
+        noteLoopTurn();  // a repeat read late comes in one turn of the loop
+        for (int key : keys) {
+            (key > 0 ? onKeyDown : onKeyUp)((unsigned char)std::abs(key), 0, 0);
+        }
+        EXPECT_EQ(gameState, Title) << "from state " << state;
+    }
+
+    Texture texture(VORTIMBAL_SOURCE_DIR "/data/bmp/1.bmp");
+    textures[0] = &texture;
+    glrec::reset();
+    createMenus();
+    onMenu(4);
+    textures[0] = nullptr;
+    for (const char* call : {"glTexImage2D", "glutAttachMenu", "glutIgnoreKeyRepeat"}) {
+        EXPECT_GE(glrec::count(call), 1) << call;
+    }
+    onMenu(4);
+}
+
+TEST(PlayFaults, ObjFilesAsModellingToolsWriteThem) {
+    const std::string three = "v 1 2 3\nv 4 5 6\nv 7 8 9\n";
+    const Drawn triangle = drawnFrom(three + "f 1 2 3\n");
+    ASSERT_EQ(triangle.size(), 3u);
+    EXPECT_EQ(drawnFrom(three + "f 1 2 3"), triangle) << "no line end after the last line";
+    EXPECT_EQ(drawnFrom("v 1  2\t3\nv\t4 5 6\nv 7 8 9\nf 1/1\t2/2\t3/3\n"), triangle) << "blanks";
+    EXPECT_EQ(drawnFrom(three + "f -3 -2 -1\n"), triangle) << "counted back from the last";
+}
+
+// The sanitized run sees the leak of a new octree and the read of freed memory.
+TEST(PlayFaults, StepsListsAndTextLeaveNothingBehind) {
+    SceneObject parent(nullptr, nullptr);
+    Child leaving(nullptr, &parent);  // removes itself in its step
+    auto* last = new Child(nullptr, &parent);
+    parent.addChild(&leaving);
+    parent.addChild(last);
+    leaving.leaves = true;
+    useOctrees = 0;
+    parent.update();
+    useOctrees = 1;
+    EXPECT_EQ(last->steps, 1) << "the mover that took the leaver's slot";
+    try {
+        parent.update();
+    } catch (Exception* caught) {
+        delete caught;
+    }
+
+    List<int> list(1);
+    list.add(7);
+    list.add(list.at(0));
+    EXPECT_EQ(list.get(1), 7);
+
+    currentMaterialId = 7;
+    drawText("a", 0, 0, 0.1f, 1, 1, 1);
+    EXPECT_EQ(currentMaterialId, -1) << "colour tracking has changed the surface";
+}
+
+TEST(PlayFaultsDeathTest, MessagesSurviveAKillAndStopSignalsEndTheGameCleanly) {
+    const std::string log = testing::TempDir() + "faults_" + std::to_string(getpid()) + ".log";
+    EXPECT_EXIT((std::freopen(log.c_str(), "w", stdout), lineBufferOutput(), std::puts("a message"),
+                 std::raise(SIGKILL)),
+                testing::KilledBySignal(SIGKILL), "");
+    std::stringstream written;
+    written << std::ifstream(log).rdbuf();
+    EXPECT_EQ(written.str(), "a message\n");
+    for (int signal : {SIGINT, SIGTERM}) {
+        EXPECT_EXIT((catchStopSignals(), std::raise(signal), onIdle()), testing::ExitedWithCode(0),
+                    "");
+    }
+}
