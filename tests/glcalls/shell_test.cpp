@@ -76,7 +76,9 @@ class Shell : public ::testing::Test {
             onIdle();
         }
     }
+    // A player's key: pressed and released on a later turn of the loop than the last.
     void tap(unsigned char key) {
+        noteLoopTurn();
         onKeyDown(key, 0, 0);
         onKeyUp(key, 0, 0);
     }
@@ -311,9 +313,10 @@ TEST_F(Shell, StartUpOpensTheWindowBuildsTheCityAndClosesThePool) {
 
     EXPECT_EQ(glrec::named("glutCreateWindow")[0].text, "Vortimbal 3");
     EXPECT_EQ(glrec::named("glutReshapeWindow").back().args, (std::vector<double>{640, 480}));
-    for (GLenum cap : {GL_LIGHTING, GL_DEPTH_TEST, GL_CULL_FACE, GL_LIGHT0, GL_LIGHT1}) {
+    for (GLenum cap : {GL_LIGHTING, GL_DEPTH_TEST, GL_CULL_FACE}) {
         EXPECT_TRUE(glIsEnabled(cap)) << cap;
     }
+    EXPECT_EQ(world.commands, (Commands{"switchOnLights"}));
     EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
     for (const char* callback : {"glutIdleFunc", "glutKeyboardUpFunc", "glutSpecialUpFunc"}) {
         EXPECT_EQ(glrec::count(callback), 1) << callback;

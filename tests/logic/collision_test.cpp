@@ -46,20 +46,6 @@ class Collision : public ::testing::Test {
 
 }  // namespace
 
-TEST(Overlap, PushesTowardsTheOtherCubeOnlyOnShallowAxes) {
-    Vector3 push(9, 9, 9);
-    EXPECT_TRUE(cubeAt(0, 0, 4).overlaps(cubeAt(3, 0, 4), push));
-    EXPECT_FLOAT_EQ(push.x, 2);
-    EXPECT_FLOAT_EQ(push.y, 0);
-    EXPECT_TRUE(cubeAt(0, 0, 4).overlaps(cubeAt(-3, 0, 4), push));
-    EXPECT_FLOAT_EQ(push.x, -2);
-    push = Vector3(9, 9, 9);
-    EXPECT_FALSE(cubeAt(0, 0, 4).overlaps(cubeAt(3.5f, 0, 4), push));
-    EXPECT_FLOAT_EQ(push.x, 9) << "the push is written only for an overlap";
-    EXPECT_TRUE(cubeAt(0, 0, 4).overlaps(cubeAt(0, 0, 4), push));
-    EXPECT_TRUE(push.isZero()) << "deep on every axis";
-}
-
 TEST(Octree, ObjectsLandInEveryLeafTheyTouchAndOutsidersAtTheBoundary) {
     Octree tree(3, Vector3(0, 8, 0), 100);
     EXPECT_EQ(tree.findLeaf(Vector3(0, 8, 0)), nullptr) << "an empty tree finds nothing";

@@ -111,6 +111,7 @@ TEST(PlayFaults, KeysEndOnTheTitleAndGameModeSetsUpItsWindowLikeTheGameWindow) {
         EXPECT_GE(glrec::count(call), 1) << call;
     }
     onMenu(4);
+    level = 0;
 }
 
 TEST(PlayFaults, ObjFilesAsModellingToolsWriteThem) {
