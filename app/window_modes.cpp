@@ -4,6 +4,7 @@
 
 #include "app/game_state.h"
 #include "app/startup.h"
+#include "models/material.h"
 
 namespace vortimbal {
 
@@ -52,10 +53,12 @@ void leaveGameMode() {
     }
     glutLeaveGameMode();
     inGameMode = 0;
-    // Draw into the ordinary window again, not into the one game mode closed.
+    // Draw into the ordinary window again, not into the one game mode closed,
+    // whose context set the material the cache remembers.
     if (mainWindow != 0) {
         glutSetWindow(mainWindow);
     }
+    currentMaterialId = -1;
 }
 
 }  // namespace vortimbal

@@ -98,10 +98,4 @@ void uploadTextures() {
     // on, it would tint every plain surface until the first textured one is drawn.
 }
 
-int initTextures() {
-    loadTextures();
-    uploadTextures();
-    return 0;
-}
-
 }  // namespace vortimbal

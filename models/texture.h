@@ -48,7 +48,5 @@ extern Texture* textures[textureCount];
 void loadTextures();
 // Hands the images to the current GL context, which a new window lacks.
 void uploadTextures();
-// Both of the above.
-int initTextures();
 
 }  // namespace vortimbal
