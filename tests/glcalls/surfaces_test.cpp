@@ -79,8 +79,8 @@ TEST_F(Surfaces, FacesMakeTheirSurfaceCurrentFirstAndShadeEachCorner) {
     vertices.at(2) = Vector3(NAN, 0, 0);
     Triangle broken(0, 1, 2, &red);
     broken.draw(vertices);
-    const std::vector<glrec::Call> normals = glrec::named("glNormal3f");
-    for (double value : normals.back().args) {
+    const std::vector<glrec::Call> sent = glrec::named("glNormal3f");
+    for (double value : sent.back().args) {
         EXPECT_TRUE(std::isfinite(value));
     }
 }
