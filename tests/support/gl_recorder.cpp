@@ -99,7 +99,26 @@ using namespace glrec;
         record(#name, {__VA_ARGS__}); \
     }
 
+// The same, followed by one effect on the stand-in's state.
+#define RECORDED_THEN(name, params, effect, ...) \
+    void name params {                           \
+        record(#name, {__VA_ARGS__});            \
+        effect;                                  \
+    }
+
 extern "C" {
+
+RECORDED_THEN(glBegin, (GLenum mode), state().insideBegin = true, double(mode))
+RECORDED_THEN(glEnable, (GLenum cap), state().enabled.insert(cap), double(cap))
+RECORDED_THEN(glDisable, (GLenum cap), state().enabled.erase(cap), double(cap))
+RECORDED_THEN(glPushMatrix, (), ++state().stackDepth)
+RECORDED_THEN(glutReshapeWindow, (int w, int h), state().fullScreen = false, double(w), double(h))
+RECORDED_THEN(glutFullScreen, (), state().fullScreen = true)
+RECORDED_THEN(glutLeaveGameMode, (), state().gameMode = false)
+RECORDED(glLightfv, (GLenum light, GLenum pname, const GLfloat*), double(light), double(pname))
+RECORDED(glTexImage2D,
+         (GLenum target, GLint, GLint, GLsizei w, GLsizei h, GLint, GLenum, GLenum, const GLvoid*),
+         double(target), double(w), double(h))
 
 RECORDED(glVertex3f, (GLfloat x, GLfloat y, GLfloat z), x, y, z)
 RECORDED(glNormal3f, (GLfloat x, GLfloat y, GLfloat z), x, y, z)
@@ -147,10 +166,6 @@ RECORDED(glutPostRedisplay, ())
 RECORDED(glutSwapBuffers, ())
 RECORDED(glutWireCube, (GLdouble size), size)
 
-void glBegin(GLenum mode) {
-    record("glBegin", {double(mode)});
-    state().insideBegin = true;
-}
 void glEnd() {
     if (!state().insideBegin) {
         raise(GL_INVALID_OPERATION);
@@ -167,18 +182,6 @@ void glColor3fv(const GLfloat* v) {
 }
 void glMaterialfv(GLenum face, GLenum pname, const GLfloat* v) {
     record("glMaterialfv", values({double(face), double(pname)}, v, pname == GL_SHININESS ? 1 : 4));
-}
-void glLightfv(GLenum light, GLenum pname, const GLfloat* v) {
-    record("glLightfv",
-           values({double(light), double(pname)}, v, pname == GL_SPOT_DIRECTION ? 3 : 4));
-}
-void glEnable(GLenum cap) {
-    record("glEnable", {double(cap)});
-    state().enabled.insert(cap);
-}
-void glDisable(GLenum cap) {
-    record("glDisable", {double(cap)});
-    state().enabled.erase(cap);
 }
 GLboolean glIsEnabled(GLenum cap) {
     return state().enabled.count(cap) ? GL_TRUE : GL_FALSE;
@@ -199,18 +202,9 @@ void glGenTextures(GLsizei n, GLuint* names) {
     record("glGenTextures", {double(n)});
     std::generate(names, names + n, [] { return state().nextTexture++; });
 }
-void glTexImage2D(GLenum target, GLint level, GLint internalFormat, GLsizei width, GLsizei height,
-                  GLint border, GLenum format, GLenum type, const GLvoid*) {
-    record("glTexImage2D", {double(target), double(level), double(internalFormat), double(width),
-                            double(height), double(border), double(format), double(type)});
-}
 
 // ---- matrices: only the depth of the stack is kept ----
 
-void glPushMatrix() {
-    record("glPushMatrix");
-    ++state().stackDepth;
-}
 void glPopMatrix() {
     record("glPopMatrix");
     if (state().stackDepth <= 1) {
@@ -226,22 +220,10 @@ int glutCreateWindow(const char* title) {
     record("glutCreateWindow", {}, title);
     return 1;
 }
-void glutReshapeWindow(int w, int h) {
-    record("glutReshapeWindow", {double(w), double(h)});
-    state().fullScreen = false;
-}
-void glutFullScreen() {
-    record("glutFullScreen");
-    state().fullScreen = true;
-}
 int glutEnterGameMode() {
     record("glutEnterGameMode");
     state().gameMode = !state().gameModeFails;
     return 2;
-}
-void glutLeaveGameMode() {
-    record("glutLeaveGameMode");
-    state().gameMode = false;
 }
 int glutGameModeGet(GLenum query) {
     return query == GLUT_GAME_MODE_ACTIVE ? int(state().gameMode) : 0;
