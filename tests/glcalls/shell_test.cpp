@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdint>
 #include <set>
-#include <sstream>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -34,6 +33,7 @@ using namespace vortimbal;
 namespace {
 
 using Commands = std::vector<std::string>;
+using Shown = std::tuple<int, int, int>;  // game state, level, help page
 
 std::uint32_t fakeTick = 0;
 std::uint32_t readFakeTick() {
@@ -46,28 +46,19 @@ class Shell : public ::testing::Test {
   protected:
     void SetUp() override {
         glrec::reset();
-        gameState = Title;
-        level = 0;
-        lastKeyDown = 0;
-        helpShown = 0;
+        std::tie(gameState, level, helpShown, lastKeyDown) = std::make_tuple(Title, 0, 0, 0);
         titleSelection = NewGameItem;
-        startClockAt(1000);
+        fakeTick = 1000;
+        setTickSource(readFakeTick);
+        simulationTime = lastRedisplayTime = currentTimeMs();
     }
     void TearDown() override {
         std::tie(showBoundingCubes, showSurfaces, useClipping, useOctrees) = switches;
         camera.setMode(cameraMode);
         camera.setDistance(cameraDistance);
-        gameState = Title;
-        level = 0;
-        helpShown = 0;
-        glrec::reset();
+        std::tie(gameState, level, helpShown) = std::make_tuple(Title, 0, 0);
     }
 
-    void startClockAt(std::uint32_t tick) {
-        fakeTick = tick;
-        setTickSource(readFakeTick);
-        simulationTime = lastRedisplayTime = currentTimeMs();
-    }
     // Idles the way GLUT does when every frame is cheap: many calls per tick.
     void idleFor(int milliseconds) {
         for (int i = 0; i < milliseconds; ++i) {
@@ -76,16 +67,20 @@ class Shell : public ::testing::Test {
             onIdle();
         }
     }
-    // A player's key: pressed and released on a later turn of the loop than the last.
-    void tap(unsigned char key) {
-        noteLoopTurn();
-        onKeyDown(key, 0, 0);
-        onKeyUp(key, 0, 0);
+    // A player's keys: each pressed and released on a later turn of the loop.
+    void tap(std::initializer_list<int> keys) {
+        for (int key : keys) {
+            noteLoopTurn();
+            if (key > 255) {
+                onSpecialDown(key - 256, 0, 0);
+                onSpecialUp(key - 256, 0, 0);
+            } else {
+                onKeyDown((unsigned char)key, 0, 0);
+                onKeyUp((unsigned char)key, 0, 0);
+            }
+        }
     }
-    void tapSpecial(int key) {
-        onSpecialDown(key, 0, 0);
-        onSpecialUp(key, 0, 0);
-    }
+    static Shown shown() { return {gameState, level, helpShown}; }
 
     RecordingWorld world;
     ScopedWorld usingWorld{world};
@@ -95,77 +90,55 @@ class Shell : public ::testing::Test {
     float cameraDistance = camera.getDistance();
 };
 
+constexpr int up = 256 + GLUT_KEY_UP, down = 256 + GLUT_KEY_DOWN, enter = 13, escape = 27;
+
 std::vector<glrec::Call> vertices() {
     return glrec::named("glVertex3f");
 }
 
 }  // namespace
 
-TEST_F(Shell, HeldKeysCountOnceAndFireActsInPlay) {
+TEST_F(Shell, HeldKeysCountOnceAndFireAndLampKeysActInPlay) {
     gameState = Playing;
     onKeyDown(' ', 0, 0);
     onKeyDown(' ', 0, 0);
     onKeyUp(' ', 0, 0);
-    tap(' ');
     onKeyDown('z', 0, 0);
-    tap('i');
-    onKeyDown('z', 0, 0);  // the system repeating the held 'z' after 'i' was let go
-    EXPECT_EQ(world.commands, (Commands{"playerFire on", "playerFire off", "playerFire on",
-                                        "playerFire off", "playerFire on", "playerFire on"}));
-    world.commands.clear();
-    tap('1');
-    tap('2');
-    tap('x');
-    EXPECT_EQ(world.commands, (Commands{"toggleLight0", "toggleLight1"}));
+    tap({'i', ' ', '1', '2', 'x'});
+    onKeyDown('z', 0, 0);  // the system repeating the held 'z' after other keys
+    EXPECT_EQ(world.commands,
+              (Commands{"playerFire on", "playerFire off", "playerFire on", "playerFire on",
+                        "playerFire off", "toggleLight0", "toggleLight1", "playerFire on"}));
 }
 
-TEST_F(Shell, TheTitleLeadsToNewGamesHelpAndLevelsOnRelease) {
-    tapSpecial(GLUT_KEY_UP);
-    EXPECT_EQ(titleSelection, NewGameItem);
-    tapSpecial(GLUT_KEY_DOWN);
-    tap(' ');
-    EXPECT_EQ(helpShown, 1) << "Help, chosen";
-    tapSpecial(GLUT_KEY_DOWN);
-    EXPECT_EQ(titleSelection, HelpItem) << "the menu stays put under the help page";
-    tap(27);
-    EXPECT_EQ(helpShown, 0);
-    EXPECT_EQ(gameState, Title) << "Escape only closes the help page";
-    tapSpecial(GLUT_KEY_UP);
-
+TEST_F(Shell, TheTitleLeadsToHelpNewGamesAndLevelsOnRelease) {
+    tap({escape});
+    EXPECT_EQ(shown(), Shown(Title, 0, 0)) << "nothing to resume before the first game";
+    tap({up, down, ' '});
+    EXPECT_EQ(shown(), Shown(Title, 0, 1)) << "Help, chosen";
+    tap({down, escape, up});
+    EXPECT_EQ(shown(), Shown(Title, 0, 0)) << "Escape closes the page, the menu stayed put";
     level = 3;
     world.good = 40;
     world.commands.clear();
-    onKeyDown(13, 0, 0);
-    EXPECT_EQ(gameState, Title) << "Enter acts on release";
-    onKeyUp(13, 0, 0);
-    EXPECT_EQ(gameState, Playing);
-    EXPECT_EQ(level, 1) << "a new game starts at level 1";
+    onKeyDown(enter, 0, 0);
+    EXPECT_EQ(shown(), Shown(Title, 3, 0)) << "Enter acts on release";
+    onKeyUp(enter, 0, 0);
+    EXPECT_EQ(shown(), Shown(Playing, 1, 0)) << "a new game starts at level 1";
     EXPECT_EQ(world.commands, (Commands{"removeBadGuys", "addFigures 10 bad", "addFigures 11 good",
                                         "resetPlayer"}));
     EXPECT_FLOAT_EQ(world.lastSpeedFactor, 1.0f);
-
     gameState = LevelCleared;
     onKeyDown(' ', 0, 0);
     EXPECT_EQ(level, 1) << "fire on a cleared level acts on release";
     onKeyUp(' ', 0, 0);
-    EXPECT_EQ(level, 2);
+    EXPECT_EQ(shown(), Shown(Playing, 2, 0));
     EXPECT_EQ(world.badGuys, 25);
     EXPECT_FLOAT_EQ(world.lastSpeedFactor, 1.05f);
-}
-
-TEST_F(Shell, EscapePausesAndResumesAStartedGame) {
-    tap(27);
-    EXPECT_EQ(gameState, Title) << "nothing to resume before the first game";
-    level = 2;
-    gameState = Playing;
-    onKeyDown(27, 0, 0);
-    EXPECT_EQ(gameState, Playing) << "Escape acts on release";
-    onKeyUp(27, 0, 0);
-    EXPECT_EQ(gameState, Title);
-    tap(27);
-    EXPECT_EQ(gameState, Playing);
-    EXPECT_EQ(level, 2);
-    EXPECT_TRUE(world.commands.empty()) << "pausing and resuming keeps the world";
+    tap({escape});
+    EXPECT_EQ(shown(), Shown(Title, 2, 0)) << "paused";
+    tap({escape});
+    EXPECT_EQ(shown(), Shown(Playing, 2, 0)) << "resumed";
 }
 
 TEST_F(Shell, ArrowsSteerAndCameraKeysWorkInEveryState) {
@@ -173,7 +146,7 @@ TEST_F(Shell, ArrowsSteerAndCameraKeysWorkInEveryState) {
         gameState = state;
         world.commands.clear();
         onSpecialDown(GLUT_KEY_LEFT, 0, 0);
-        tapSpecial(GLUT_KEY_RIGHT);
+        tap({256 + GLUT_KEY_RIGHT, 256 + GLUT_KEY_F1});
         onKeyDown('s', 0, 0);
         EXPECT_EQ(world.commands, (Commands{"steerLeft on", "steerRight on", "steerRight off"}));
         EXPECT_GT(camera.thrust.x, 0) << "'s' slides the camera, state " << state;
@@ -182,48 +155,38 @@ TEST_F(Shell, ArrowsSteerAndCameraKeysWorkInEveryState) {
     }
 }
 
-TEST_F(Shell, MenuCommandsSetTheCameraAndTheSwitches) {
-    onMenu(9);
-    EXPECT_EQ(camera.getMode(), Free);
-    onMenu(12);
-    EXPECT_EQ(camera.getMode(), Orbital1);
-    onMenu(3);
-    EXPECT_FLOAT_EQ(camera.getDistance(), 30);
-    onMenu(1);
-    EXPECT_FLOAT_EQ(camera.getDistance(), 10);
-    onMenu(14);
-    EXPECT_EQ(showSurfaces, 0);
-    onMenu(15);
-    EXPECT_EQ(useOctrees, 0);
-    onMenu(8);
-    EXPECT_EQ(useClipping, 0);
-    onMenu(6);
-    EXPECT_EQ(showBoundingCubes, 1);
+TEST_F(Shell, MenuCommandsSetTheCameraTheSwitchesAndTheWindow) {
+    const std::vector<std::pair<int, std::tuple<int, float, int, int, int, int>>> steps = {
+        {9, {Free, 10, 0, 1, 1, 1}},      {12, {Orbital1, 10, 0, 1, 1, 1}},
+        {3, {Orbital1, 30, 0, 1, 1, 1}},  {6, {Orbital1, 30, 1, 1, 1, 1}},
+        {14, {Orbital1, 30, 1, 0, 1, 1}}, {8, {Orbital1, 30, 1, 0, 0, 1}},
+        {15, {Orbital1, 30, 1, 0, 0, 0}}};
+    camera.setDistance(10);
+    for (const auto& [id, expected] : steps) {
+        onMenu(id);
+        EXPECT_EQ(std::make_tuple(camera.getMode(), camera.getDistance(), showBoundingCubes,
+                                  showSurfaces, useClipping, useOctrees),
+                  expected)
+            << "menu " << id;
+    }
     onMenu(16);
     EXPECT_EQ(world.commands, (Commands{"addFigures 50 bad"}));
-}
 
-TEST_F(Shell, FullScreenAndGameModeCanBeLeftAgain) {
     windowWidth = 800;
     windowHeight = 600;
     onMenu(5);
     EXPECT_TRUE(glrec::isFullScreen());
     onMenu(5);
-    EXPECT_FALSE(glrec::isFullScreen());
     EXPECT_EQ(glrec::named("glutReshapeWindow").back().args, (std::vector<double>{800, 600}));
-
     mainWindow = 1;
     onMenu(4);
     EXPECT_TRUE(glrec::isGameModeActive());
-    EXPECT_EQ(world.commands, (Commands{"switchOnLights"}));
+    EXPECT_EQ(inGameMode, 1);
     EXPECT_EQ(glrec::count("glutDisplayFunc"), 1) << "the new window has the callbacks";
-    gameState = Playing;
-    level = 1;
-    tap(27);
+    std::tie(gameState, level) = std::make_tuple(Playing, 1);
+    tap({escape});
     EXPECT_FALSE(glrec::isGameModeActive()) << "Escape in play leaves game mode";
-    EXPECT_EQ(inGameMode, 0);
     EXPECT_EQ(glrec::named("glutSetWindow").back().args[0], 1) << "back to the game's window";
-
     glrec::reset();
     glrec::failGameMode(true);
     onMenu(4);
@@ -237,7 +200,6 @@ TEST_F(Shell, TheClockStepsEveryFiftyMillisecondsAndDropsABacklog) {
     idleFor(1000);
     EXPECT_EQ(world.steps, 19) << "the 20th is due once more than 50 ms have passed";
     EXPECT_GT(glrec::count("glutPostRedisplay"), 1500);
-
     // Behind: no frame until a second has passed, then the backlog is dropped.
     glrec::reset();
     fakeTick += 999;
@@ -253,46 +215,42 @@ TEST_F(Shell, TheClockStepsEveryFiftyMillisecondsAndDropsABacklog) {
 
     // Only play steps the world; the camera moves in every state.
     camera.setMode(Free);
+    const Vector3 view = camera.position;
     camera.position.x += 60;
-    const float start = camera.smoothPosition.x;
     for (int state : {Title, LevelCleared, GameOver}) {
         gameState = state;
         idleFor(200);
     }
     EXPECT_EQ(world.steps, 39);
-    EXPECT_GT(camera.smoothPosition.x - start, 50);
-    camera.position.x -= 60;
-    camera.smoothPosition.x = start;
+    EXPECT_GT(camera.smoothPosition.x - view.x, 50);
+    camera.position = camera.smoothPosition = view;
 
-    startClockAt(0xffffffffu - 500);
+    fakeTick = 0xffffffffu - 500;
+    setTickSource(readFakeTick);
+    simulationTime = lastRedisplayTime = currentTimeMs();
     gameState = Playing;
     idleFor(1000);
     EXPECT_EQ(world.steps, 39 + 19) << "it steps on across the wrap of the tick";
 }
 
 TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {
-    gameState = Playing;
-    world.badGuys = 0;
-    idleFor(51);
-    EXPECT_EQ(gameState, LevelCleared);
-    gameState = Playing;
-    world.badGuys = 3;
-    world.good = 1;
-    idleFor(50);
-    EXPECT_EQ(gameState, GameOver) << "the player alone is no city";
-
-    gameState = Playing;
-    world.good = 51;
-    world.throwOnUpdate = true;
-    world.badGuys = 0;
-    fakeTick += 60;
-    ::testing::internal::CaptureStderr();
-    onIdle();
-    EXPECT_EQ(::testing::internal::GetCapturedStderr(), "ERROR: Index out of bounds\n");
-    EXPECT_EQ(gameState, Playing) << "the rest of the step is skipped";
-    world.throwOnUpdate = false;
-    idleFor(100);
-    EXPECT_EQ(gameState, LevelCleared) << "the loop goes on";
+    const struct {
+        int badGuys, good, throws;
+        const char* error;
+        int state;
+    } steps[] = {{0, 51, 0, "", LevelCleared},
+                 {3, 1, 0, "", GameOver},
+                 {0, 51, 1, "ERROR: Index out of bounds\n", Playing},
+                 {0, 51, 0, "", LevelCleared}};
+    for (const auto& step : steps) {
+        gameState = Playing;
+        std::tie(world.badGuys, world.good, world.throwOnUpdate) =
+            std::make_tuple(step.badGuys, step.good, step.throws);
+        ::testing::internal::CaptureStderr();
+        idleFor(51);
+        EXPECT_EQ(::testing::internal::GetCapturedStderr(), step.error);
+        EXPECT_EQ(gameState, step.state) << step.badGuys << " bad, " << step.good << " good";
+    }
 }
 
 TEST_F(Shell, StartUpOpensTheWindowBuildsTheCityAndClosesThePool) {
@@ -310,21 +268,15 @@ TEST_F(Shell, StartUpOpensTheWindowBuildsTheCityAndClosesThePool) {
     startUp(&argc, argv);
     EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "every image loads";
     ASSERT_EQ(chdir(previous), 0);
-
     EXPECT_EQ(glrec::named("glutCreateWindow")[0].text, "Vortimbal 3");
     EXPECT_EQ(glrec::named("glutReshapeWindow").back().args, (std::vector<double>{640, 480}));
     for (GLenum cap : {GL_LIGHTING, GL_DEPTH_TEST, GL_CULL_FACE}) {
         EXPECT_TRUE(glIsEnabled(cap)) << cap;
     }
     EXPECT_EQ(world.commands, (Commands{"switchOnLights"}));
-    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
-    for (const char* callback : {"glutIdleFunc", "glutKeyboardUpFunc", "glutSpecialUpFunc"}) {
-        EXPECT_EQ(glrec::count(callback), 1) << callback;
-    }
     EXPECT_EQ(vortimbal::world.getChildren().count(), 156);
     EXPECT_EQ(vortimbal::world.goodLeft(), 51) << "after the warm-up steps";
     EXPECT_DOUBLE_EQ(simulationTime, currentTimeMs());
-
     const MaterialPool& pool = *mainMaterialPool;
     ASSERT_EQ(pool.count(), 28);
     EXPECT_EQ(pool.entry(21)->getName(), "head");
@@ -341,16 +293,13 @@ TEST_F(Shell, FramesLookThroughTheCameraAndSurviveAZeroHeight) {
     EXPECT_TRUE(std::isfinite(aspect) && aspect > 0);
     onReshape(640, 480);
     glrec::reset();
-    showSurfaces = 1;
-    showBoundingCubes = 0;
-    firstFrame = 1;
+    std::tie(showSurfaces, showBoundingCubes, firstFrame) = std::make_tuple(1, 0, 1);
     onDisplay();
-    ASSERT_EQ(world.drawnWith.size(), 2u) << "the first frame draws the world once more";
-    EXPECT_EQ(world.drawnWith[1], std::make_pair(0, 1)) << "the title shows wire cubes";
-    EXPECT_EQ(std::make_pair(showSurfaces, showBoundingCubes), std::make_pair(1, 0));
     gameState = Playing;
     onDisplay();
-    EXPECT_EQ(world.drawnWith[2], std::make_pair(1, 0));
+    EXPECT_EQ(world.drawnWith, (std::vector<std::pair<int, int>>{{1, 0}, {0, 1}, {1, 0}}))
+        << "the first frame draws the world once more; the title shows wire cubes";
+    EXPECT_EQ(std::make_pair(showSurfaces, showBoundingCubes), std::make_pair(1, 0));
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING)) << "the overlay switches lighting back on";
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
     EXPECT_EQ(glrec::calls().back().name, "glutSwapBuffers");
@@ -391,19 +340,16 @@ TEST_F(Shell, TextLeavesGapsAndNoColourAndEveryStrokeFacesTheViewer) {
 
 TEST_F(Shell, TheHudAndTheHelpPageKeepTheirLinesApart) {
     gameState = Playing;
-    world.good = 51;
     drawHud();
     const auto hud = glrec::calls();
     glrec::reset();
     drawText("50 citizens left", -0.98f, 0.85f, 0.0455f, 0.7f, 0.7f, 1.0f);
-    const auto expected = glrec::calls();
+    const auto line = glrec::calls();
     const auto same = [](const glrec::Call& a, const glrec::Call& b) {
         return a.name == b.name && a.args == b.args;
     };
-    EXPECT_NE(std::search(hud.begin(), hud.end(), expected.begin(), expected.end(), same),
-              hud.end())
+    EXPECT_NE(std::search(hud.begin(), hud.end(), line.begin(), line.end(), same), hud.end())
         << "the citizens line leaves the player out";
-
     glrec::reset();
     drawHelpScreen();
     std::set<int> tops;  // of each text, in hundredths of the overlay
@@ -412,8 +358,7 @@ TEST_F(Shell, TheHudAndTheHelpPageKeepTheirLinesApart) {
         if (call.name == "glVertex3f") {
             top = std::max(top, int(std::lround(call.args[1] * 100)));
         } else if (call.name == "glEnd") {
-            tops.insert(top);
-            top = -1000;
+            tops.insert(std::exchange(top, -1000));
         }
     }
     EXPECT_GE(tops.size(), 11u) << "every line of the help page on a row of its own";
