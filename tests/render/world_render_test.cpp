@@ -2,9 +2,12 @@
 #include <GL/glu.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
 #include "app/display.h"
 #include "app/game_state.h"
 #include "app/startup.h"
+#include "app/title_screen.h"
 #include "control/camera.h"
 #include "game/world.h"
 #include "models/face.h"
@@ -37,6 +40,19 @@ void buildTheCity() {
     built = true;
 }
 
+// How many pixels of the overlay box (x0, y0)-(x1, y1) have about this colour.
+int countColor(float x0, float y0, float x1, float y1, const Rgb& color) {
+    int n = 0;
+    for (int y = int((y0 + 1) / 2 * height); y < int((y1 + 1) / 2 * height); ++y) {
+        for (int x = int((x0 + 1) / 2 * width); x < int((x1 + 1) / 2 * width); ++x) {
+            const Rgb p = pixelAt(x, y);
+            n += std::abs(p[0] - color[0]) + std::abs(p[1] - color[1]) + std::abs(p[2] - color[2]) <
+                 6;
+        }
+    }
+    return n;
+}
+
 // How many pixels of the rows [y0, y1) are mostly of one channel: 0 red, 1 green, 2 blue.
 int countDominant(int channel, int y0, int y1) {
     int n = 0;
@@ -61,7 +77,10 @@ class WorldRender : public RenderTest {
         gameWorld = &world;
         onReshape(width, height);
     }
-    void TearDown() override { gameState = Title; }
+    void TearDown() override {
+        gameState = Title;
+        helpShown = 0;
+    }
 };
 
 }  // namespace
@@ -137,4 +156,26 @@ TEST_F(WorldRender, TheViewCullsWhatIsBehindBesideOrBeyondItUnlessSwitchedOff) {
     useClipping = 1;
     EXPECT_TRUE(outside.isVisible()) << "clipping switched off";
     expectNoGLError();
+}
+
+TEST_F(WorldRender, EveryScreenShowsItsTextInItsColours) {
+    const Rgb white{255, 255, 255}, green{179, 255, 26}, hudBlue{179, 179, 255};
+    const struct {
+        int state, help;
+        const char* name;
+        float x0, y0, x1, y1;  // where the text shows, in overlay units
+        Rgb color;
+    } screens[] = {{Title, 0, "title", -0.5f, 0.0f, 0.5f, 0.2f, white},  // "New Game", selected
+                   {Title, 1, "help", -0.3f, 0.6f, 0.3f, 0.8f, green},
+                   {Playing, 0, "hud", 0.5f, 0.88f, 0.98f, 0.98f, hudBlue},
+                   {LevelCleared, 0, "level_cleared", -0.9f, 0.0f, 0.9f, 0.2f, white},
+                   {GameOver, 0, "game_over", -0.9f, 0.0f, 0.9f, 0.2f, white}};
+    for (const auto& screen : screens) {
+        std::tie(gameState, helpShown) = std::make_tuple(screen.state, screen.help);
+        drawFrame();
+        expectNoGLError();
+        saveScreenshot(screen.name);
+        EXPECT_GT(countColor(screen.x0, screen.y0, screen.x1, screen.y1, screen.color), 50)
+            << screen.name;
+    }
 }
