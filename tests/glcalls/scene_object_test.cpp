@@ -35,6 +35,10 @@ TEST(SceneObjects, CubesGrowWithVerticesAndChildrenButNotWithShapes) {
         EXPECT_LE(parent.getVertices().get(i).shade, 1.39f + 1e-6f);
     }
     EXPECT_FLOAT_EQ(parent.getVertexCube().center.x, 0.5f);
+    SceneObject empty(nullptr, nullptr);  // as the world itself, before its children count
+    empty.updateCubes();
+    EXPECT_TRUE(empty.getLocalCube().center.isZero());
+    EXPECT_EQ(empty.getLocalCube().size, 0);
     SceneObject* child = triangleObject(Vector3(10, 0, 0));
     parent.addChild(child);
     parent.addChild(new PyramidShape(Vector3(50, 0, 0), 1, 1, Color(1, 1, 1, 1)));
