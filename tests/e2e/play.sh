@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
 # A player's walk through the game: the 640x480 window and its title screen,
 # the help page and back, a new game with its head-up display, walking and
-# firing, pause and resume, the right-button menu, and "Quit" with status 0.
+# firing, keys held down as long as the system repeats them, pause and resume,
+# the right-button menu, and "Quit" with status 0.
 set -euo pipefail
 source "$(dirname "$0")/lib/game.bash"
+
+# Holds a key for twice $2 seconds, with a screenshot $3 halfway through.
+hold() { xdotool keydown "$1"; sleep "$2"; screenshot "$window" "$3"; sleep "$2"; xdotool keyup "$1"; sleep 0.3; }
+# The score line alone: its blue pixels, everything else black, as a hash.
+score() { convert "$screenshots/$1.png" -crop 200x30+440+0 +repage -fuzz 3% -fill black \
+    +opaque '#B3B3FF' -format '%#' info:; }
+# The pixels that differ between two screenshots, within a region if one is given.
+differ() { compare -metric AE ${3:+-extract "$3"} "$screenshots/$1.png" "$screenshots/$2.png" /dev/null 2>&1 || true; }
 
 start_game
 window=$(wait_for_window)
@@ -30,40 +39,38 @@ has_colour e2e_hud 200x30+440+0 B2B2FF || has_colour e2e_hud 200x30+440+0 B3B3FF
     fail "no score line at the top right"
 shows_title e2e_hud && fail "the title screen is still shown"
 
-xdotool keydown Up
-sleep 1
-xdotool keyup Up
+hold Up 0.5 e2e_walking
 keys space
 screenshot "$window" e2e_walked
-difference=$(compare -metric AE "$screenshots/e2e_hud.png" "$screenshots/e2e_walked.png" \
-    /dev/null 2>&1 || true)
-[ "${difference%% *}" -gt 10000 ] || fail "walking did not change the view ($difference pixels)"
+[ "$(differ e2e_hud e2e_walked)" -gt 10000 ] || fail "walking did not change the view"
 
-keys Escape
+hold Escape 0.8 e2e_held_escape
+shows_title e2e_held_escape && fail "a held Escape paused before it was let go"
 screenshot "$window" e2e_paused
-shows_title e2e_paused || fail "Escape did not show the title"
+shows_title e2e_paused || fail "a held Escape did not end on the title"
 keys Escape
 screenshot "$window" e2e_resumed
 shows_title e2e_resumed && fail "a second Escape did not resume"
 
 # GLUT menus stay open while the button is held; releasing on the first entry
 # of the main menu, "Add Bad Guys", brings fifty more.
-crop_count() { convert "$screenshots/$1.png" -crop 120x40+260+440 +repage "$screenshots/$1_count.png"; }
-crop_count e2e_resumed
 xdotool mousemove --window "$window" 100 300 mousedown 3
 sleep 0.5
 xdotool mousemove --window "$window" 130 310 mouseup 3
 sleep 0.5
 screenshot "$window" e2e_more_bad_guys
-crop_count e2e_more_bad_guys
-difference=$(compare -metric AE "$screenshots/e2e_resumed_count.png" \
-    "$screenshots/e2e_more_bad_guys_count.png" /dev/null 2>&1 || true)
-[ "${difference%% *}" != 0 ] || fail "\"Add Bad Guys\" did not change the count of bad guys"
+[ "$(differ e2e_resumed e2e_more_bad_guys 120x40+260+440)" != 0 ] ||
+    fail "\"Add Bad Guys\" did not change the count of bad guys"
 
+keys Escape
+hold space 1 e2e_held_space
+shows_title e2e_held_space || fail "a held Space started a game before it was let go"
+screenshot "$window" e2e_new_game
+[ "$(score e2e_hud)" = "$(score e2e_new_game)" ] || fail "a held Space fired in the new game"
 keys Escape Down Down
 screenshot "$window" e2e_title_quit
 has_colour e2e_title_quit 640x48+0+384 FFFFFF || fail "\"Quit\" is not highlighted"
 keys Return
 status=$(wait_for_exit)
 [ "$status" = 0 ] || fail "the game ended with status $status"
-echo "title, help, new game, walking, pause, menu and Quit all worked"
+echo "title, help, new game, walking, held keys, pause, menu and Quit all worked"

@@ -1,7 +1,7 @@
 # Helpers for driving the real game binary on the test command's X server.
 # Sourced with the binary and the data folder as $1 and $2.
 
-binary=$1
+binary=$(realpath "$1")
 data=$2
 screenshots=${VORTIMBAL_SCREENSHOTS:-/tmp}
 game_pid=""
@@ -45,20 +45,13 @@ wait_for_window() {
 }
 
 # Prints "WIDTHxHEIGHT" of a window.
-window_size() {
-    xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'
-}
+window_size() { xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'; }
 
 # Saves a screenshot of a window as $screenshots/NAME.png.
-screenshot() {
-    import -window "$1" "$screenshots/$2.png"
-}
+screenshot() { import -window "$1" "$screenshots/$2.png"; }
 
 # Gives the window the keyboard, so xdotool's keys reach the game.
-focus() {
-    xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
-    sleep 0.3
-}
+focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.3; }
 
 # Presses and releases keys one after another, like a player would.
 keys() {
@@ -91,6 +84,4 @@ wait_for_exit() {
 }
 
 # Succeeds when a screenshot shows the title "Vortimbal 3" in its light blue.
-shows_title() {
-    has_colour "$1" 640x80+0+40 CCE6FF || has_colour "$1" 640x80+0+40 CCE5FF
-}
+shows_title() { has_colour "$1" 640x80+0+40 CCE6FF || has_colour "$1" 640x80+0+40 CCE5FF; }
