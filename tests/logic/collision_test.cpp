@@ -10,13 +10,6 @@ using namespace vortimbal;
 
 namespace {
 
-BoundingCube cubeAt(float x, float y, float size) {
-    BoundingCube cube;
-    cube.center = Vector3(x, y, 0);
-    cube.size = size;
-    return cube;
-}
-
 // A scene object whose vertices span a cube of the given size around its position.
 SceneObject* box(SceneObject* parent, float size, const Vector3& at, bool dynamic) {
     auto* object = new SceneObject(nullptr, nullptr);
@@ -28,16 +21,6 @@ SceneObject* box(SceneObject* parent, float size, const Vector3& at, bool dynami
     return object;
 }
 
-// A mover that leaves its parent during its own step, as a risen figure does.
-class Leaver : public SceneObject {
-  public:
-    explicit Leaver(SceneObject* parent) : SceneObject(nullptr, parent) {}
-    void update() override {
-        SceneObject::update();
-        getParent()->removeChild(this);
-    }
-};
-
 class Collision : public ::testing::Test {
   protected:
     void TearDown() override { useOctrees = 1; }
@@ -45,23 +28,6 @@ class Collision : public ::testing::Test {
 };
 
 }  // namespace
-
-TEST(Octree, ObjectsLandInEveryLeafTheyTouchAndOutsidersAtTheBoundary) {
-    Octree tree(3, Vector3(0, 8, 0), 100);
-    EXPECT_EQ(tree.findLeaf(Vector3(0, 8, 0)), nullptr) << "an empty tree finds nothing";
-    SceneObject middle(nullptr, nullptr), far(nullptr, nullptr);
-    tree.insert(cubeAt(1, 8, 2), &middle);  // across all three centre planes
-    tree.insert(cubeAt(200, 0, 2), &far);
-    EXPECT_EQ(tree.collectLeaves().size(), 8 + 2);
-    Octree* leaf = tree.findLeaf(Vector3(-1, 7, -1));
-    ASSERT_NE(leaf, nullptr);
-    EXPECT_FLOAT_EQ(leaf->getSize(), 12.5f);
-    EXPECT_EQ(leaf->leafObjects().get(0), &middle);
-    leaf = tree.findLeaf(Vector3(45, 1, 1));
-    ASSERT_NE(leaf, nullptr);
-    EXPECT_EQ(leaf->leafObjects().get(0), &far);
-    EXPECT_EQ(tree.findLeaf(Vector3(-45, 1, 1)), nullptr);
-}
 
 TEST_F(Collision, AFigureWalkingIntoAHouseStopsAtItsWall) {
     SceneObject* figure = box(&world, 2, Vector3(0, 1, 0), true);
@@ -104,19 +70,4 @@ TEST_F(Collision, OnlyTheAllPairsMethodPushesHousesAndPartsNeverPushEachOther) {
     body.update();
     EXPECT_FLOAT_EQ(leg->position.x, 1);
     EXPECT_GT(arm->position.x, 0.05f) << "each part still moves by itself";
-}
-
-TEST_F(Collision, AMoverMayLeaveItsParentDuringItsStep) {
-    SceneObject* stays = box(&world, 2, Vector3(0, 0, 0), true);
-    auto* leaver = new Leaver(&world);
-    leaver->addVertex(Vector3(-1, -1, -1));
-    leaver->addVertex(Vector3(1, 1, 1));
-    for (int octrees : {0, 1}) {
-        useOctrees = octrees;
-        world.addChild(leaver);
-        world.update();
-        ASSERT_EQ(world.getChildren().count(), 1);
-        EXPECT_EQ(world.getChildren().get(0), stays);
-    }
-    delete leaver;
 }

@@ -11,10 +11,11 @@ namespace {
 // An owner with its controller, as every scene object has.
 struct Mover : Transformable, Controller {
     explicit Mover(Vector3 at = Vector3()) : Controller(this) { position = at; }
-    void run(int steps) {
+    Mover& run(int steps) {
         for (int i = 0; i < steps; ++i) {
             update();
         }
+        return *this;
     }
 };
 
@@ -22,109 +23,85 @@ float distanceBetween(const Mover& a, const Mover& b) {
     return (a.position - b.position).length();
 }
 
-// 1 when the mover faces the target straight on, -1 when it turns its back.
-float facing(const Mover& mover, const Mover& target) {
-    const Vector3 toTarget = (target.position - mover.position).normalized();
-    const Vector3 ahead = mover.forward();
-    return ahead.x * toTarget.x + ahead.y * toTarget.y + ahead.z * toTarget.z;
-}
-
 }  // namespace
 
-TEST(Controller, ThrustReachesUnitSpeedAndReleasedMotionStopsExactly) {
+TEST(Controller, KeysDriveDampedMotionThatStopsExactlyWithinThePitchLimits) {
     Mover mover;
     mover.setForward(true);
-    mover.run(300);
-    EXPECT_NEAR(mover.velocity.z, 1.0f, 1e-4);
+    EXPECT_NEAR(mover.run(300).velocity.z, 1.0f, 1e-4) << "a held key reaches unit speed";
     mover.setTurnLeft(true);
-    mover.run(100);
-    EXPECT_GT(mover.spin.y, 1) << "turning left raises the yaw";
+    EXPECT_GT(mover.run(100).spin.y, 1) << "turning left raises the yaw";
     mover.setForward(false);
     mover.setTurnLeft(false);
-    mover.run(200);
-    EXPECT_EQ(mover.velocity.length(), 0.0f);
-    EXPECT_EQ(mover.spin.length(), 0.0f);
-    const Vector3 restingAt = mover.position;
-    mover.run(1);
-    EXPECT_EQ(mover.position.x, restingAt.x) << "no drift once stopped";
+    const Vector3 restingAt = mover.run(200).position;
+    EXPECT_EQ(mover.velocity.length() + mover.spin.length(), 0.0f);
+    EXPECT_EQ(mover.run(1).position.x, restingAt.x) << "no drift once stopped";
 
-    // A speed of exactly the friction after damping stops without a step back.
-    Mover slow;
+    Mover slow;  // a speed of exactly the friction after damping stops, without a step back
     slow.linearDamping = 0.5f;
     slow.velocity = Vector3(0, 0, 0.04f);
-    slow.run(1);
+    EXPECT_EQ(slow.run(1).position.z, 0.0f);
     EXPECT_EQ(slow.velocity.z, 0.0f);
-    EXPECT_EQ(slow.position.z, 0.0f);
 
     // Thrust set directly, as the camera's slide keys do, works until a key is used;
-    // a positive sideways thrust slides to the right of a mover facing +z, towards +x.
+    // a positive sideways thrust slides a mover facing +z towards +x.
     Mover slider;
     slider.thrust = Vector3(0.1f, 0, 0.1f);
-    slider.run(5);
-    EXPECT_GT(slider.position.x, 0.5f);
-    EXPECT_GT(slider.position.z, 0.5f);
+    EXPECT_GT(slider.run(5).position.x, 0.5f);
     slider.setRise(true);
     slider.setMode(Follow);
     EXPECT_FALSE(slider.keyRise) << "a new mode drops held keys";
-    slider.run(1);
-    EXPECT_EQ(slider.thrust.length(), 0.0f);
-}
+    EXPECT_EQ(slider.run(1).thrust.length(), 0.0f);
 
-TEST(Controller, PitchIsHeldBetweenItsLimitsOnceKeysWereUsed) {
-    Mover mover;
-    mover.rotation.x = 30;
-    mover.run(1);
-    EXPECT_FLOAT_EQ(mover.rotation.x, 30) << "no key used yet: no limits";
-    mover.setPitchUp(true);
-    mover.run(1);
-    EXPECT_FLOAT_EQ(mover.spinInput.x, 0) << "the limit cancels this step's input";
-    EXPECT_FLOAT_EQ(mover.rotation.x, 24.99f + mover.spin.x);
-    mover.setPitchUp(false);
-    mover.rotation.x = -60;
-    mover.spin = Vector3();
-    mover.run(1);
-    EXPECT_FLOAT_EQ(mover.rotation.x, -49.99f + 2);
+    Mover pitcher;
+    pitcher.rotation.x = 30;
+    EXPECT_FLOAT_EQ(pitcher.run(1).rotation.x, 30) << "no key used yet: no limits";
+    pitcher.setPitchUp(true);
+    pitcher.run(1);
+    EXPECT_FLOAT_EQ(pitcher.spinInput.x, 0) << "the limit cancels this step's input";
+    EXPECT_FLOAT_EQ(pitcher.rotation.x, 24.99f + pitcher.spin.x);
+    pitcher.setPitchUp(false);
+    pitcher.rotation.x = -60;
+    pitcher.spin = Vector3();
+    EXPECT_FLOAT_EQ(pitcher.run(1).rotation.x, -49.99f + 2);
 }
 
 TEST(Steering, FollowersFaceAndReachTheirTargetAndOrbitsCircleIt) {
     const struct {
         int mode;
         Vector3 target;
-        float facing;  // at least, once settled
+        float facing;  // at least, once settled: 1 straight at the target
     } chases[] = {{Follow, {40, 0, 0}, 0.5f},
                   {Follow, {-30, 0, 5}, 0.5f},
                   {FaceAndFollow, {-30, 0, -20}, 0.98f},
                   {FaceAndFollow, {30, 0, 10}, 0.98f}};
     for (const auto& chase : chases) {
-        Mover target(chase.target);
-        Mover chaser;
+        Mover target(chase.target), chaser;
         chaser.setTarget(&target);
         chaser.setMode(chase.mode);
         chaser.setDistance(10);
         float closest = distanceBetween(chaser, target);
         for (int i = 0; i < 500; ++i) {
-            chaser.run(1);
-            closest = std::fmin(closest, distanceBetween(chaser, target));
+            closest = std::fmin(closest, distanceBetween(chaser.run(1), target));
         }
+        const Vector3 toTarget = (target.position - chaser.position).normalized();
+        const Vector3 ahead = chaser.forward();
+        EXPECT_GT(ahead.x * toTarget.x + ahead.z * toTarget.z, chase.facing) << chase.mode;
         EXPECT_LT(closest, 10) << "mode " << chase.mode << " towards x " << chase.target.x;
         EXPECT_GT(closest, 3) << "it does not run into the target";
-        EXPECT_GT(facing(chaser, target), chase.facing) << "mode " << chase.mode;
         EXPECT_EQ(chaser.velocity.length(), 0.0f) << "it rests inside its distance";
     }
     for (int mode : {Orbital1, Orbital2}) {
-        Mover target(Vector3(0, 0, 30));
-        Mover orbiter;
+        Mover target(Vector3(0, 0, 30)), orbiter;
         orbiter.setTarget(&target);
         orbiter.setMode(mode);
         double turned = 0;  // signed angle swept around the target
         float farthest = 0;
-        Vector3 before = orbiter.position - target.position;
         for (int i = 0; i < 2000; ++i) {
-            orbiter.run(1);
-            const Vector3 now = orbiter.position - target.position;
+            const Vector3 before = orbiter.position - target.position;
+            const Vector3 now = orbiter.run(1).position - target.position;
             turned += std::atan2(before.z * now.x - before.x * now.z,
                                  before.x * now.x + before.z * now.z);
-            before = now;
             farthest = i > 200 ? std::fmax(farthest, now.length()) : 0;
         }
         EXPECT_GT(std::fabs(turned), 4 * 3.14159) << "mode " << mode << " goes round twice";
@@ -139,10 +116,8 @@ TEST(CameraModes, TheViewSitsBehindTheTargetKeepsItsHeightAndEasesIn) {
     Camera view;
     view.setTarget(&player);
     view.update();
-    const Vector3 ahead = player.forward();
-    EXPECT_FLOAT_EQ(view.position.x, 10 - ahead.x * 6);
-    EXPECT_FLOAT_EQ(view.position.y, 0 - ahead.y * 6 + 3);
-    EXPECT_FLOAT_EQ(view.position.z, 5 - ahead.z * 6);
+    const Vector3 behind = player.position - player.forward() * 6 + Vector3(0, 3, 0);
+    EXPECT_NEAR((view.position - behind).length(), 0, 1e-5) << "six behind, three above";
     EXPECT_FLOAT_EQ(view.rotation.x, -3) << "seven degrees below the player's pitch";
     EXPECT_FLOAT_EQ(view.rotation.y, 90);
     // The view covers 1/6 of the way each step: 84 % of a jump in ten steps.
