@@ -163,7 +163,7 @@ TEST_F(Surfaces, ShapesLeaveNoColourTrackingOrMatrixBehind) {
         glGetFloatv(GL_CURRENT_COLOR, color);
         EXPECT_EQ(color[0] + color[1] + color[2], 0) << "shape " << shape << " leaves black";
         EXPECT_FALSE(glIsEnabled(GL_COLOR_MATERIAL)) << shape;
-        EXPECT_EQ(glrec::stackDepth(), 1) << shape;
+        EXPECT_EQ(glrec::state().stackDepth, 1) << shape;
         EXPECT_EQ(currentMaterialId, -1) << "tracking changed the material: " << shape;
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << shape;
     }

@@ -12,25 +12,12 @@
 
 namespace glrec {
 
-namespace {
-
-struct State {
-    std::vector<Call> calls;
-    int stackDepth = 1;
-    std::set<GLenum> enabled;
-    std::array<float, 4> color{1, 1, 1, 1};
-    GLenum error = GL_NO_ERROR;
-    bool insideBegin = false;
-    GLuint nextTexture = 1;
-    bool fullScreen = false;
-    bool gameMode = false;
-    bool gameModeFails = false;
-};
-
 State& state() {
     static State s;
     return s;
 }
+
+namespace {
 
 void raise(GLenum error) {
     if (state().error == GL_NO_ERROR) {
@@ -56,15 +43,6 @@ std::vector<double> values(std::initializer_list<double> head, const float* v, i
 
 }  // namespace
 
-void reset() {
-    state() = State();
-}
-const std::vector<Call>& calls() {
-    return state().calls;
-}
-int count(const std::string& name) {
-    return int(named(name).size());
-}
 std::vector<Call> named(const std::string& name) {
     std::vector<Call> result;
     std::copy_if(calls().begin(), calls().end(), std::back_inserter(result),
@@ -75,18 +53,6 @@ int indexOf(const std::string& name) {
     const auto found =
         std::find_if(calls().begin(), calls().end(), [&](const Call& c) { return c.name == name; });
     return found == calls().end() ? -1 : int(found - calls().begin());
-}
-int stackDepth() {
-    return state().stackDepth;
-}
-bool isFullScreen() {
-    return state().fullScreen;
-}
-bool isGameModeActive() {
-    return state().gameMode;
-}
-void failGameMode(bool fail) {
-    state().gameModeFails = fail;
 }
 
 }  // namespace glrec
@@ -187,7 +153,7 @@ GLboolean glIsEnabled(GLenum cap) {
     return state().enabled.count(cap) ? GL_TRUE : GL_FALSE;
 }
 GLenum glGetError() {
-    return std::exchange(state().error, GLenum(GL_NO_ERROR));
+    return std::exchange(state().error, unsigned(GL_NO_ERROR));
 }
 void glGetFloatv(GLenum pname, GLfloat* params) {
     record("glGetFloatv", {double(pname)});

@@ -6,6 +6,7 @@
 // is not allowed between glBegin and glEnd.
 
 #include <array>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,20 +18,32 @@ struct Call {
     std::string text;  // the string argument of calls that take one
 };
 
-// Forgets all calls and puts every piece of state back as a new context has it.
-void reset();
+struct State {
+    std::vector<Call> calls;
+    int stackDepth = 1;  // of the modelview matrices, which are not kept themselves
+    std::set<unsigned> enabled;
+    std::array<float, 4> color{1, 1, 1, 1};
+    unsigned error = 0;
+    bool insideBegin = false;
+    unsigned nextTexture = 1;
+    bool fullScreen = false;
+    bool gameMode = false;
+    bool gameModeFails = false;  // as on a display that cannot change modes
+};
 
-const std::vector<Call>& calls();
-int count(const std::string& name);
+State& state();
+// Forgets all calls and puts every piece of state back as a new context has it.
+inline void reset() {
+    state() = State();
+}
+inline const std::vector<Call>& calls() {
+    return state().calls;
+}
 std::vector<Call> named(const std::string& name);
+inline int count(const std::string& name) {
+    return int(named(name).size());
+}
 // Index of the first call with this name, or -1.
 int indexOf(const std::string& name);
-
-// How many matrices the stand-in's modelview stack holds; it keeps no matrix itself.
-int stackDepth();
-bool isFullScreen();
-bool isGameModeActive();
-// Makes glutEnterGameMode fail, as on a display that cannot change modes.
-void failGameMode(bool fail);
 
 }  // namespace glrec
