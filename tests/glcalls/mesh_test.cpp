@@ -61,7 +61,8 @@ class Meshes : public ::testing::Test {
 // Five vertices whose x is their number in the file.
 const std::string five = "v 1 0 0\nv 2 0 0\nv 3 0 0\nv 4 0 0\nv 5 0 0\n";
 
-// The file numbers of the vertices each face sends, in the order it sends them.
+// The vertices each face sends, in the order it sends them, each as x + 10 y + 100 z:
+// the number of "v N 0 0" is N.
 std::vector<std::vector<int>> sent(const Mesh& mesh) {
     std::vector<std::vector<int>> faces;
     for (int f = 0; f < mesh.getFaces().count(); ++f) {
@@ -69,7 +70,7 @@ std::vector<std::vector<int>> sent(const Mesh& mesh) {
         mesh.getFaces().get(f)->draw(mesh.getVertices());
         faces.emplace_back();
         for (const glrec::Call& call : glrec::named("glVertex3f")) {
-            faces.back().push_back(int(call.args[0]));
+            faces.back().push_back(int(call.args[0] + 10 * call.args[1] + 100 * call.args[2]));
         }
     }
     return faces;
@@ -136,6 +137,13 @@ TEST_F(Meshes, ReadsAnyLineEndAndChunkAndSurvivesWildInput) {
         EXPECT_TRUE(std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z)) << i;
     }
     EXPECT_LE(mesh->getVertexCube().size, 2 * Mesh::coordinateLimit);
+    // As modelling tools write them: no line end at the end, runs of blanks and tabs,
+    // and indices counted back from the last vertex read.
+    const std::string three = "v 1 2 3\nv 4 5 6\nv 7 8 9\n";
+    const Faces triangle = {{231, 564, 897}};
+    EXPECT_EQ(sent(*load(three + "f 3 2 1")), triangle);
+    EXPECT_EQ(sent(*load("v 1  2\t3\nv\t4 5 6\nv 7 8 9\nf 3/1\t2/2\t1/3\n")), triangle);
+    EXPECT_EQ(sent(*load(three + "f -1 -2 -3\n")), triangle);
     try {
         Mesh missing("no/such/model.obj", &pool, 1, nullptr, Vector3(), 0);
         ADD_FAILURE() << "loaded a missing file";

@@ -22,27 +22,6 @@ using namespace vortimbal;
 
 namespace {
 
-using Drawn = std::vector<std::vector<double>>;
-
-// The positions a mesh read from `text` draws, face by face.
-Drawn drawnFrom(const std::string& text) {
-    const std::string file = testing::TempDir() + "faults_" + std::to_string(getpid()) + ".obj";
-    std::ofstream(file) << text;
-    Material white("white", Color(1, 1, 1, 1), Color(0, 0, 0, 1));
-    MaterialBase* previous = std::exchange(defaultMaterial, &white);
-    Mesh mesh(file.c_str(), nullptr, 1, nullptr, Vector3(), 0);
-    defaultMaterial = previous;
-    glrec::reset();
-    for (int i = 0; i < mesh.getFaces().count(); ++i) {
-        mesh.getFaces().get(i)->draw(mesh.getVertices());
-    }
-    Drawn drawn;
-    for (const glrec::Call& call : glrec::named("glVertex3f")) {
-        drawn.push_back(call.args);
-    }
-    return drawn;
-}
-
 // A child that counts its steps; one that leaves its parent in its first,
 // and any other in its second, which throws.
 struct Child : SceneObject {
@@ -112,15 +91,6 @@ TEST(PlayFaults, KeysEndOnTheTitleAndGameModeSetsUpItsWindowLikeTheGameWindow) {
     }
     onMenu(4);
     level = 0;
-}
-
-TEST(PlayFaults, ObjFilesAsModellingToolsWriteThem) {
-    const std::string three = "v 1 2 3\nv 4 5 6\nv 7 8 9\n";
-    const Drawn triangle = drawnFrom(three + "f 1 2 3\n");
-    ASSERT_EQ(triangle.size(), 3u);
-    EXPECT_EQ(drawnFrom(three + "f 1 2 3"), triangle) << "no line end after the last line";
-    EXPECT_EQ(drawnFrom("v 1  2\t3\nv\t4 5 6\nv 7 8 9\nf 1/1\t2/2\t3/3\n"), triangle) << "blanks";
-    EXPECT_EQ(drawnFrom(three + "f -3 -2 -1\n"), triangle) << "counted back from the last";
 }
 
 // The sanitized run sees the leak of a new octree and the read of freed memory.
