@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <tuple>
 #include <vector>
 
 #include "app/game_flow.h"
@@ -32,12 +33,8 @@ std::vector<Figure*> figuresOf(const World& w, bool badOnly = false) {
 }
 
 bool isChild(const World& w, const Transformable* object) {
-    for (int i = 0; i < w.getChildren().count(); ++i) {
-        if (w.getChildren().get(i) == object) {
-            return true;
-        }
-    }
-    return false;
+    const auto& children = w.getChildren();
+    return std::count(children.data(), children.data() + children.count(), object) == 1;
 }
 
 class Worlds : public ::testing::Test {
@@ -49,9 +46,7 @@ class Worlds : public ::testing::Test {
     }
     void TearDown() override {
         camera.setTarget(cameraTarget);
-        useOctrees = 1;
-        gameState = Title;
-        level = 0;
+        std::tie(useOctrees, gameState, level) = std::make_tuple(1, Title, 0);
     }
 
     void run(int steps) {
