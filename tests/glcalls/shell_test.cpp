@@ -141,20 +141,6 @@ TEST_F(Shell, TheTitleLeadsToHelpNewGamesAndLevelsOnRelease) {
     EXPECT_EQ(shown(), Shown(Playing, 2, 0)) << "resumed";
 }
 
-TEST_F(Shell, ArrowsSteerAndCameraKeysWorkInEveryState) {
-    for (int state : {Title, Playing, LevelCleared, GameOver}) {
-        gameState = state;
-        world.commands.clear();
-        onSpecialDown(GLUT_KEY_LEFT, 0, 0);
-        tap({256 + GLUT_KEY_RIGHT, 256 + GLUT_KEY_F1});
-        onKeyDown('s', 0, 0);
-        EXPECT_EQ(world.commands, (Commands{"steerLeft on", "steerRight on", "steerRight off"}));
-        EXPECT_GT(camera.thrust.x, 0) << "'s' slides the camera, state " << state;
-        onKeyUp('s', 0, 0);
-        EXPECT_EQ(camera.thrust.x, 0);
-    }
-}
-
 TEST_F(Shell, MenuCommandsSetTheCameraTheSwitchesAndTheWindow) {
     const std::vector<std::pair<int, std::tuple<int, float, int, int, int, int>>> steps = {
         {9, {Free, 10, 0, 1, 1, 1}},      {12, {Orbital1, 10, 0, 1, 1, 1}},
@@ -213,17 +199,11 @@ TEST_F(Shell, TheClockStepsEveryFiftyMillisecondsAndDropsABacklog) {
     EXPECT_EQ(glrec::count("glutPostRedisplay"), 1);
     EXPECT_DOUBLE_EQ(simulationTime, currentTimeMs());
 
-    // Only play steps the world; the camera moves in every state.
-    camera.setMode(Free);
-    const Vector3 view = camera.position;
-    camera.position.x += 60;
     for (int state : {Title, LevelCleared, GameOver}) {
         gameState = state;
         idleFor(200);
     }
-    EXPECT_EQ(world.steps, 39);
-    EXPECT_GT(camera.smoothPosition.x - view.x, 50);
-    camera.position = camera.smoothPosition = view;
+    EXPECT_EQ(world.steps, 39) << "only play steps the world";
 
     fakeTick = 0xffffffffu - 500;
     setTickSource(readFakeTick);
@@ -281,7 +261,6 @@ TEST_F(Shell, StartUpOpensTheWindowBuildsTheCityAndClosesThePool) {
     ASSERT_EQ(pool.count(), 28);
     EXPECT_EQ(pool.entry(21)->getName(), "head");
     EXPECT_EQ(pool.entry(27)->getName(), "bmp/6.bmp");
-    EXPECT_EQ(pool.entry(27)->getId(), pool.entry(0)->getId() + 27);
     EXPECT_EQ(defaultMaterial, pool.entry(1));
     EXPECT_EQ(textures[0]->getBaseMaterial(), pool.entry(15)) << "\"estrade\"";
     EXPECT_TRUE(pool.isInUse());
