@@ -47,7 +47,7 @@ TEST_F(Collision, AFigureWalkingIntoAHouseStopsAtItsWall) {
     EXPECT_EQ(world.getOctree(), nullptr) << "no stale tree is kept";
 }
 
-TEST_F(Collision, OnlyTheAllPairsMethodPushesHousesAndPartsNeverPushEachOther) {
+TEST_F(Collision, OnlyTheAllPairsMethodPushesHouses) {
     SceneObject* house = box(&world, 10, Vector3(5, 0, 0), false);
     SceneObject* figure = box(&world, 2, Vector3(0, 0, 0), true);
     figure->updateCubes();  // as the previous step left it
@@ -61,13 +61,4 @@ TEST_F(Collision, OnlyTheAllPairsMethodPushesHousesAndPartsNeverPushEachOther) {
     world.update();
     EXPECT_GT(house->position.x, 5.4f) << "the house comes first, so it is pushed";
     EXPECT_FLOAT_EQ(figure->position.x, 0);
-
-    SceneObject body(nullptr, nullptr);
-    body.collideChildren = false;
-    SceneObject* arm = box(&body, 2, Vector3(0, 0, 0), true);
-    SceneObject* leg = box(&body, 2, Vector3(1, 0, 0), true);
-    arm->velocity = Vector3(0.1f, 0, 0);
-    body.update();
-    EXPECT_FLOAT_EQ(leg->position.x, 1);
-    EXPECT_GT(arm->position.x, 0.05f) << "each part still moves by itself";
 }

@@ -66,7 +66,7 @@ TEST(Controller, KeysDriveDampedMotionThatStopsExactlyWithinThePitchLimits) {
     EXPECT_FLOAT_EQ(pitcher.run(1).rotation.x, -49.99f + 2);
 }
 
-TEST(Steering, FollowersFaceAndReachTheirTargetAndOrbitsCircleIt) {
+TEST(Steering, FollowersFaceAndReachTheirTarget) {
     const struct {
         int mode;
         Vector3 target;
@@ -91,23 +91,6 @@ TEST(Steering, FollowersFaceAndReachTheirTargetAndOrbitsCircleIt) {
         EXPECT_GT(closest, 3) << "it does not run into the target";
         EXPECT_EQ(chaser.velocity.length(), 0.0f) << "it rests inside its distance";
     }
-    for (int mode : {Orbital1, Orbital2}) {
-        Mover target(Vector3(0, 0, 30)), orbiter;
-        orbiter.setTarget(&target);
-        orbiter.setMode(mode);
-        double turned = 0;  // signed angle swept around the target
-        float farthest = 0;
-        for (int i = 0; i < 2000; ++i) {
-            const Vector3 before = orbiter.position - target.position;
-            const Vector3 now = orbiter.run(1).position - target.position;
-            turned += std::atan2(before.z * now.x - before.x * now.z,
-                                 before.x * now.x + before.z * now.z);
-            farthest = i > 200 ? std::fmax(farthest, now.length()) : 0;
-        }
-        EXPECT_GT(std::fabs(turned), 4 * 3.14159) << "mode " << mode << " goes round twice";
-        EXPECT_LT(farthest, 45) << "mode " << mode << " does not drift away";
-        EXPECT_EQ(turned > 0, mode == Orbital1) << "mode " << mode;
-    }
 }
 
 TEST(CameraModes, TheViewSitsBehindTheTargetKeepsItsHeightAndEasesIn) {
@@ -120,15 +103,6 @@ TEST(CameraModes, TheViewSitsBehindTheTargetKeepsItsHeightAndEasesIn) {
     EXPECT_NEAR((view.position - behind).length(), 0, 1e-5) << "six behind, three above";
     EXPECT_FLOAT_EQ(view.rotation.x, -3) << "seven degrees below the player's pitch";
     EXPECT_FLOAT_EQ(view.rotation.y, 90);
-    // The view covers 1/6 of the way each step: 84 % of a jump in ten steps.
-    Camera jumper;
-    jumper.setMode(Free);
-    jumper.position.x += 60;
-    for (int i = 0; i < 10; ++i) {
-        jumper.update();
-    }
-    EXPECT_NEAR(jumper.smoothPosition.x / 60.0, 1 - std::pow(5.0 / 6.0, 10), 1e-4);
-
     const float height = view.position.y;
     view.setMode(Follow);
     view.raise(true);
