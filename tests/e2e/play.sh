@@ -2,9 +2,18 @@
 # A player's walk through the game: the 640x480 window and its title screen,
 # the help page and back, a new game with its head-up display, walking and
 # firing, keys held down as long as the system repeats them, pause and resume,
-# the right-button menu, and "Quit" with status 0.
+# the right-button menu, and "Quit" with status 0. First of all, started where
+# there are no models it says what is missing and where it looked, with status 1.
 set -euo pipefail
 source "$(dirname "$0")/lib/game.bash"
+
+empty=$(mktemp -d)
+status=0
+errors=$(cd "$empty" && "$binary" 2>&1 >/dev/null) || status=$?
+rmdir "$empty"
+[ "$status" = 1 ] && grep -q "^ERROR: Unable to open the file$" <<<"$errors" &&
+    grep -q "obj/ and bmp/ below the working directory $empty" <<<"$errors" ||
+    fail "without data the game ended with status $status and said: $errors"
 
 # Holds a key for twice $2 seconds, with a screenshot $3 halfway through.
 hold() { xdotool keydown "$1"; sleep "$2"; screenshot "$window" "$3"; sleep "$2"; xdotool keyup "$1"; sleep 0.3; }

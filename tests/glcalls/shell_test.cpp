@@ -135,10 +135,6 @@ TEST_F(Shell, TheTitleLeadsToHelpNewGamesAndLevelsOnRelease) {
     EXPECT_EQ(shown(), Shown(Playing, 2, 0));
     EXPECT_EQ(world.badGuys, 25);
     EXPECT_FLOAT_EQ(world.lastSpeedFactor, 1.05f);
-    tap({escape});
-    EXPECT_EQ(shown(), Shown(Title, 2, 0)) << "paused";
-    tap({escape});
-    EXPECT_EQ(shown(), Shown(Playing, 2, 0)) << "resumed";
 }
 
 TEST_F(Shell, MenuCommandsSetTheCameraTheSwitchesAndTheWindow) {
@@ -231,39 +227,6 @@ TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {
         EXPECT_EQ(::testing::internal::GetCapturedStderr(), step.error);
         EXPECT_EQ(gameState, step.state) << step.badGuys << " bad, " << step.good << " good";
     }
-}
-
-TEST_F(Shell, StartUpOpensTheWindowBuildsTheCityAndClosesThePool) {
-    static bool startedUp = false;  // the game never frees what start-up makes
-    if (std::exchange(startedUp, true)) {
-        GTEST_SKIP() << "start-up runs once per process";
-    }
-    char previous[4096];
-    ASSERT_NE(getcwd(previous, sizeof previous), nullptr);
-    ASSERT_EQ(chdir(VORTIMBAL_SOURCE_DIR "/data"), 0);
-    int argc = 1;
-    char name[] = "vortimbal3";
-    char* argv[] = {name, nullptr};
-    ::testing::internal::CaptureStdout();
-    startUp(&argc, argv);
-    EXPECT_EQ(::testing::internal::GetCapturedStdout(), "") << "every image loads";
-    ASSERT_EQ(chdir(previous), 0);
-    EXPECT_EQ(glrec::named("glutCreateWindow")[0].text, "Vortimbal 3");
-    EXPECT_EQ(glrec::named("glutReshapeWindow").back().args, (std::vector<double>{640, 480}));
-    for (GLenum cap : {GL_LIGHTING, GL_DEPTH_TEST, GL_CULL_FACE}) {
-        EXPECT_TRUE(glIsEnabled(cap)) << cap;
-    }
-    EXPECT_EQ(world.commands, (Commands{"switchOnLights"}));
-    EXPECT_EQ(vortimbal::world.getChildren().count(), 156);
-    EXPECT_EQ(vortimbal::world.goodLeft(), 51) << "after the warm-up steps";
-    EXPECT_DOUBLE_EQ(simulationTime, currentTimeMs());
-    const MaterialPool& pool = *mainMaterialPool;
-    ASSERT_EQ(pool.count(), 28);
-    EXPECT_EQ(pool.entry(21)->getName(), "head");
-    EXPECT_EQ(pool.entry(27)->getName(), "bmp/6.bmp");
-    EXPECT_EQ(defaultMaterial, pool.entry(1));
-    EXPECT_EQ(textures[0]->getBaseMaterial(), pool.entry(15)) << "\"estrade\"";
-    EXPECT_TRUE(pool.isInUse());
 }
 
 TEST_F(Shell, FramesLookThroughTheCameraAndSurviveAZeroHeight) {

@@ -85,25 +85,6 @@ TEST_F(Surfaces, FacesMakeTheirSurfaceCurrentFirstAndShadeEachCorner) {
     }
 }
 
-TEST_F(Surfaces, MaterialsAreSentOnceAndThePoolClosesAfterItsFirstLookup) {
-    red.apply();
-    red.apply(1.5f);
-    EXPECT_EQ(glrec::count("glMaterialfv"), 5) << "four colours, then only the scaled ambient";
-    EXPECT_EQ(glrec::calls().back().args, (Values{GL_FRONT, GL_AMBIENT, 0.8f * 1.5f, 0, 0, 1.5}));
-    Material red2("red", red.getAmbient(), red.getSpecular()),
-        glass("glass", red2.getAmbient(), red2.getSpecular());
-    MaterialPool pool;
-    std::ostringstream messages;
-    pool.add(&red, messages);
-    pool.add(&red2, messages);
-    EXPECT_EQ(pool.find("Red"), nullptr) << "names are case-sensitive";
-    EXPECT_FALSE(pool.isInUse()) << "a failed lookup leaves the pool open";
-    EXPECT_EQ(pool.find("red"), &red);
-    pool.add(&glass, messages);
-    EXPECT_EQ(messages.str(), "material pool in use : could not add new materials to it.\n");
-    EXPECT_EQ(pool.find("glass"), nullptr);
-}
-
 TEST_F(Surfaces, TexturedTrianglesBindTheirOwnTextureAndLeaveTexturingOff) {
     ::testing::internal::CaptureStdout();
     Texture first("missing/1.bmp"), second("missing/2.bmp");

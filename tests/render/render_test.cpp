@@ -18,6 +18,8 @@
 #include "app/startup.h"
 #include "control/camera.h"
 #include "game/world.h"
+#include "models/material_pool.h"
+#include "models/texture.h"
 #include "scene/switches.h"
 
 using namespace vortimbal;
@@ -133,6 +135,11 @@ TEST_F(Render, TheStreetShowsTexturedGroundHousesAndFigures) {
     EXPECT_EQ(frame.count(0, 0, width, 20, [](Rgb p) { return mostly(p, 1); }), 0)
         << "the title shows the city as wire cubes";
     EXPECT_EQ(showSurfaces, 1);
+    // The named materials, then the six textures, the first lit by "estrade".
+    ASSERT_EQ(mainMaterialPool->count(), 28);
+    EXPECT_EQ(mainMaterialPool->entry(21)->getName(), "head");
+    EXPECT_EQ(textures[0]->getBaseMaterial(), mainMaterialPool->entry(15));
+    EXPECT_TRUE(mainMaterialPool->isInUse()) << "closed after its first lookup";
 }
 
 TEST_F(Render, EveryScreenShowsItsTextInItsColours) {
