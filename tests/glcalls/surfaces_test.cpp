@@ -35,15 +35,6 @@ class Surfaces : public ::testing::Test {
     }
     void TearDown() override { currentMaterialId = -1; }
 
-    // The first argument of each glMaterialfv call's values: the red of its colour.
-    static Values reds() {
-        Values result;
-        for (const glrec::Call& call : glrec::named("glMaterialfv")) {
-            result.push_back(call.args[2]);
-        }
-        return result;
-    }
-
     List<Vector3> vertices{8};
     Material red{"red", Color(0.8f, 0, 0, 1), Color(0, 0, 0, 1)};
 };
@@ -55,8 +46,9 @@ TEST_F(Surfaces, FacesMakeTheirSurfaceCurrentFirstAndShadeEachCorner) {
     triangle.draw(vertices);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << "nothing GL refuses inside glBegin";
     EXPECT_LT(glrec::indexOf("glMaterialfv"), glrec::indexOf("glBegin"));
-    EXPECT_FLOAT_EQ(float(reds()[3]), 0.8f * triangle.getBrightness());
-    EXPECT_FLOAT_EQ(float(reds()[4]), 0.8f * 0.8f) << "the first corner's shade";
+    const std::vector<glrec::Call> reds = glrec::named("glMaterialfv");  // args[2]: the red
+    EXPECT_FLOAT_EQ(float(reds[3].args[2]), 0.8f * triangle.getBrightness());
+    EXPECT_FLOAT_EQ(float(reds[4].args[2]), 0.8f * 0.8f) << "the first corner's shade";
     EXPECT_EQ(glrec::named("glNormal3f")[0].args, (Values{0, 1, 0}));
     EXPECT_EQ(glrec::named("glVertex3f")[0].args, (Values{0, 0, 1}));
 

@@ -72,11 +72,7 @@ has_colour() {
 
 # Waits for the game to end by itself; prints its exit status.
 wait_for_exit() {
-    for _ in $(seq 50); do
-        kill -0 "$game_pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    kill -0 "$game_pid" 2>/dev/null && fail "the game did not end"
+    timeout 5 tail --pid="$game_pid" -f /dev/null || fail "the game did not end"
     local status=0
     wait "$game_pid" || status=$?
     game_pid=""
