@@ -122,6 +122,9 @@ class Render : public ::testing::Test {
 }  // namespace
 
 TEST_F(Render, TheStreetShowsTexturedGroundHousesAndFigures) {
+    for (GLenum cap : {GL_LIGHTING, GL_DEPTH_TEST, GL_CULL_FACE}) {
+        EXPECT_TRUE(glIsEnabled(cap)) << "lit, depth-tested, back faces culled: " << cap;
+    }
     gameState = Playing;
     Frame frame = drawAndRead("city");
     EXPECT_GT(frame.count(0, 0, width, height / 3, [](Rgb p) { return mostly(p, 1); }), 2000)
@@ -153,6 +156,7 @@ TEST_F(Render, EveryScreenShowsItsTextInItsColours) {
                    {Title, 1, "help", 112, 192, 208, 216, green},
                    {Playing, 0, "hud", 240, 226, 317, 238, hudBlue},
                    {LevelCleared, 0, "level_cleared", 16, 120, 304, 144, white},
+                   {LevelCleared, 0, "level_cleared_press_fire", 16, 60, 304, 78, white},
                    {GameOver, 0, "game_over", 16, 120, 304, 144, white}};
     for (const auto& s : screens) {
         std::tie(gameState, helpShown) = std::make_tuple(s.state, s.help);
