@@ -144,6 +144,9 @@ TEST_F(Meshes, ReadsAnyLineEndAndChunkAndSurvivesWildInput) {
     EXPECT_EQ(sent(*load(three + "f 3 2 1")), triangle);
     EXPECT_EQ(sent(*load("v 1  2\t3\nv\t4 5 6\nv 7 8 9\nf 3/1\t2/2\t1/3\n")), triangle);
     EXPECT_EQ(sent(*load(three + "f -1 -2 -3\n")), triangle);
+}
+
+TEST_F(Meshes, ThePublicCorpusAndItsCrashInputsLoadAndDraw) {
     const auto corpus = std::filesystem::path(VORTIMBAL_SOURCE_DIR) / ".." / "shared" / "corpora";
     if (!std::filesystem::is_directory(corpus / "obj")) {
         GTEST_SKIP() << "no OBJ corpus at " << corpus;

@@ -19,10 +19,6 @@ struct Mover : Transformable, Controller {
     }
 };
 
-float distanceBetween(const Mover& a, const Mover& b) {
-    return (a.position - b.position).length();
-}
-
 }  // namespace
 
 TEST(Controller, KeysDriveDampedMotionThatStopsExactlyWithinThePitchLimits) {
@@ -80,9 +76,9 @@ TEST(Steering, FollowersFaceAndReachTheirTarget) {
         chaser.setTarget(&target);
         chaser.setMode(chase.mode);
         chaser.setDistance(10);
-        float closest = distanceBetween(chaser, target);
+        float closest = target.position.length();
         for (int i = 0; i < 500; ++i) {
-            closest = std::fmin(closest, distanceBetween(chaser.run(1), target));
+            closest = std::fmin(closest, (chaser.run(1).position - target.position).length());
         }
         const Vector3 toTarget = (target.position - chaser.position).normalized();
         const Vector3 ahead = chaser.forward();

@@ -22,10 +22,7 @@ start_game() {
 }
 
 stop_game() {
-    if [ -n "$game_pid" ] && kill -0 "$game_pid" 2>/dev/null; then
-        kill "$game_pid" 2>/dev/null || true
-        wait "$game_pid" 2>/dev/null || true
-    fi
+    [ -z "$game_pid" ] || { kill "$game_pid" && wait "$game_pid"; } 2>/dev/null || true
     rm -f "$game_log"
 }
 
