@@ -108,6 +108,7 @@ TEST_F(Worlds, EachLevelDropsBadGuysThatHuntCitizensAndShootNowAndThen) {
         EXPECT_GT(start[badGuy] = badGuy->position.y, 15) << "they start high above the city";
         auto* target = dynamic_cast<SceneObject*>(badGuy->getTarget());
         ASSERT_NE(target, nullptr) << "every bad guy hunts someone";
+        EXPECT_EQ(badGuy->getMode(), FaceAndFollow) << "facing its prey, to shoot it";
         EXPECT_EQ(target->classId(), Figure::FigureClassId);
         EXPECT_TRUE(target == badGuy || !static_cast<Figure*>(target)->isBad());
         EXPECT_NE(target, city.getPlayer());

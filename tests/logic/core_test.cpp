@@ -61,6 +61,7 @@ TEST(Containers, CopiesAndViewsShareCheckedGrowingStorage) {
     EXPECT_EQ(thrownMessage([] { Array<int>(-1); }), "Index out of bounds");
     Array<double> huge(1);
     EXPECT_EQ(thrownMessage([&] { huge.resize(0x7fffffff); }), "Out of memory");
+    EXPECT_EQ(thrownMessage([&] { huge.resize(-1); }), "Index out of bounds");
     EXPECT_EQ(huge.size(), 1);
 }
 
