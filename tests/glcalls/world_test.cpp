@@ -189,5 +189,8 @@ TEST(Figures, LimbsSwingWithTheSpeedAndTheFigureEasesIntoView) {
         figure.update();
     }
     EXPECT_GT(figure.arm1->swingRate, 0.4f);
+    const float armAt = figure.arm1->position.z;
+    figure.update();
+    EXPECT_NE(figure.arm1->position.z, armAt) << "the arm swings";
     EXPECT_GT(figure.position.z, 1) << "walks the way it faces";
 }

@@ -134,7 +134,6 @@ TEST_F(Render, TheStreetShowsTexturedGroundHousesAndFigures) {
     frame = drawAndRead("city_title");
     EXPECT_EQ(frame.count(0, 0, width, 20, [](Rgb p) { return mostly(p, 1); }), 0)
         << "the title shows the city as wire cubes";
-    EXPECT_EQ(showSurfaces, 1);
     // The named materials, then the six textures, the first lit by "estrade".
     ASSERT_EQ(mainMaterialPool->count(), 28);
     EXPECT_EQ(mainMaterialPool->entry(21)->getName(), "head");
