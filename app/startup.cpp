@@ -104,12 +104,6 @@ MaterialPool* loadSurfaces() {
     return pool;
 }
 
-MaterialPool* createSurfaces() {
-    MaterialPool* pool = loadSurfaces();
-    uploadTextures();
-    return pool;
-}
-
 void setUpWindow() {
     // A new window has a context of its own: no textures, no material set yet.
     currentMaterialId = -1;

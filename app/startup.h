@@ -14,8 +14,6 @@ extern MaterialPool* mainMaterialPool;
 // in use already: "black" and "white" become blackMaterial and defaultMaterial,
 // and the first texture is lit by "estrade". Needs the OpenGL window.
 MaterialPool* loadSurfaces();
-// The same, with the textures uploaded to the current window.
-MaterialPool* createSurfaces();
 
 // The fixed OpenGL state; set again after entering game mode.
 void initGLState();

@@ -83,10 +83,11 @@ bool openTheCity() {
     glutCreateWindow("render test");
     char previous[4096];
     EXPECT_TRUE(getcwd(previous, sizeof previous) && chdir(VORTIMBAL_SOURCE_DIR "/data") == 0);
-    mainMaterialPool = createSurfaces();
+    mainMaterialPool = loadSurfaces();
     world.setCitizenPool(mainMaterialPool);
     world.build();
-    world.switchOnLights();
+    gameWorld = &world;
+    setUpWindow();  // textures, GL state and lamps, as the game's own window has them
     EXPECT_EQ(chdir(previous), 0);
     for (int i = 0; i < 110; ++i) {
         world.update();
@@ -110,7 +111,6 @@ class Render : public ::testing::Test {
             GTEST_SKIP() << "no X display; run the tests through scripts/test.sh";
         }
         initGLState();
-        gameWorld = &world;
         onReshape(width, height);
     }
     void TearDown() override { std::tie(gameState, helpShown) = std::make_tuple(Title, 0); }
