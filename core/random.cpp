@@ -1,7 +1,5 @@
 #include "core/random.h"
 
-#include <cstdint>
-
 namespace vortimbal {
 
 namespace {
@@ -11,6 +9,12 @@ std::uint32_t randomState = 1;
 int rand() {
     randomState = randomState * 214013u + 2531011u;
     return int((randomState >> 16) & 0x7fff);
+}
+
+std::uint32_t seedRandom(std::uint32_t seed) {
+    const std::uint32_t left = randomState;
+    randomState = seed;
+    return left;
 }
 
 }  // namespace vortimbal

@@ -1,9 +1,13 @@
 #pragma once
 
+#include <cstdint>
+
 namespace vortimbal {
 
 // The game's one pseudo-random sequence: the same in every run, because the
 // city's layout is drawn from it. Returns 0 to 32767.
 int rand();
+// Starts the sequence over from `seed` and returns the state it left.
+std::uint32_t seedRandom(std::uint32_t seed = 1);
 
 }  // namespace vortimbal

@@ -116,6 +116,8 @@ void World::build() {
     player = new Figure(playerPool, this);
     addChild(player);
     addFigures(citizenCount, false);
+    // Counted now, so a New Game chosen before the first step adds no one.
+    goodCounted = citizenCount + 1;
     camera.setTarget(player);
 }
 
