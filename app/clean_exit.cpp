@@ -9,6 +9,7 @@
 
 #include "app/game_state.h"
 #include "app/window_modes.h"
+#include "scene/face_list.h"
 
 namespace vortimbal {
 
@@ -41,6 +42,7 @@ bool stopRequested() {
 
 void endGame() {
     leaveGameMode();
+    forgetFaceLists();
     if (mainWindow != 0) {
         glutDestroyWindow(mainWindow);
     }

@@ -3,6 +3,7 @@
 #include <GL/glut.h>
 
 #include <time.h>
+#include <algorithm>
 #include <memory>
 
 #include "app/clean_exit.h"
@@ -14,6 +15,9 @@
 #include "game/playable_world.h"
 
 namespace vortimbal {
+
+int maxFramesPerSecond = 0;
+bool windowSeen = true;
 
 namespace {
 
@@ -46,9 +50,31 @@ void step() {
     }
 }
 
+void rest(double ms) {
+    const timespec pause{0, long(ms * 1e6)};
+    nanosleep(&pause, nullptr);
+}
+
+// Milliseconds until the next frame may be drawn; 0 when one is due.
+double frameWaitMs(double now) {
+    if (!windowSeen) {
+        return maxFrameGapMs;
+    }
+    if (maxFramesPerSecond <= 0) {
+        return 0;
+    }
+    return std::max(0.0, lastRedisplayTime + 1000.0 / maxFramesPerSecond - now);
+}
+
 void advanceClock() {
     const double now = currentTimeMs();
     if (now - simulationTime <= stepMs) {
+        const double wait = frameWaitMs(now);
+        if (wait > 0) {
+            // Just past the next step at the latest, so the simulation keeps time.
+            rest(std::min(wait, simulationTime + stepMs + 1 - now));
+            return;
+        }
         glutPostRedisplay();
         lastRedisplayTime = now;
         return;
@@ -93,6 +119,10 @@ void onIdle() {
         std::unique_ptr<Exception> exception(caught);
         reportError(exception->what());
     }
+}
+
+void onWindowStatus(int state) {
+    windowSeen = state != GLUT_HIDDEN && state != GLUT_FULLY_COVERED;
 }
 
 }  // namespace vortimbal

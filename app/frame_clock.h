@@ -16,7 +16,15 @@ void setTickSource(TickSource source);
 // Milliseconds on a clock that keeps counting across the tick's wrap.
 double currentTimeMs();
 
+// Frames drawn per second at most; 0 draws as often as the loop turns.
+extern int maxFramesPerSecond;
+// False while the window is iconified or fully covered: nothing is drawn then.
+extern bool windowSeen;
+
 // The game loop: at most one fixed step per call, then a frame once caught up.
+// A call with nothing due rests until the next step or frame, to spare the CPU.
 void onIdle();
+// GLUT's word on whether the window can be seen.
+void onWindowStatus(int state);
 
 }  // namespace vortimbal

@@ -12,6 +12,7 @@
 #include "app/game_state.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
+#include "app/swap_interval.h"
 #include "core/diagnostics.h"
 #include "core/exception.h"
 #include "game/world.h"
@@ -81,6 +82,7 @@ void registerCallbacks() {
     glutDisplayFunc(onDisplay);
     glutSpecialUpFunc(onSpecialUp);
     glutSpecialFunc(onSpecialDown);
+    glutWindowStatusFunc(onWindowStatus);
 }
 
 void initGLState() {
@@ -112,6 +114,8 @@ void setUpWindow() {
     gameWorld->switchOnLights();
     registerCallbacks();
     attachMenus();
+    // Capped frames wait for the screen's refresh too; uncapped ones never do.
+    requestSwapInterval(maxFramesPerSecond == 0 ? 0 : 1);
     // X repeats a held key as release and press pairs; a held key must count once.
     glutIgnoreKeyRepeat(1);
 }

@@ -5,6 +5,7 @@
 #include "app/game_state.h"
 #include "app/startup.h"
 #include "models/material.h"
+#include "scene/face_list.h"
 
 namespace vortimbal {
 
@@ -14,6 +15,8 @@ int windowedWidth = 640;
 int windowedHeight = 480;
 
 void enterGameMode() {
+    // Game mode draws in a context of its own.
+    forgetFaceLists();
     glutEnterGameMode();
     // A display that cannot switch modes leaves the game in its window.
     if (!glutGameModeGet(GLUT_GAME_MODE_ACTIVE)) {
@@ -51,6 +54,7 @@ void leaveGameMode() {
     if (!inGameMode) {
         return;
     }
+    forgetFaceLists();
     glutLeaveGameMode();
     inGameMode = 0;
     // Draw into the ordinary window again, not into the one game mode closed,

@@ -91,6 +91,7 @@ World::~World() {
 
 void World::depart(Figure* figure) {
     removeChild(figure);
+    figure->releaseFaceLists();
     departed.add(figure);
 }
 

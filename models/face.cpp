@@ -3,7 +3,6 @@
 #include <GL/gl.h>
 
 #include <cmath>
-#include <vector>
 
 #include "core/random.h"
 
@@ -35,6 +34,26 @@ void texturedVertices(const Vector3& A, const Vector3& B, const Vector3& C) {
 
 Face::Face(MaterialBase* surface) : surface(surface), brightness(0.95f + (rand() % 100) / 100.0f) {}
 
+void Face::draw(const Array<Vector3>& vertices) {
+    begin();
+    try {
+        corners(vertices);
+    } catch (...) {
+        end();
+        throw;
+    }
+    end();
+}
+
+bool Face::joins(const Face& open) const {
+    const Batch mine = batch();
+    return mine != Alone && open.batch() == mine && (mine != Textured || open.surface == surface);
+}
+
+void Face::end() const {
+    glEnd();
+}
+
 void Face::applySurface(float factor) const {
     if (surface != nullptr) {
         surface->apply(factor);
@@ -61,11 +80,14 @@ const Vector3& ThreeVertexFace::normalFor(const Vector3& A, const Vector3& B, co
     return *normal;
 }
 
-void Triangle::draw(const Array<Vector3>& vertices) {
-    const Vector3 A = vertices.get(a), B = vertices.get(b), C = vertices.get(c);
-    const Vector3 n = normalFor(A, B, C);
+void Triangle::begin() const {
     applySurface(brightness);
     glBegin(GL_TRIANGLES);
+}
+
+void Triangle::corners(const Array<Vector3>& vertices) {
+    const Vector3 A = vertices.get(a), B = vertices.get(b), C = vertices.get(c);
+    const Vector3 n = normalFor(A, B, C);
     applySurface(A.shade);
     sendNormal(n);
     sendVertex(A);
@@ -73,60 +95,72 @@ void Triangle::draw(const Array<Vector3>& vertices) {
     sendVertex(B);
     applySurface(C.shade);
     sendVertex(C);
-    glEnd();
 }
 
 Quad::Quad(int a, int b, int c, int d, MaterialBase* surface)
     : Face(surface), a(a), b(b), c(c), d(d) {}
 
-void Quad::draw(const Array<Vector3>& vertices) {
-    const Vector3 corners[] = {vertices.get(a), vertices.get(b), vertices.get(c), vertices.get(d)};
-    applySurface(corners[0].shade);
+void Quad::begin() const {
     glBegin(GL_QUADS);
+}
+
+void Quad::corners(const Array<Vector3>& vertices) {
+    const Vector3 corners[] = {vertices.get(a), vertices.get(b), vertices.get(c), vertices.get(d)};
     for (const Vector3& corner : corners) {
         applySurface(corner.shade);
         sendVertex(corner);
     }
-    glEnd();
 }
 
 Polygon::Polygon(const List<int>& indices, MaterialBase* surface)
     : Face(surface), indices(indices) {}
 
-void Polygon::draw(const Array<Vector3>& vertices) {
-    std::vector<Vector3> corners;
-    for (int i = 0; i < indices.count(); ++i) {
-        corners.push_back(vertices.get(indices.get(i)));
-    }
+void Polygon::begin() const {
     applySurface(brightness);
     glBegin(GL_POLYGON);
-    for (const Vector3& corner : corners) {
+}
+
+void Polygon::corners(const Array<Vector3>& vertices) {
+    for (int i = 0; i < indices.count(); ++i) {
+        vertices.get(indices.get(i));  // every index checked before the first corner goes out
+    }
+    for (int i = 0; i < indices.count(); ++i) {
+        const Vector3& corner = vertices.get(indices.get(i));
         applySurface(corner.shade);
         sendVertex(corner);
     }
-    glEnd();
 }
 
-void FlatTexturedTriangle::draw(const Array<Vector3>& vertices) {
-    const Vector3 A = vertices.get(a), B = vertices.get(b), C = vertices.get(c);
-    const Vector3 n = normalFor(A, B, C);
+void TextureFace::end() const {
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+}
+
+void FlatTexturedTriangle::begin() const {
     glEnable(GL_TEXTURE_2D);
     if (surface != nullptr) {
         surface->apply();
     }
     glBegin(GL_TRIANGLES);
-    sendNormal(n);
-    texturedVertices(A, B, C);
-    glEnd();
-    glDisable(GL_TEXTURE_2D);
 }
 
-void TexturedTriangle::draw(const Array<Vector3>& vertices) {
+void FlatTexturedTriangle::corners(const Array<Vector3>& vertices) {
+    const Vector3 A = vertices.get(a), B = vertices.get(b), C = vertices.get(c);
+    sendNormal(normalFor(A, B, C));
+    texturedVertices(A, B, C);
+}
+
+// The texture is bound here; each corner's shade then only rescales its base material.
+void TexturedTriangle::begin() const {
+    glEnable(GL_TEXTURE_2D);
+    applySurface(1);
+    glBegin(GL_TRIANGLES);
+}
+
+void TexturedTriangle::corners(const Array<Vector3>& vertices) {
     const Vector3 A = vertices.get(a), B = vertices.get(b), C = vertices.get(c);
     const Vector3 n = normalFor(A, B, C);
-    glEnable(GL_TEXTURE_2D);
     applySurface(A.shade);
-    glBegin(GL_TRIANGLES);
     sendNormal(n);
     glTexCoord2f(0, 0);
     sendVertex(A);
@@ -136,8 +170,6 @@ void TexturedTriangle::draw(const Array<Vector3>& vertices) {
     applySurface(C.shade);
     glTexCoord2f(1, 1);
     sendVertex(C);
-    glEnd();
-    glDisable(GL_TEXTURE_2D);
 }
 
 }  // namespace vortimbal

@@ -9,9 +9,10 @@
 
 namespace vortimbal {
 
-// One drawable face of a mesh, indexing into the mesh's vertices. Every face
-// makes its surface current before glBegin, where OpenGL still accepts texture
-// binding; between glBegin and glEnd it only rescales the surface per vertex.
+// One drawable face of a mesh, indexing into the mesh's vertices. Faces in a
+// row that OpenGL can take in one glBegin share it: begin() makes the surface
+// and texturing ready where OpenGL still accepts them and opens the primitive,
+// corners() sends what goes between glBegin and glEnd, end() closes it.
 class Face {
   public:
     explicit Face(MaterialBase* surface);
@@ -19,8 +20,19 @@ class Face {
     Face& operator=(const Face&) = delete;
     virtual ~Face() = default;
 
-    // Throws "Index out of bounds" for an index past the vertices, before any drawing.
-    virtual void draw(const Array<Vector3>& vertices) = 0;
+    // Which faces may share one glBegin: those of one batch, and textured ones
+    // only with the same texture, since binding one is refused inside glBegin.
+    enum Batch { Triangles, Quads, Textured, Alone };
+
+    // Draws this face alone.
+    void draw(const Array<Vector3>& vertices);
+    // Whether this face may go on inside the glBegin that `open` began.
+    bool joins(const Face& open) const;
+    virtual Batch batch() const = 0;
+    virtual void begin() const = 0;
+    // Throws "Index out of bounds" for an index past the vertices, before any call.
+    virtual void corners(const Array<Vector3>& vertices) = 0;
+    virtual void end() const;
 
     // 0.95 to 1.94 in steps of 0.01, drawn from the game's random sequence.
     float getBrightness() const { return brightness; }
@@ -55,41 +67,57 @@ class ThreeVertexFace : public Face {
 class Triangle : public ThreeVertexFace {
   public:
     using ThreeVertexFace::ThreeVertexFace;
-    void draw(const Array<Vector3>& vertices) override;
+    Batch batch() const override { return Triangles; }
+    void begin() const override;
+    void corners(const Array<Vector3>& vertices) override;
 };
 
 // Sends no normal: the current one applies. The face's brightness is not used.
 class Quad : public Face {
   public:
     Quad(int a, int b, int c, int d, MaterialBase* surface);
-    void draw(const Array<Vector3>& vertices) override;
+    Batch batch() const override { return Quads; }
+    void begin() const override;
+    void corners(const Array<Vector3>& vertices) override;
 
   private:
     int a, b, c, d;
 };
 
-// Any number of vertices, in the list's order; sends no normal.
+// Any number of vertices, in the list's order; sends no normal. Always alone.
 class Polygon : public Face {
   public:
     Polygon(const List<int>& indices, MaterialBase* surface);
-    void draw(const Array<Vector3>& vertices) override;
+    Batch batch() const override { return Alone; }
+    void begin() const override;
+    void corners(const Array<Vector3>& vertices) override;
 
   private:
     List<int> indices;
 };
 
-// A textured triangle lit evenly: the surface is applied once, without shades.
-class FlatTexturedTriangle : public ThreeVertexFace {
+// A triangle of a texture; texturing is on only between its begin and end.
+class TextureFace : public ThreeVertexFace {
   public:
     using ThreeVertexFace::ThreeVertexFace;
-    void draw(const Array<Vector3>& vertices) override;
+    Batch batch() const override { return Textured; }
+    void end() const override;
+};
+
+// A textured triangle lit evenly: the surface is applied once, without shades.
+class FlatTexturedTriangle : public TextureFace {
+  public:
+    using TextureFace::TextureFace;
+    void begin() const override;
+    void corners(const Array<Vector3>& vertices) override;
 };
 
 // A textured triangle whose brightness follows its vertices' shades.
-class TexturedTriangle : public ThreeVertexFace {
+class TexturedTriangle : public TextureFace {
   public:
-    using ThreeVertexFace::ThreeVertexFace;
-    void draw(const Array<Vector3>& vertices) override;
+    using TextureFace::TextureFace;
+    void begin() const override;
+    void corners(const Array<Vector3>& vertices) override;
 };
 
 }  // namespace vortimbal

@@ -31,14 +31,15 @@ void Material::apply() {
         return;
     }
     currentMaterialId = getId();
+    glColor4fv(ambient.data());
     glMaterialfv(GL_FRONT, GL_AMBIENT, ambient.data());
     glMaterialfv(GL_FRONT, GL_SPECULAR, specular.data());
     glMaterialfv(GL_FRONT, GL_EMISSION, emission.data());
     glMaterialfv(GL_FRONT, GL_SHININESS, shininess.data());
 }
 
-// GL_COLOR_MATERIAL stays off here: with it on, the ambient colour would follow
-// the current colour (black after any shape) and every mesh would turn dark.
+// Faces draw with GL_COLOR_MATERIAL tracking the ambient colour, so a corner's
+// shade is a plain colour, which display lists keep cheaply.
 void Material::apply(float factor) {
     if (currentMaterialId != getId()) {
         glMaterialfv(GL_FRONT, GL_SPECULAR, specular.data());
@@ -52,7 +53,7 @@ void Material::apply(float factor) {
 void Material::applyScaledAmbient(float factor) const {
     const Color scaled(ambient.r() * factor, ambient.g() * factor, ambient.b() * factor,
                        ambient.a() * factor);
-    glMaterialfv(GL_FRONT, GL_AMBIENT, scaled.data());
+    glColor4fv(scaled.data());
 }
 
 }  // namespace vortimbal

@@ -191,11 +191,47 @@ void SceneObject::drawCollisionMarkers() const {
 
 void SceneObject::drawSurfaces() {
     if (!isFar()) {
-        for (int i = 0; i < faces.count(); ++i) {
-            faces.get(i)->draw(vertices);
+        if (faces.count() > 0) {
+            faceList.draw([this] { drawFaces(); });
         }
     } else if (parent == nullptr) {
         makeFarShape().draw();
+    }
+}
+
+// Faces in a row that can share a glBegin do: the driver's cost is per glBegin
+// far more than per corner. Colour tracking makes each corner's shade a colour.
+void SceneObject::drawFaces() {
+    glColorMaterial(GL_FRONT, GL_AMBIENT);
+    glEnable(GL_COLOR_MATERIAL);
+    const Face* open = nullptr;
+    try {
+        for (int i = 0; i < faces.count(); ++i) {
+            Face* face = faces.get(i);
+            if (open == nullptr || !face->joins(*open)) {
+                if (open != nullptr) {
+                    open->end();
+                }
+                open = face;
+                face->begin();
+            }
+            face->corners(vertices);
+        }
+    } catch (...) {
+        open->end();
+        glDisable(GL_COLOR_MATERIAL);
+        throw;
+    }
+    if (open != nullptr) {
+        open->end();
+    }
+    glDisable(GL_COLOR_MATERIAL);
+}
+
+void SceneObject::releaseFaceLists() {
+    faceList.release();
+    for (int i = 0; i < movers.count(); ++i) {
+        static_cast<SceneObject*>(movers.get(i))->releaseFaceLists();
     }
 }
 

@@ -6,6 +6,7 @@
 #include "core/array.h"
 #include "core/list.h"
 #include "scene/bounding_cube.h"
+#include "scene/face_list.h"
 #include "scene/pyramid_shape.h"
 #include "scene/transformable.h"
 #include "scene/vector3.h"
@@ -60,6 +61,9 @@ class SceneObject : public Shape, public Controller {
     BoundingCube getVertexCube() const { return vertexCube; }
     // Recomputes the local cube from the vertices and the scene-object children.
     void updateCubes();
+    // Frees the compiled faces of this object and its children, which are no
+    // longer drawn; they would compile again if they were.
+    void releaseFaceLists();
 
     SceneObject* getParent() const { return parent; }
     const List<Transformable*>& getChildren() const { return children; }
@@ -94,11 +98,13 @@ class SceneObject : public Shape, public Controller {
     List<Vector3> debugPoints{64};
     Array<int> resolveCounts{1};
     bool visible = true;
+    FaceList faceList;
 
   private:
     void drawMovementMarker() const;
     void drawCollisionMarkers() const;
     void drawSurfaces();
+    void drawFaces();
     void drawChildren();
 
     // Collision between children; see scene_object_motion.cpp.

@@ -46,9 +46,10 @@ TEST_F(Surfaces, FacesMakeTheirSurfaceCurrentFirstAndShadeEachCorner) {
     triangle.draw(vertices);
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << "nothing GL refuses inside glBegin";
     EXPECT_LT(glrec::indexOf("glMaterialfv"), glrec::indexOf("glBegin"));
-    const std::vector<glrec::Call> reds = glrec::named("glMaterialfv");  // args[2]: the red
-    EXPECT_FLOAT_EQ(float(reds[3].args[2]), 0.8f * triangle.getBrightness());
-    EXPECT_FLOAT_EQ(float(reds[4].args[2]), 0.8f * 0.8f) << "the first corner's shade";
+    const std::vector<glrec::Call> reds = glrec::named("glColor4fv");  // args[0]: the red
+    ASSERT_EQ(reds.size(), 4u);
+    EXPECT_FLOAT_EQ(float(reds[0].args[0]), 0.8f * triangle.getBrightness());
+    EXPECT_FLOAT_EQ(float(reds[1].args[0]), 0.8f * 0.8f) << "the first corner's shade";
     EXPECT_EQ(glrec::named("glNormal3f")[0].args, (Values{0, 1, 0}));
 
     // Normals follow the winding, are kept once made, and never break.

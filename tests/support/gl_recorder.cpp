@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <GL/glut.h>
+#include <GL/glx.h>
 
 #include <algorithm>
 #include <cmath>
@@ -27,8 +28,9 @@ void raise(GLenum error) {
 
 // Records a call; OpenGL refuses all but a few between glBegin and glEnd.
 void record(const char* name, std::vector<double> args = {}, const char* text = "") {
-    static const std::set<std::string> allowedInside = {"glVertex3f", "glNormal3f", "glTexCoord2f",
-                                                        "glColor3f",  "glColor3fv", "glMaterialfv"};
+    static const std::set<std::string> allowedInside = {"glVertex3f",  "glNormal3f", "glTexCoord2f",
+                                                        "glColor3f",   "glColor3fv", "glColor4fv",
+                                                        "glMaterialfv"};
     if (state().insideBegin && name[1] == 'l' && allowedInside.count(name) == 0) {
         raise(GL_INVALID_OPERATION);
     }
@@ -131,6 +133,11 @@ RECORDED(glutAttachMenu, (int button), double(button))
 RECORDED(glutPostRedisplay, ())
 RECORDED(glutSwapBuffers, ())
 RECORDED(glutWireCube, (GLdouble size), size)
+RECORDED(glutWindowStatusFunc, (void (*)(int)))
+RECORDED(glNewList, (GLuint list, GLenum mode), double(list), double(mode))
+RECORDED(glEndList, ())
+RECORDED(glCallList, (GLuint list), double(list))
+RECORDED(glDeleteLists, (GLuint list, GLsizei n), double(list), double(n))
 
 void glEnd() {
     if (!state().insideBegin) {
@@ -145,6 +152,10 @@ void glColor3f(GLfloat r, GLfloat g, GLfloat b) {
 }
 void glColor3fv(const GLfloat* v) {
     glColor3f(v[0], v[1], v[2]);
+}
+void glColor4fv(const GLfloat* v) {
+    record("glColor4fv", {v[0], v[1], v[2], v[3]});
+    state().color = {v[0], v[1], v[2], v[3]};
 }
 void glMaterialfv(GLenum face, GLenum pname, const GLfloat* v) {
     record("glMaterialfv", values({double(face), double(pname)}, v, pname == GL_SHININESS ? 1 : 4));
@@ -163,6 +174,10 @@ void glGetFloatv(GLenum pname, GLfloat* params) {
     } else {
         std::copy(identity, identity + 16, params);
     }
+}
+// No display lists here: faces draw call by call, as they do without lists.
+GLuint glGenLists(GLsizei) {
+    return 0;
 }
 void glGenTextures(GLsizei n, GLuint* names) {
     record("glGenTextures", {double(n)});
@@ -194,6 +209,21 @@ int glutEnterGameMode() {
 int glutGameModeGet(GLenum query) {
     return query == GLUT_GAME_MODE_ACTIVE ? int(state().gameMode) : 0;
 }
+// ---- GLX: no display, so no swap control is looked up ----
+
+Display* glXGetCurrentDisplay() {
+    return nullptr;
+}
+GLXDrawable glXGetCurrentDrawable() {
+    return 0;
+}
+const char* glXQueryExtensionsString(Display*, int) {
+    return nullptr;
+}
+__GLXextFuncPtr glXGetProcAddressARB(const GLubyte*) {
+    return nullptr;
+}
+
 int glutCreateMenu(void (*)(int)) {
     record("glutCreateMenu");
     return count("glutCreateMenu");

@@ -1,0 +1,162 @@
+// Measures what the game costs on this machine: frames of each screen beside
+// the empty-frame floor, world steps with and without octrees, one "Add Bad
+// Guys", resident memory and, run as "bench startup", start-up to the first
+// frame. Run from the data folder under a display; prints Markdown rows.
+
+#include <GL/freeglut.h>
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/display.h"
+#include "app/frame_clock.h"
+#include "app/game_flow.h"
+#include "app/game_state.h"
+#include "app/startup.h"
+#include "control/camera.h"
+#include "game/world.h"
+#include "scene/switches.h"
+
+using namespace vortimbal;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double msSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+double residentMiB() {
+    long pages = 0, resident = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2) {
+            resident = 0;
+        }
+        std::fclose(statm);
+    }
+    return double(resident) * 4096 / (1024 * 1024);
+}
+
+int framesDrawn = 0;
+std::function<void()> drawOne = onDisplay;
+
+void countingDisplay() {
+    drawOne();
+    ++framesDrawn;
+}
+
+// Runs the game's own loop for `seconds` and returns milliseconds per frame.
+double msPerFrame(double seconds) {
+    glutDisplayFunc(countingDisplay);
+    const Clock::time_point start = Clock::now();
+    framesDrawn = 0;
+    while (msSince(start) < seconds * 1000) {
+        glutMainLoopEvent();
+        onIdle();
+    }
+    glFinish();
+    return msSince(start) / std::max(framesDrawn, 1);
+}
+
+void frameRow(const char* what, double ms, double floorMs) {
+    std::printf("| %s | %.0f | %.2f | %.1f |\n", what, 1000 / ms, ms, ms / floorMs);
+}
+
+double msPerStep(World& city, int steps) {
+    const Clock::time_point start = Clock::now();
+    for (int i = 0; i < steps; ++i) {
+        city.update();
+    }
+    return msSince(start) / steps;
+}
+
+void measureFrames(double seconds) {
+    std::printf("| Frames | per second | ms per frame | times the floor |\n|---|---|---|---|\n");
+    drawOne = [] {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        glutSwapBuffers();
+    };
+    const double floorMs = msPerFrame(seconds);
+    frameRow("empty frame (the floor)", floorMs, floorMs);
+    drawOne = onDisplay;
+    frameRow("title screen", msPerFrame(seconds), floorMs);
+    startNewGame();
+    frameRow("level 1, default camera", msPerFrame(seconds), floorMs);
+    gameWorld->addFigures(200, true);
+    frameRow("level 1 and 200 extra bad guys", msPerFrame(seconds), floorMs);
+    gameWorld->addFigures(300, true);
+    frameRow("level 1 and 500 extra bad guys", msPerFrame(seconds), floorMs);
+}
+
+void measureSteps() {
+    std::printf(
+        "\n| World step | octree on, ms | octree off, ms | speed-up |\n|---|---|---|---|\n");
+    Controller* followed = camera.getTarget();
+    World city;
+    city.setCitizenPool(mainMaterialPool);
+    city.build();
+    city.addFigures(10, true);
+    for (int extra : {0, 1000}) {
+        city.addFigures(extra, true);
+        const int steps = extra == 0 ? 400 : 20;
+        useOctrees = 1;
+        const double with = msPerStep(city, steps);
+        useOctrees = 0;
+        const double without = msPerStep(city, steps);
+        useOctrees = 1;
+        std::printf("| %s | %.3f | %.3f | %.1f |\n",
+                    extra == 0 ? "level 1 city" : "and 1,000 extra bad guys", with, without,
+                    without / with);
+    }
+    camera.setTarget(followed);
+}
+
+void measureRaidAndMemory() {
+    std::printf("\n| Other | value |\n|---|---|\n");
+    std::printf("| resident memory after start-up | %.0f MiB |\n", residentMiB());
+    const Clock::time_point start = Clock::now();
+    gameWorld->addFigures(50, true);
+    std::printf("| one \"Add Bad Guys\" (50 figures) | %.1f ms |\n", msSince(start));
+    gameWorld->addFigures(450, true);
+    glutMainLoopEvent();
+    onDisplay();
+    glFinish();
+    std::printf("| resident memory with 500 extra bad guys, drawn | %.0f MiB |\n", residentMiB());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const Clock::time_point started = Clock::now();
+    const std::string mode = argc > 1 ? argv[1] : "";
+    const double seconds = argc > 2 ? std::atof(argv[2]) : 4;
+    if (mode != "startup" && mode != "frames" && mode != "steps" && mode != "other") {
+        std::fprintf(stderr, "usage: bench startup | frames [SECONDS] | steps | other\n");
+        return 2;
+    }
+    maxFramesPerSecond = 0;
+    if (!startUpReported([&] { startUp(&argc, argv); }, std::cerr)) {
+        return 1;
+    }
+    if (mode == "startup") {
+        glutMainLoopEvent();
+        onDisplay();
+        glFinish();
+        std::printf("%.1f\n", msSince(started));
+    } else if (mode == "frames") {
+        measureFrames(seconds);
+    } else if (mode == "steps") {
+        measureSteps();
+    } else {
+        measureRaidAndMemory();
+    }
+    return 0;
+}
