@@ -11,19 +11,8 @@ build="$root/build/test"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j"$(nproc)"
 
-# A display number nobody holds, so a desktop or a parallel run is left alone.
-display=99
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
-    display=$((display + 1))
-done
-Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$build/xvfb.log" 2>&1 &
-xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true' EXIT
-for _ in $(seq 50); do
-    [ -e "/tmp/.X11-unix/X$display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$display"
+source "$root/scripts/display.sh"
+start_private_display "$build/xvfb.log"
 export VORTIMBAL_REQUIRE_DISPLAY=1
 export VORTIMBAL_SCREENSHOTS="$build/screenshots"
 mkdir -p "$VORTIMBAL_SCREENSHOTS"

@@ -120,7 +120,8 @@ void measureSteps() {
 }
 
 void measureRaidAndMemory() {
-    std::printf("\n| Other | value |\n|---|---|\n");
+    std::printf("renderer: %s, %s\n", glGetString(GL_RENDERER), glGetString(GL_VERSION));
+    std::printf("| Other | value |\n|---|---|\n");
     std::printf("| resident memory after start-up | %.0f MiB |\n", residentMiB());
     const Clock::time_point start = Clock::now();
     gameWorld->addFigures(50, true);

@@ -1,3 +1,4 @@
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -6,8 +7,10 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "control/camera.h"
 #include "gl_recorder.h"
 #include "models/face.h"
 #include "models/material_pool.h"
@@ -118,6 +121,31 @@ TEST_F(Meshes, SurfacesComeFromMaterialAndGroupLines) {
 
     mesh = load(five + "g glass\nf 1 2 3\n", 1, Vector3(), 0, &empty);
     EXPECT_EQ(mesh->getFaces().get(0)->getSurface(), &white) << "no name found, default kept";
+}
+
+TEST_F(Meshes, FacesInARowShareOneGlBeginAndOnlyTexturedOnesAreTextured) {
+    std::unique_ptr<Mesh> mesh =
+        load(five +
+             "g glass\nf 1 2 3\nf 1 2 3 4\nf 2 3 4 5\nf 1 2 3\nusemtl two words \n"
+             "f 1 2 3\nusemtl bmp/2.bmp\nf 1 2 3\nf 2 3 4\nF\nf 1 2 3\n");
+    glrec::reset();
+    mesh->updateCubes();
+    const Vector3 cameraAt = std::exchange(camera.position, Vector3(1, 1, 1));  // near, not far
+    mesh->draw();
+    camera.position = cameraAt;
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+    std::vector<double> modes;
+    for (const glrec::Call& call : glrec::named("glBegin")) {
+        modes.push_back(call.args[0]);
+    }
+    EXPECT_EQ(modes, (std::vector<double>{GL_TRIANGLES, GL_QUADS, GL_TRIANGLES, GL_TRIANGLES}));
+    EXPECT_EQ(glrec::count("glVertex3f"), 26);
+    int texturing = 0;
+    for (const glrec::Call& call : glrec::named("glEnable")) {
+        texturing += call.args[0] == GL_TEXTURE_2D ? 1 : 0;
+    }
+    EXPECT_EQ(texturing, 1) << "one run of one texture";
+    EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D) || glIsEnabled(GL_COLOR_MATERIAL));
 }
 
 TEST_F(Meshes, ReadsAnyLineEndAndChunkAndSurvivesWildInput) {

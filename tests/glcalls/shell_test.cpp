@@ -6,11 +6,13 @@
 #include <cmath>
 #include <cstdint>
 #include <set>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <utility>
 #include <vector>
 
+#include "app/command_line.h"
 #include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/game_state.h"
@@ -57,6 +59,7 @@ class Shell : public ::testing::Test {
         camera.setMode(cameraMode);
         camera.setDistance(cameraDistance);
         std::tie(gameState, level, helpShown) = std::make_tuple(Title, 0, 0);
+        std::tie(maxFramesPerSecond, windowSeen) = std::make_tuple(0, true);
     }
 
     // Idles the way GLUT does when every frame is cheap: many calls per tick.
@@ -207,6 +210,55 @@ TEST_F(Shell, TheClockStepsEveryFiftyMillisecondsAndDropsABacklog) {
     gameState = Playing;
     idleFor(1000);
     EXPECT_EQ(world.steps, 39 + 19) << "it steps on across the wrap of the tick";
+
+    // Capped, a frame waits its turn; unseen, none is drawn until the window shows.
+    maxFramesPerSecond = 1000;
+    glrec::reset();
+    idleFor(100);
+    EXPECT_EQ(glrec::count("glutPostRedisplay"), 100);
+    onWindowStatus(GLUT_HIDDEN);
+    fakeTick += 5;
+    onIdle();
+    EXPECT_EQ(glrec::count("glutPostRedisplay"), 100);
+    onWindowStatus(GLUT_PARTIALLY_RETAINED);
+    onIdle();
+    EXPECT_EQ(glrec::count("glutPostRedisplay"), 101);
+}
+
+TEST(CommandLine, TakesTheFrameCapAndLeavesTheRestToGlut) {
+    const struct {
+        std::vector<std::string> args;
+        int cap;  // -1: refused
+        std::vector<std::string> left;
+    } cases[] = {
+        {{"-display", ":1"}, 60, {"-display", ":1"}},
+        {{"--max-fps", "30", "-gldebug"}, 30, {"-gldebug"}},
+        {{"-iconic", "--max-fps=0"}, 0, {"-iconic"}},
+        {{"--max-fps"}, -1, {}},
+        {{"--max-fps", "-1"}, -1, {}},
+        {{"--max-fps=12x"}, -1, {}},
+        {{"--max-fps", "99999999999999999999"}, -1, {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> strings = c.args;
+        strings.insert(strings.begin(), "vortimbal3");
+        std::vector<char*> argv;
+        for (std::string& arg : strings) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        int argc = int(strings.size());
+        std::ostringstream errors;
+        const bool taken = takeOptions(argc, argv.data(), errors);
+        EXPECT_EQ(taken, c.cap >= 0) << c.args[0];
+        EXPECT_EQ(errors.str().empty(), taken) << c.args[0];
+        if (taken) {
+            EXPECT_EQ(maxFramesPerSecond, c.cap);
+            EXPECT_EQ(std::vector<std::string>(argv.begin() + 1, argv.begin() + argc), c.left);
+            EXPECT_EQ(argv[argc], nullptr);
+        }
+    }
+    maxFramesPerSecond = 0;
 }
 
 TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {

@@ -1,0 +1,92 @@
+#!/usr/bin/env bash
+# Builds Vortimbal 3 in Release and measures it on a private virtual X server:
+# frames per second of each screen beside the empty-frame floor, world steps
+# with and without octrees, start-up to the first frame, one "Add Bad Guys",
+# resident memory and the game's CPU use. Writes docs/performance.md.
+# A benchmark, not a test: figures depend on the machine.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+source "$root/scripts/packages.sh"
+ensure_packages $TEST_PACKAGES
+
+build="$root/build/release"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVORTIMBAL_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)" >/dev/null
+source "$root/scripts/display.sh"
+start_private_display "$build/xvfb.log"
+cd "$root/data"
+bench="$build/vortimbal_bench"
+
+# The median of five start-ups, each in a fresh process.
+startup_ms() {
+    for _ in 1 2 3 4 5; do "$bench" startup; done | sort -n | sed -n 3p
+}
+
+# Percent of one core the game uses over 5 s, with its options in "$@",
+# on the title screen and then in play.
+cpu_use() {
+    "$build/vortimbal3" "$@" >/dev/null 2>&1 &
+    local pid=$! window
+    sleep 3
+    local title
+    title=$(cpu_over_5s "$pid")
+    window=$(xdotool search --onlyvisible --name '^Vortimbal 3$' | head -n 1)
+    xdotool windowfocus --sync "$window" key Return
+    sleep 2
+    echo "$title $(cpu_over_5s "$pid")"
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+}
+
+cpu_over_5s() {
+    local before after
+    before=$(awk '{print $14 + $15}' "/proc/$1/stat")
+    sleep 5
+    after=$(awk '{print $14 + $15}' "/proc/$1/stat")
+    echo $(((after - before) * 100 / ($(getconf CLK_TCK) * 5)))
+}
+
+frames=$("$bench" frames 4)
+steps=$("$bench" steps)
+other=$("$bench" other)
+startup=$(startup_ms)
+read -r capped_title capped_play < <(cpu_use)
+read -r free_title free_play < <(cpu_use --max-fps 0)
+
+cat >"$root/docs/performance.md" <<DOC
+# Performance
+
+Measured by \`scripts/bench.sh\` on $(date -u +%Y-%m-%d), in one run on one
+virtual X server (Xvfb, 640 by 480 window) with the Release build:
+
+- machine: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) cores, $(awk '/MemTotal/ {printf "%.0f GiB", $2 / 1048576}' /proc/meminfo)
+- system: $(. /etc/os-release && echo "$PRETTY_NAME"), $(uname -r)
+$(echo "$other" | sed -n 's/^renderer: /- OpenGL: /p')
+
+Frames are counted in the game's own loop (the idle callback, its 50 ms
+steps and the display callback) with no frame cap (\`--max-fps 0\`), 4 s per
+row, one row after the other: the bad guys keep falling, hunting and
+shooting while they are measured. The floor is a frame that only clears and
+swaps.
+
+$frames
+
+World steps are timed outside any window: the city of level 1 (50 citizens,
+the player, 10 bad guys, birds and houses), then with 1,000 more bad guys.
+
+$steps
+
+$(echo "$other" | grep -v '^renderer: ')
+| start-up to the first frame, median of 5 | $startup ms |
+
+## CPU use
+
+Percent of one core used by the game over 5 s, on the title screen and
+in level 1 right after "New Game":
+
+| Game started with | title screen | in play |
+|---|---|---|
+| no options: at most 60 frames per second, resting in between | $capped_title % | $capped_play % |
+| \`--max-fps 0\`: as many frames as the loop allows | $free_title % | $free_play % |
+DOC
+echo "Wrote docs/performance.md"
