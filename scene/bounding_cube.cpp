@@ -23,15 +23,14 @@ bool overlapOnAxis(float d, float limit, float half, float& push) {
 
 }  // namespace
 
+// Called for every pair the octree finds near, so each axis can end it early.
 bool BoundingCube::overlaps(const BoundingCube& other, Vector3& push) const {
     const float half = size / 2;
-    const Vector3 d = other.center - center;
     const float limit = (size + other.size - 1) / 2;
     Vector3 p;
-    const bool x = overlapOnAxis(d.x, limit, half, p.x);
-    const bool y = overlapOnAxis(d.y, limit, half, p.y);
-    const bool z = overlapOnAxis(d.z, limit, half, p.z);
-    if (x && y && z) {
+    if (overlapOnAxis(other.center.x - center.x, limit, half, p.x) &&
+        overlapOnAxis(other.center.y - center.y, limit, half, p.y) &&
+        overlapOnAxis(other.center.z - center.z, limit, half, p.z)) {
         push = p;
         return true;
     }
