@@ -97,8 +97,7 @@ void measureFrames(double seconds) {
 }
 
 void measureSteps() {
-    std::printf(
-        "\n| World step | octree on, ms | octree off, ms | speed-up |\n|---|---|---|---|\n");
+    std::printf("| World step | octree on, ms | octree off, ms | speed-up |\n|---|---|---|---|\n");
     Controller* followed = camera.getTarget();
     World city;
     city.setCitizenPool(mainMaterialPool);
