@@ -65,8 +65,9 @@ $(echo "$other" | sed -n 's/^renderer: /- OpenGL: /p')
 
 Frames are counted in the game's own loop (the idle callback, its 50 ms
 steps and the display callback) with no frame cap (\`--max-fps 0\`), 4 s per
-row, one row after the other: the bad guys keep falling, hunting and
-shooting while they are measured. The floor is a frame that only clears and
+row, one row after the other. Before each row of play the game takes 60
+steps unseen, so the bad guys just dropped have landed; they go on hunting
+and shooting while they are measured. The floor is a frame that only clears and
 swaps.
 
 $frames
