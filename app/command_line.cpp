@@ -5,12 +5,14 @@
 #include <cstring>
 
 #include "app/frame_clock.h"
+#include "app/title_screen.h"
 
 namespace vortimbal {
 
 namespace {
 
 constexpr long maxFpsLimit = 10000;
+constexpr int refused = 2;
 
 bool readFrameRate(const char* text, std::ostream& errors) {
     char* end = nullptr;
@@ -25,28 +27,63 @@ bool readFrameRate(const char* text, std::ostream& errors) {
     return true;
 }
 
+void printHelp(std::ostream& out) {
+    out << "Usage: vortimbal3 [--max-fps N] [GLUT options such as -display :1]\n"
+           "Vortimbal 3: shoot the bad guys before they shoot the city's citizens.\n\n"
+           "Keys:\n";
+    for (int i = 0; i < helpLineCount; ++i) {
+        out << "  " << helpLines[i].keys;
+        for (std::size_t pad = std::strlen(helpLines[i].keys); pad < 18; ++pad) {
+            out << ' ';
+        }
+        out << helpLines[i].action << '\n';
+    }
+    out << "\nOptions:\n"
+           "  --max-fps N       draw at most N frames a second (default "
+        << defaultMaxFramesPerSecond
+        << ", 0: no cap)\n"
+           "  --help            print this and exit\n"
+           "  --version         print the version and exit\n\n"
+           "Models and images are read from obj/ and bmp/ in $VORTIMBAL_DATA, else in\n"
+           "the working directory when it has them, else in "
+        << VORTIMBAL_DATA_DIR
+        << ".\n"
+           "High scores are kept in $XDG_DATA_HOME/vortimbal3 (~/.local/share/vortimbal3).\n";
+}
+
 }  // namespace
 
-bool takeOptions(int& argc, char** argv, std::ostream& errors) {
+int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors) {
     maxFramesPerSecond = defaultMaxFramesPerSecond;
     int kept = 1;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
+        if (std::strcmp(arg, "--help") == 0) {
+            printHelp(out);
+            return 0;
+        }
+        if (std::strcmp(arg, "--version") == 0) {
+            out << "Vortimbal 3 version " << VORTIMBAL_VERSION << '\n';
+            return 0;
+        }
+        bool usable = true;
         if (std::strcmp(arg, "--max-fps") == 0) {
-            if (!readFrameRate(i + 1 < argc ? argv[++i] : nullptr, errors)) {
-                return false;
-            }
+            usable = readFrameRate(i + 1 < argc ? argv[++i] : nullptr, errors);
         } else if (std::strncmp(arg, "--max-fps=", 10) == 0) {
-            if (!readFrameRate(arg + 10, errors)) {
-                return false;
-            }
+            usable = readFrameRate(arg + 10, errors);
+        } else if (std::strncmp(arg, "--", 2) == 0) {
+            errors << "Unknown option " << arg << "; vortimbal3 --help lists the options\n";
+            usable = false;
         } else {
             argv[kept++] = argv[i];
+        }
+        if (!usable) {
+            return refused;
         }
     }
     argc = kept;
     argv[argc] = nullptr;
-    return true;
+    return keepRunning;
 }
 
 }  // namespace vortimbal

@@ -36,7 +36,9 @@ void drawOverlay() {
         glDisable(GL_LIGHTING);
         drawHud();
         glEnable(GL_LIGHTING);
-    } else if (helpShown) {
+    } else if (helpShown == ScoresPage) {
+        drawScoresScreen();
+    } else if (helpShown == HelpPage) {
         drawHelpScreen();
     } else {
         drawTitleScreen();
@@ -82,6 +84,9 @@ void drawFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawOverlay();
     drawScene();
+    if (gameState == Title) {
+        drawBackdrop();
+    }
 }
 
 void onDisplay() {

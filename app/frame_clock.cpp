@@ -4,10 +4,12 @@
 
 #include <time.h>
 #include <algorithm>
+#include <iostream>
 #include <memory>
 
 #include "app/clean_exit.h"
 #include "app/game_state.h"
+#include "app/high_scores.h"
 #include "app/keyboard.h"
 #include "control/camera.h"
 #include "core/diagnostics.h"
@@ -39,6 +41,7 @@ void stepWorld() {
     }
     if (gameWorld->goodLeft() == 1) {
         gameState = GameOver;
+        highScores.add({gameWorld->score(), level, today()}, std::cout);
     }
 }
 
@@ -123,6 +126,10 @@ void onIdle() {
 
 void onWindowStatus(int state) {
     windowSeen = state != GLUT_HIDDEN && state != GLUT_FULLY_COVERED;
+    // Citizens must not die unseen: a game the player cannot see waits on the title.
+    if (!windowSeen && gameState == Playing) {
+        pauseGame();
+    }
 }
 
 }  // namespace vortimbal

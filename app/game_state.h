@@ -21,7 +21,7 @@ extern int firstFrame;
 extern int mainWindow;
 // The window is in full screen, entered from the menu.
 extern int inFullScreen;
-// The title screen shows the help page instead of its menu.
+// The page the title screen shows instead of its menu: a TitlePage.
 extern int helpShown;
 
 // The one game world, built at start-up.

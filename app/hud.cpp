@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "app/game_state.h"
+#include "app/high_scores.h"
 #include "app/stroke_font.h"
 #include "game/playable_world.h"
 
@@ -39,6 +40,10 @@ void drawHud() {
         drawBanner("press fire", -0.4f, 0.13f);
     } else if (gameState == GameOver) {
         drawBanner("Game Over", 0.2f, 0.23f);
+        if (highScores.newest() >= 0) {
+            std::snprintf(text, sizeof text, "high score number %d", highScores.newest() + 1);
+            drawBanner(text, -0.1f, 0.09f);
+        }
         drawBanner("press enter", -0.4f, 0.13f);
     }
 }

@@ -69,8 +69,7 @@ void leaveFinishedGame() {
 void escape() {
     switch (gameState) {
         case Playing:
-            leaveGameMode();
-            gameState = Title;
+            pauseGame();
             break;
         case Title:
             if (helpShown) {
@@ -99,6 +98,11 @@ void enter(int direction) {
 }
 
 }  // namespace
+
+void pauseGame() {
+    leaveGameMode();
+    gameState = Title;
+}
 
 void noteLoopTurn() {
     ++loopTurn;

@@ -1,17 +1,23 @@
 #include <GL/glut.h>
 
+#include <cstdlib>
 #include <iostream>
 
 #include "app/clean_exit.h"
 #include "app/command_line.h"
+#include "app/high_scores.h"
 #include "app/startup.h"
 
 int main(int argc, char** argv) {
     vortimbal::lineBufferOutput();
     vortimbal::catchStopSignals();
-    if (!vortimbal::takeOptions(argc, argv, std::cerr)) {
-        return 2;
+    const int status = vortimbal::takeOptions(argc, argv, std::cout, std::cerr);
+    if (status != vortimbal::keepRunning) {
+        return status;
     }
+    vortimbal::highScores.load(
+        vortimbal::HighScores::defaultFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
+        std::cout);
     if (!vortimbal::startUpReported([&] { vortimbal::startUp(&argc, argv); }, std::cerr)) {
         return 1;
     }

@@ -137,7 +137,10 @@ void onMenu(int id) {
             startNewGame();
             break;
         case HelpItem:
-            helpShown = 1;
+            helpShown = HelpPage;
+            break;
+        case ScoresItem:
+            helpShown = ScoresPage;
             break;
         default:
             break;

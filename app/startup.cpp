@@ -4,9 +4,12 @@
 #include <GL/glut.h>
 #include <unistd.h>
 
+#include <cstdlib>
+#include <iostream>
 #include <memory>
 #include <string>
 
+#include "app/data_folder.h"
 #include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/game_state.h"
@@ -121,6 +124,7 @@ void setUpWindow() {
 }
 
 void startUp(int* argc, char** argv) {
+    enterDataFolder(std::getenv("VORTIMBAL_DATA"), VORTIMBAL_DATA_DIR, std::cout);
     glutInit(argc, argv);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     mainWindow = glutCreateWindow("Vortimbal 3");

@@ -3,11 +3,26 @@
 namespace vortimbal {
 
 // Menu ids of the title screen's items, shared with the pop-up menu.
-enum TitleItem { QuitItem = 18, NewGameItem = 19, HelpItem = 20 };
+enum TitleItem { QuitItem = 18, NewGameItem = 19, HelpItem = 20, ScoresItem = 21 };
+
+// The pages the title screen shows in place of its menu, as `helpShown` holds them.
+enum TitlePage { MenuPage = 0, HelpPage = 1, ScoresPage = 2 };
+
+// One line of the controls, as the help page and --help show them.
+struct HelpLine {
+    const char* keys;
+    const char* action;
+};
+extern const HelpLine helpLines[];
+extern const int helpLineCount;
 
 void drawTitleScreen();
 // The controls, shown in place of the title's menu.
 void drawHelpScreen();
+// The ten best games, the one just finished marked.
+void drawScoresScreen();
+// Darkens the city behind the title's text; drawn after the scene.
+void drawBackdrop();
 void titleCursorUp();
 void titleCursorDown();
 

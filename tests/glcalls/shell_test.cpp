@@ -225,19 +225,24 @@ TEST_F(Shell, TheClockStepsEveryFiftyMillisecondsAndDropsABacklog) {
     EXPECT_EQ(glrec::count("glutPostRedisplay"), 101);
 }
 
-TEST(CommandLine, TakesTheFrameCapAndLeavesTheRestToGlut) {
+TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
     const struct {
         std::vector<std::string> args;
-        int cap;  // -1: refused
+        int status;
+        int cap;
         std::vector<std::string> left;
+        std::string printed;
     } cases[] = {
-        {{"-display", ":1"}, 60, {"-display", ":1"}},
-        {{"--max-fps", "30", "-gldebug"}, 30, {"-gldebug"}},
-        {{"-iconic", "--max-fps=0"}, 0, {"-iconic"}},
-        {{"--max-fps"}, -1, {}},
-        {{"--max-fps", "-1"}, -1, {}},
-        {{"--max-fps=12x"}, -1, {}},
-        {{"--max-fps", "99999999999999999999"}, -1, {}},
+        {{"-display", ":1"}, keepRunning, 60, {"-display", ":1"}, ""},
+        {{"--max-fps", "30", "-gldebug"}, keepRunning, 30, {"-gldebug"}, ""},
+        {{"-iconic", "--max-fps=0"}, keepRunning, 0, {"-iconic"}, ""},
+        {{"-iconic", "--help"}, 0, 0, {}, "  y  h              tilt camera\n"},
+        {{"--version"}, 0, 0, {}, "Vortimbal 3 version 3."},
+        {{"--max-fps"}, 2, 0, {}, ""},
+        {{"--max-fps", "-1"}, 2, 0, {}, ""},
+        {{"--max-fps=12x"}, 2, 0, {}, ""},
+        {{"--max-fps", "99999999999999999999"}, 2, 0, {}, ""},
+        {{"--fullscreen"}, 2, 0, {}, ""},
     };
     for (const auto& c : cases) {
         std::vector<std::string> strings = c.args;
@@ -248,11 +253,11 @@ TEST(CommandLine, TakesTheFrameCapAndLeavesTheRestToGlut) {
         }
         argv.push_back(nullptr);
         int argc = int(strings.size());
-        std::ostringstream errors;
-        const bool taken = takeOptions(argc, argv.data(), errors);
-        EXPECT_EQ(taken, c.cap >= 0) << c.args[0];
-        EXPECT_EQ(errors.str().empty(), taken) << c.args[0];
-        if (taken) {
+        std::ostringstream out, errors;
+        EXPECT_EQ(takeOptions(argc, argv.data(), out, errors), c.status) << c.args[0];
+        EXPECT_EQ(errors.str().empty(), c.status != 2) << c.args[0];
+        EXPECT_NE(out.str().find(c.printed), std::string::npos) << out.str();
+        if (c.status == keepRunning) {
             EXPECT_EQ(maxFramesPerSecond, c.cap);
             EXPECT_EQ(std::vector<std::string>(argv.begin() + 1, argv.begin() + argc), c.left);
             EXPECT_EQ(argv[argc], nullptr);

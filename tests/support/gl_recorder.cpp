@@ -136,6 +136,7 @@ RECORDED(glutWireCube, (GLdouble size), size)
 RECORDED(glutWindowStatusFunc, (void (*)(int)))
 RECORDED(glNewList, (GLuint list, GLenum mode), double(list), double(mode))
 RECORDED(glEndList, ())
+RECORDED(glBlendFunc, (GLenum source, GLenum destination), double(source), double(destination))
 RECORDED(glCallList, (GLuint list), double(list))
 RECORDED(glDeleteLists, (GLuint list, GLsizei n), double(list), double(n))
 
