@@ -2,7 +2,8 @@
 # A player's walk through the game: the 640x480 window and its title screen,
 # the help page and back, a new game with its head-up display, walking and
 # firing, keys held down as long as the system repeats them, pause and resume,
-# the right-button menu, and "Quit" with status 0. First of all, started where
+# a hidden window pausing, the right-button menu, the high scores page, and
+# "Quit" with status 0. First of all, started where
 # there are no models it says what is missing and where it looked, with status 1.
 set -euo pipefail
 source "$(dirname "$0")/lib/game.bash"
@@ -60,6 +61,14 @@ shows_title e2e_paused || fail "a held Escape did not end on the title"
 keys Escape
 screenshot "$window" e2e_resumed
 shows_title e2e_resumed && fail "a second Escape did not resume"
+# A window that cannot be seen pauses the game, and showing it again does not resume.
+xdotool windowunmap --sync "$window"
+sleep 0.5
+xdotool windowmap --sync "$window"
+focus "$window"
+screenshot "$window" e2e_unmapped
+shows_title e2e_unmapped || fail "a hidden window did not pause the game"
+keys Escape
 
 # GLUT menus stay open while the button is held; releasing on the first entry
 # of the main menu, "Add Bad Guys", brings fifty more.
@@ -76,10 +85,14 @@ hold space 1 e2e_held_space
 shows_title e2e_held_space || fail "a held Space started a game before it was let go"
 screenshot "$window" e2e_new_game
 [ "$(score e2e_hud)" = "$(score e2e_new_game)" ] || fail "a held Space fired in the new game"
-keys Escape Down Down
+keys Escape Down Down Return
+screenshot "$window" e2e_scores
+has_colour e2e_scores 640x60+0+40 B2FF1A || has_colour e2e_scores 640x60+0+40 B3FF1A ||
+    fail "the high scores page has no title"
+keys Escape Down
 screenshot "$window" e2e_title_quit
 has_colour e2e_title_quit 640x48+0+384 FFFFFF || fail "\"Quit\" is not highlighted"
 keys Return
 status=$(wait_for_exit)
 [ "$status" = 0 ] || fail "the game ended with status $status"
-echo "title, help, new game, walking, held keys, pause, menu and Quit all worked"
+echo "title, help, new game, walking, held keys, pause, hiding, menu, scores and Quit all worked"

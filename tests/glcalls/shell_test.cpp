@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <iostream>
 #include <set>
 #include <sstream>
 #include <string>
@@ -16,6 +17,7 @@
 #include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/game_state.h"
+#include "app/high_scores.h"
 #include "app/hud.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
@@ -217,12 +219,14 @@ TEST_F(Shell, TheClockStepsEveryFiftyMillisecondsAndDropsABacklog) {
     idleFor(100);
     EXPECT_EQ(glrec::count("glutPostRedisplay"), 100);
     onWindowStatus(GLUT_HIDDEN);
+    EXPECT_EQ(gameState, Title) << "a game nobody sees is paused";
     fakeTick += 5;
     onIdle();
     EXPECT_EQ(glrec::count("glutPostRedisplay"), 100);
     onWindowStatus(GLUT_PARTIALLY_RETAINED);
     onIdle();
     EXPECT_EQ(glrec::count("glutPostRedisplay"), 101);
+    EXPECT_EQ(gameState, Title) << "and stays paused when it shows again";
 }
 
 TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
@@ -283,6 +287,8 @@ TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {
         idleFor(51);
         EXPECT_EQ(::testing::internal::GetCapturedStderr(), step.error);
         EXPECT_EQ(gameState, step.state) << step.badGuys << " bad, " << step.good << " good";
+        EXPECT_EQ(highScores.newest(), step.state == GameOver ? 0 : -1) << "a lost game is kept";
+        highScores.load("", std::cout);
     }
 }
 

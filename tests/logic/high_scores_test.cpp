@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/high_scores.h"
+
+using namespace vortimbal;
+
+namespace {
+
+// A folder of the test's own, gone afterwards; the table sits two folders down.
+class HighScoresFile : public ::testing::Test {
+  protected:
+    void TearDown() override { std::filesystem::remove_all(folder); }
+
+    void write(const std::string& name, const std::string& text) {
+        std::filesystem::create_directories(std::filesystem::path(name).parent_path());
+        std::ofstream(name, std::ios::binary) << text;
+    }
+    static std::vector<int> points(const HighScores& table) {
+        std::vector<int> all;
+        for (const Score& score : table.entries()) {
+            all.push_back(score.points);
+        }
+        return all;
+    }
+
+    std::string folder = ::testing::TempDir() + "scores_" + std::to_string(getpid());
+    std::string file = folder + "/vortimbal3/deeper/scores";
+    std::ostringstream messages;
+};
+
+}  // namespace
+
+TEST_F(HighScoresFile, TheTenBestSurviveARestartBestFirst) {
+    HighScores table;
+    table.load(file, messages);
+    for (int p : {300, -20, 900, 300, 50, 60, 70, 80, 90, 100, 110, 5}) {
+        table.add({p, 2, "2026-12-06"}, messages);
+    }
+    EXPECT_EQ(table.add({1, 1, "2026-12-06"}, messages), -1) << "below all ten";
+    EXPECT_EQ(table.newest(), -1);
+    EXPECT_EQ(messages.str(), "High scores: none kept yet (" + file + ")\n");
+    HighScores restarted;
+    restarted.load(file, messages);
+    EXPECT_EQ(points(restarted), (std::vector<int>{900, 300, 300, 110, 100, 90, 80, 70, 60, 50}));
+    EXPECT_EQ(restarted.entries()[0].level, 2);
+    EXPECT_EQ(restarted.add({300, 4, today()}, messages), 3) << "after the equal ones";
+    EXPECT_FALSE(std::filesystem::exists(file + ".new"));
+    EXPECT_EQ(HighScores::defaultFile("/x", "/h"), "/x/vortimbal3/scores");
+    EXPECT_EQ(HighScores::defaultFile("relative", "/h"), "/h/.local/share/vortimbal3/scores");
+}
+
+TEST_F(HighScoresFile, ADamagedFileOrAnUnwritableFolderCostsAMessageNotTheGame) {
+    const std::string good = "vortimbal3 high scores 1\n700 3 2026-12-01\n500 2 2026-12-02\n";
+    for (const std::string& text :
+         {std::string(), good.substr(0, good.size() - 4), std::string("garbage\n"),
+          good + "900 1 2026-12-03\n", good + "400 0 2026-12-03\n", good + "400 1 2026-13-03\n",
+          good + "400 1 2026-12-03 x\n", std::string(1 << 20, '7')}) {
+        write(file, text);
+        HighScores table;
+        messages.str("");
+        table.load(file, messages);
+        EXPECT_TRUE(table.entries().empty()) << text.substr(0, 80);
+        const std::string said = messages.str();
+        EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+    }
+    write(file, good);
+    write(file + ".new", "half a tab");  // left by a crash mid-write
+    HighScores kept;
+    kept.load(file, messages);
+    EXPECT_EQ(points(kept), (std::vector<int>{700, 500}));
+
+    HighScores unwritable;
+    unwritable.load(file + "/under/a/file", messages);
+    messages.str("");
+    EXPECT_EQ(unwritable.add({10, 1, "2026-12-06"}, messages), 0) << "kept for this run";
+    EXPECT_EQ(messages.str().rfind("High scores: cannot write ", 0), 0u) << messages.str();
+}
