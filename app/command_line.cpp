@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/frame_clock.h"
+#include "app/replay.h"
 #include "app/title_screen.h"
 
 namespace vortimbal {
@@ -13,6 +14,8 @@ namespace {
 
 constexpr long maxFpsLimit = 10000;
 constexpr int refused = 2;
+// A fast replay shows every this many steps.
+constexpr int fastDrawInterval = 10;
 
 bool readFrameRate(const char* text, std::ostream& errors) {
     char* end = nullptr;
@@ -42,6 +45,12 @@ void printHelp(std::ostream& out) {
            "  --max-fps N       draw at most N frames a second (default "
         << defaultMaxFramesPerSecond
         << ", 0: no cap)\n"
+           "  --record FILE     write every input to FILE, to replay the game later\n"
+           "  --replay FILE     play a recorded game again, ignoring the keys\n"
+           "  --fast            with --replay: step as fast as possible, showing every "
+        << fastDrawInterval
+        << "th step\n"
+           "  --no-draw         with --replay --fast: show nothing\n"
            "  --help            print this and exit\n"
            "  --version         print the version and exit\n\n"
            "Models and images are read from obj/ and bmp/ in $VORTIMBAL_DATA, else in\n"
@@ -56,6 +65,7 @@ void printHelp(std::ostream& out) {
 int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors) {
     maxFramesPerSecond = defaultMaxFramesPerSecond;
     int kept = 1;
+    bool fast = false, noDraw = false;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0) {
@@ -67,7 +77,23 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
             return 0;
         }
         bool usable = true;
-        if (std::strcmp(arg, "--max-fps") == 0) {
+        const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
+        if (std::strcmp(arg, "--record") == 0 || std::strcmp(arg, "--replay") == 0) {
+            ++i;
+            if (value == nullptr) {
+                errors << arg << " needs a file\n";
+                return refused;
+            }
+            const bool started = std::strcmp(arg, "--record") == 0 ? startRecording(value, errors)
+                                                                   : startReplay(value, errors);
+            if (!started) {
+                return 1;
+            }
+        } else if (std::strcmp(arg, "--fast") == 0) {
+            fast = true;
+        } else if (std::strcmp(arg, "--no-draw") == 0) {
+            noDraw = true;
+        } else if (std::strcmp(arg, "--max-fps") == 0) {
             usable = readFrameRate(i + 1 < argc ? argv[++i] : nullptr, errors);
         } else if (std::strncmp(arg, "--max-fps=", 10) == 0) {
             usable = readFrameRate(arg + 10, errors);
@@ -81,6 +107,11 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
             return refused;
         }
     }
+    if ((fast || noDraw) && !replaying()) {
+        errors << "--fast and --no-draw go with --replay\n";
+        return refused;
+    }
+    fastStepsPerFrame = !fast ? 0 : noDraw ? -1 : fastDrawInterval;
     argc = kept;
     argv[argc] = nullptr;
     return keepRunning;

@@ -11,6 +11,7 @@
 #include "app/game_state.h"
 #include "app/high_scores.h"
 #include "app/keyboard.h"
+#include "app/replay.h"
 #include "control/camera.h"
 #include "core/diagnostics.h"
 #include "core/exception.h"
@@ -20,6 +21,8 @@ namespace vortimbal {
 
 int maxFramesPerSecond = 0;
 bool windowSeen = true;
+long stepsTaken = 0;
+int fastStepsPerFrame = 0;
 
 namespace {
 
@@ -46,11 +49,13 @@ void stepWorld() {
 }
 
 void step() {
+    feedReplay(stepsTaken);
     simulationTime += stepMs;
     camera.update();
     if (gameState == Playing) {
         stepWorld();
     }
+    ++stepsTaken;
 }
 
 void rest(double ms) {
@@ -70,6 +75,13 @@ double frameWaitMs(double now) {
 }
 
 void advanceClock() {
+    if (fastStepsPerFrame != 0) {
+        step();
+        if (fastStepsPerFrame > 0 && stepsTaken % fastStepsPerFrame == 0) {
+            glutPostRedisplay();
+        }
+        return;
+    }
     const double now = currentTimeMs();
     if (now - simulationTime <= stepMs) {
         const double wait = frameWaitMs(now);
@@ -127,7 +139,8 @@ void onIdle() {
 void onWindowStatus(int state) {
     windowSeen = state != GLUT_HIDDEN && state != GLUT_FULLY_COVERED;
     // Citizens must not die unseen: a game the player cannot see waits on the title.
-    if (!windowSeen && gameState == Playing) {
+    if (!windowSeen && gameState == Playing && !replaying()) {
+        recordInput(InputKind::Pause, 0, 0);
         pauseGame();
     }
 }

@@ -5,6 +5,7 @@
 #include "app/game_flow.h"
 #include "app/game_state.h"
 #include "app/menus.h"
+#include "app/replay.h"
 #include "app/title_screen.h"
 #include "app/window_modes.h"
 #include "control/camera.h"
@@ -109,7 +110,7 @@ void noteLoopTurn() {
 }
 
 void onKeyDown(unsigned char key, int x, int y) {
-    if (key == lastKeyDown) {
+    if (key == lastKeyDown || replaying()) {
         return;
     }
     if (key == lastRelease.key && lastRelease.turn == loopTurn && lastRelease.lone) {
@@ -118,10 +119,14 @@ void onKeyDown(unsigned char key, int x, int y) {
     }
     lastKeyDown = key;
     lastPress = {key, loopTurn, false};
+    recordInput(InputKind::Key, key, +1);
     handleKey(key, x, y, +1);
 }
 
 void onKeyUp(unsigned char key, int x, int y) {
+    if (replaying()) {
+        return;
+    }
     lastKeyDown = 0;
     const bool lone = !(key == lastPress.key && lastPress.turn == loopTurn);
     lastRelease = {key, loopTurn, lone};
@@ -129,6 +134,7 @@ void onKeyUp(unsigned char key, int x, int y) {
         staleRepeatKey = 0;
         return;
     }
+    recordInput(InputKind::Key, key, -1);
     handleKey(key, x, y, -1);
 }
 
@@ -194,10 +200,18 @@ void handleKey(unsigned char key, int, int, int direction) {
 }
 
 void onSpecialDown(int key, int, int) {
+    if (replaying()) {
+        return;
+    }
+    recordInput(InputKind::Special, key, 1);
     handleSpecialKey(key, true);
 }
 
 void onSpecialUp(int key, int, int) {
+    if (replaying()) {
+        return;
+    }
+    recordInput(InputKind::Special, key, 0);
     handleSpecialKey(key, false);
 }
 

@@ -6,6 +6,7 @@
 #include "app/clean_exit.h"
 #include "app/command_line.h"
 #include "app/high_scores.h"
+#include "app/replay.h"
 #include "app/startup.h"
 
 int main(int argc, char** argv) {
@@ -15,9 +16,12 @@ int main(int argc, char** argv) {
     if (status != vortimbal::keepRunning) {
         return status;
     }
-    vortimbal::highScores.load(
-        vortimbal::HighScores::defaultFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
-        std::cout);
+    // A replay plays an old game again: it is not a new one for the table.
+    if (!vortimbal::replaying()) {
+        vortimbal::highScores.load(
+            vortimbal::HighScores::defaultFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
+            std::cout);
+    }
     if (!vortimbal::startUpReported([&] { vortimbal::startUp(&argc, argv); }, std::cerr)) {
         return 1;
     }

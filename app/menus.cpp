@@ -6,6 +6,7 @@
 
 #include "app/game_flow.h"
 #include "app/game_state.h"
+#include "app/replay.h"
 #include "app/title_screen.h"
 #include "app/window_modes.h"
 #include "control/camera.h"
@@ -46,18 +47,18 @@ void toggle(int& flag) {
 }  // namespace
 
 void createMenus() {
-    const int display = glutCreateMenu(onMenu);
+    const int display = glutCreateMenu(onMenuChoice);
     glutAddMenuEntry("(Show/Hide) Bounding Cubes", BoundingCubesId);
     glutAddMenuEntry("(Show/Hide) Surfaces", SurfacesId);
     glutAddMenuEntry("(Enter/Leave) Fullscreen", FullScreenId);
     glutAddMenuEntry("(Enter/Leave) Game Mode", GameModeId);
 
-    const int distance = glutCreateMenu(onMenu);
+    const int distance = glutCreateMenu(onMenuChoice);
     glutAddMenuEntry("Far", FarId);
     glutAddMenuEntry("Average", AverageId);
     glutAddMenuEntry("Near", NearId);
 
-    const int cameraMode = glutCreateMenu(onMenu);
+    const int cameraMode = glutCreateMenu(onMenuChoice);
     glutAddMenuEntry("Free", FreeId);
     glutAddMenuEntry("Face and Follow", FaceAndFollowId);
     glutAddMenuEntry("Just Behind", JustBehindId);
@@ -66,7 +67,7 @@ void createMenus() {
     glutAddMenuEntry("Orbital 2", Orbital2Id);
     glutAddSubMenu("Distance", distance);
 
-    mainMenu = glutCreateMenu(onMenu);
+    mainMenu = glutCreateMenu(onMenuChoice);
     glutAddMenuEntry("Add Bad Guys", AddBadGuysId);
     glutAddMenuEntry("Do [Not] Use Octrees", OctreesId);
     glutAddMenuEntry("Do [Not] Use Bounding Cube Clipping", ClippingId);
@@ -79,6 +80,14 @@ void attachMenus() {
         glutSetMenu(mainMenu);
         glutAttachMenu(GLUT_RIGHT_BUTTON);
     }
+}
+
+void onMenuChoice(int id) {
+    if (replaying()) {
+        return;
+    }
+    recordInput(InputKind::Menu, id, 0);
+    onMenu(id);
 }
 
 void onMenu(int id) {

@@ -9,5 +9,7 @@ void attachMenus();
 
 // Every menu entry, and the title screen's items, by id.
 void onMenu(int id);
+// GLUT's menu callback: a live choice, recorded, and ignored during a replay.
+void onMenuChoice(int id);
 
 }  // namespace vortimbal

@@ -24,7 +24,8 @@ score() { convert "$screenshots/$1.png" -crop 200x30+440+0 +repage -fuzz 3% -fil
 # The pixels that differ between two screenshots, within a region if one is given.
 differ() { compare -metric AE ${3:+-extract "$3"} "$screenshots/$1.png" "$screenshots/$2.png" /dev/null 2>&1 || true; }
 
-start_game
+replay=$(mktemp)
+start_game --record "$replay"
 window=$(wait_for_window)
 for _ in $(seq 50); do
     [ "$(window_size "$window")" = "640x480" ] && break
@@ -95,4 +96,11 @@ has_colour e2e_title_quit 640x48+0+384 FFFFFF || fail "\"Quit\" is not highlight
 keys Return
 status=$(wait_for_exit)
 [ "$status" = 0 ] || fail "the game ended with status $status"
-echo "title, help, new game, walking, held keys, pause, hiding, menu, scores and Quit all worked"
+recorded=$(tail -n 1 "$game_log")
+# The whole walk replayed as fast as it goes ends exactly as the game did.
+replayed=$(cd "$data" && "$binary" --replay "$replay" --fast --no-draw | tail -n 1)
+rm -f "$replay"
+[[ "$recorded" == level* && "$replayed" == "$recorded" ]] ||
+    fail "the game ended with \"$recorded\" but its replay with \"$replayed\""
+echo "title, help, new game, walking, held keys, pause, hiding, menu, scores, Quit and the"
+echo "replay of it all worked: $recorded"

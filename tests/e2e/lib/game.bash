@@ -18,8 +18,9 @@ fail() {
 
 [ -n "${DISPLAY:-}" ] || fail "no X display; run the tests through scripts/test.sh"
 
+# Starts the game in its data folder; arguments go to the game.
 start_game() {
-    (cd "$data" && exec "$binary" >"$game_log" 2>&1) &
+    (cd "$data" && exec "$binary" "$@" >"$game_log" 2>&1) &
     game_pid=$!
     trap stop_game EXIT
 }

@@ -1,0 +1,160 @@
+#include "app/replay.h"
+
+#include <GL/glut.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <vector>
+
+#include "app/frame_clock.h"
+#include "app/game_state.h"
+#include "app/keyboard.h"
+#include "app/menus.h"
+#include "game/playable_world.h"
+
+namespace vortimbal {
+
+namespace {
+
+const char* const header = "vortimbal3 replay 1";
+const char* const kindNames[] = {"key", "special", "menu", "pause"};
+// Far more inputs than hours of play bring; a larger file is not a replay.
+constexpr std::size_t maxInputs = 1000000;
+
+struct Input {
+    long step;
+    InputKind kind;
+    int code;
+    int value;
+};
+
+std::FILE* recording = nullptr;
+std::vector<Input> inputs;
+std::size_t nextInput = 0;
+long endStep = -1;
+
+void endOfRun() {
+    if (recording != nullptr) {
+        std::fprintf(recording, "end %ld\n", stepsTaken);
+        std::fclose(recording);
+        recording = nullptr;
+    }
+    std::cout << summaryLine() << std::endl;
+}
+
+bool readKind(const std::string& name, InputKind& kind) {
+    for (int i = 0; i < 4; ++i) {
+        if (name == kindNames[i]) {
+            kind = InputKind(i);
+            return true;
+        }
+    }
+    return false;
+}
+
+// Strict: the header, inputs in step order, then "end" with the last step.
+bool parse(std::istream& in) {
+    std::string line;
+    if (!std::getline(in, line) || line != header) {
+        return false;
+    }
+    long last = 0;
+    while (std::getline(in, line) && inputs.size() < maxInputs) {
+        std::istringstream fields(line);
+        std::string word, extra;
+        Input input{};
+        if (line.rfind("end ", 0) == 0) {
+            return (fields >> word >> endStep) && !(fields >> extra) && endStep >= last &&
+                   !std::getline(in, line);
+        }
+        if (!(fields >> input.step >> word >> input.code >> input.value) || fields >> extra ||
+            !readKind(word, input.kind) || input.step < last) {
+            return false;
+        }
+        last = input.step;
+        inputs.push_back(input);
+    }
+    return false;
+}
+
+void apply(const Input& input) {
+    recordInput(input.kind, input.code, input.value);
+    switch (input.kind) {
+        case InputKind::Key:
+            handleKey((unsigned char)input.code, 0, 0, input.value);
+            break;
+        case InputKind::Special:
+            handleSpecialKey(input.code, input.value != 0);
+            break;
+        case InputKind::Menu:
+            onMenu(input.code);
+            break;
+        case InputKind::Pause:
+            pauseGame();
+            break;
+    }
+}
+
+}  // namespace
+
+bool startRecording(const std::string& file, std::ostream& errors) {
+    recording = std::fopen(file.c_str(), "w");
+    if (recording == nullptr) {
+        errors << "Cannot record to " << file << '\n';
+        return false;
+    }
+    std::fprintf(recording, "%s\n", header);
+    std::atexit(endOfRun);
+    return true;
+}
+
+bool startReplay(const std::string& file, std::ostream& errors) {
+    std::ifstream in(file);
+    inputs.clear();
+    nextInput = 0;
+    endStep = -1;
+    if (!in) {
+        errors << "Cannot read the replay " << file << '\n';
+        return false;
+    }
+    if (!parse(in)) {
+        inputs.clear();
+        endStep = -1;
+        errors << "The replay " << file << " is cut short, from another version, or not a replay\n";
+        return false;
+    }
+    std::atexit(endOfRun);
+    return true;
+}
+
+bool replaying() {
+    return endStep >= 0;
+}
+
+void recordInput(InputKind kind, int code, int value) {
+    if (recording != nullptr) {
+        std::fprintf(recording, "%ld %s %d %d\n", stepsTaken, kindNames[int(kind)], code, value);
+        std::fflush(recording);
+    }
+}
+
+void feedReplay(long step) {
+    while (nextInput < inputs.size() && inputs[nextInput].step == step) {
+        apply(inputs[nextInput++]);
+    }
+    if (replaying() && step >= endStep) {
+        std::exit(0);
+    }
+}
+
+std::string summaryLine() {
+    char line[160];
+    std::snprintf(line, sizeof line, "level %d, score %d, %d citizens and %d bad guys left", level,
+                  gameWorld->score(), gameWorld->goodLeft() - 1, gameWorld->badGuysLeft());
+    return line;
+}
+
+}  // namespace vortimbal
