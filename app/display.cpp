@@ -4,6 +4,9 @@
 #include <GL/glu.h>
 #include <GL/glut.h>
 
+#include <cstdlib>
+#include <iostream>
+
 #include "app/game_state.h"
 #include "app/hud.h"
 #include "app/title_screen.h"
@@ -92,6 +95,14 @@ void drawFrame() {
 void onDisplay() {
     drawFrame();
     glutSwapBuffers();
+    // For tests and bug hunts: every frame's GL errors, reported as they come.
+    static const bool checking = std::getenv("VORTIMBAL_GL_CHECK") != nullptr;
+    static long frame = 0;
+    ++frame;
+    for (GLenum error; checking && (error = glGetError()) != GL_NO_ERROR;) {
+        std::cerr << "GL error 0x" << std::hex << error << std::dec << " in frame " << frame
+                  << '\n';
+    }
 }
 
 void onReshape(int width, int height) {

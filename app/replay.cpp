@@ -107,7 +107,6 @@ bool startRecording(const std::string& file, std::ostream& errors) {
         return false;
     }
     std::fprintf(recording, "%s\n", header);
-    std::atexit(endOfRun);
     return true;
 }
 
@@ -126,7 +125,6 @@ bool startReplay(const std::string& file, std::ostream& errors) {
         errors << "The replay " << file << " is cut short, from another version, or not a replay\n";
         return false;
     }
-    std::atexit(endOfRun);
     return true;
 }
 
@@ -142,6 +140,12 @@ void recordInput(InputKind kind, int code, int value) {
 }
 
 void feedReplay(long step) {
+    // Only a run that got as far as its first step ends with a line.
+    static bool ending = false;
+    if (!ending && (recording != nullptr || replaying())) {
+        ending = true;
+        std::atexit(endOfRun);
+    }
     while (nextInput < inputs.size() && inputs[nextInput].step == step) {
         apply(inputs[nextInput++]);
     }

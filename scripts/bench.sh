@@ -10,7 +10,7 @@ source "$root/scripts/packages.sh"
 ensure_packages $TEST_PACKAGES
 
 build="$root/build/release"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVORTIMBAL_BENCH=ON -DBUILD_TESTING=OFF >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DVORTIMBAL_TOOLS=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" -j"$(nproc)" >/dev/null
 source "$root/scripts/display.sh"
 start_private_display "$build/xvfb.log"

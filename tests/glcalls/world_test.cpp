@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <map>
@@ -190,6 +191,28 @@ TEST_F(Worlds, ShotsCostCitizensScoreBadGuysAndSpareThePlayer) {
     useOctrees = 1;
     city.fire(city.getPlayer());
     EXPECT_EQ(city.score(), 90);
+}
+
+// Twenty levels under the sanitizers' eyes: the player steps up to each bad guy
+// in turn, wherever it stands, and fires, as a perfect player would.
+TEST_F(Worlds, TwentyLevelsPlayThrough) {
+    Figure* player = city.getPlayer();
+    run(60);
+    for (int l = 1; l <= 20; ++l) {
+        startNextLevel();
+        run(60);
+        for (int tries = 0; city.badGuysLeft() > 0 && tries < 4000; ++tries) {
+            for (Figure* badGuy : figuresOf(city, true)) {
+                player->position = badGuy->position - Vector3(0, 0, 8);
+                player->rotation = Vector3();
+                city.fire(player);
+            }
+            city.update();
+        }
+        ASSERT_EQ(city.badGuysLeft(), 0) << "level " << l;
+    }
+    EXPECT_EQ(level, 20);
+    EXPECT_GT(city.score(), 0);
 }
 
 TEST_F(Worlds, FiguresAndBirdsWrapOverTheEdgesOfTheSquare) {

@@ -71,13 +71,13 @@ has_colour() {
     grep -qi "#$3" <<<"$histogram"
 }
 
-# Waits for the game to end by itself; prints its exit status.
+# Waits up to $1 seconds (5) for the game to end by itself and puts its exit
+# status in $status. Not in a subshell: only this shell can wait for the game.
 wait_for_exit() {
-    timeout 5 tail --pid="$game_pid" -f /dev/null || fail "the game did not end"
-    local status=0
+    timeout "${1:-5}" tail --pid="$game_pid" -f /dev/null || fail "the game did not end"
+    status=0
     wait "$game_pid" || status=$?
     game_pid=""
-    echo "$status"
 }
 
 # Succeeds when a screenshot shows the title "Vortimbal 3" in its light blue.

@@ -1,0 +1,145 @@
+// A scripted player for the replay guard: it starts a game, turns towards
+// the nearest bad guy on the ground and fires when it faces it, and goes on
+// after each cleared level. Once LEVELS levels are cleared it calls "Add Bad
+// Guys" and plays 200 more steps (or until the game is lost). Every input it
+// gives is recorded with --record's machinery. Run from the data folder under
+// a display: scripted_player FILE LEVELS; it prints the line a replay of FILE
+// must end with.
+
+#include <GL/freeglut.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "app/frame_clock.h"
+#include "app/game_state.h"
+#include "app/keyboard.h"
+#include "app/menus.h"
+#include "app/replay.h"
+#include "app/startup.h"
+#include "game/figure.h"
+#include "game/world.h"
+
+using namespace vortimbal;
+
+namespace {
+
+constexpr int addBadGuysMenuId = 16;
+constexpr long stepsAfterRaid = 200;
+// Turning keeps some speed after the key is let go, so the turn stops early.
+constexpr float turnAboveDegrees = 15;
+constexpr float aimedDegrees = 3;
+
+// The signed angle in degrees from the player's facing to the figure,
+// positive when the right arrow turns towards it.
+float angleTo(const Figure& player, const Figure& target) {
+    const Vector3 ahead = player.forward();
+    const float dx = target.position.x - player.position.x;
+    const float dz = target.position.z - player.position.z;
+    const float cross = ahead.x * dz - ahead.z * dx;
+    const float dot = ahead.x * dx + ahead.z * dz;
+    return std::atan2(cross, dot) * 180 / 3.14159265f;
+}
+
+const Figure* nearestBadGuyOnTheGround(const World& city) {
+    const Figure* player = city.getPlayer();
+    const Figure* nearest = nullptr;
+    float best = 1e30f;
+    for (int i = 0; i < city.getChildren().count(); ++i) {
+        auto* figure = dynamic_cast<const Figure*>(city.getChildren().get(i));
+        if (figure == nullptr || !figure->isBad() || figure->isRising() ||
+            figure->position.y > 0.5f) {
+            continue;
+        }
+        const float d = (figure->position - player->position).lengthSquared();
+        if (d < best) {
+            best = d;
+            nearest = figure;
+        }
+    }
+    return nearest;
+}
+
+struct Keys {
+    int turning = 0;  // the special key held, or 0
+    bool fireDown = false;
+
+    void turn(int key) {
+        if (key == turning) {
+            return;
+        }
+        if (turning != 0) {
+            onSpecialUp(turning, 0, 0);
+        }
+        if (key != 0) {
+            onSpecialDown(key, 0, 0);
+        }
+        turning = key;
+    }
+    void fire() {
+        onKeyDown(' ', 0, 0);
+        fireDown = true;
+    }
+    void releaseFire() {
+        if (fireDown) {
+            onKeyUp(' ', 0, 0);
+            fireDown = false;
+        }
+    }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: scripted_player FILE LEVELS\n");
+        return 2;
+    }
+    const int levels = std::atoi(argv[2]);
+    int glutArgc = 1;
+    if (!startRecording(argv[1], std::cerr) ||
+        !startUpReported([&] { startUp(&glutArgc, argv); }, std::cerr)) {
+        return 1;
+    }
+    fastStepsPerFrame = -1;
+    Keys keys;
+    bool raided = false;
+    long raidStep = 0;
+    while (true) {
+        glutMainLoopEvent();
+        noteLoopTurn();
+        // A press in the turn of its own release would pass for a key repeat.
+        const bool justReleased = keys.fireDown;
+        keys.releaseFire();
+        if (gameState == GameOver || (raided && stepsTaken >= raidStep + stepsAfterRaid)) {
+            break;
+        }
+        if (gameState == Title || gameState == LevelCleared) {
+            keys.turn(0);
+            if (!justReleased) {
+                keys.fire();  // chooses "New Game" on the title, goes on after a level
+            }
+        } else if (const Figure* target = nearestBadGuyOnTheGround(world)) {
+            const float angle = angleTo(*world.getPlayer(), *target);
+            // Close to the mark the key is only tapped, every other step.
+            const bool turning = std::fabs(angle) >= turnAboveDegrees ||
+                                 (std::fabs(angle) >= aimedDegrees && stepsTaken % 2 == 0);
+            keys.turn(!turning ? 0 : angle > 0 ? GLUT_KEY_RIGHT : GLUT_KEY_LEFT);
+            if (std::fabs(angle) < aimedDegrees && !justReleased) {
+                keys.fire();
+            }
+        } else {
+            keys.turn(0);
+        }
+        if (level > levels && !raided) {
+            onMenuChoice(addBadGuysMenuId);
+            raided = true;
+            raidStep = stepsTaken;
+        }
+        onIdle();
+    }
+    return 0;  // the recording's end and the closing line come at exit
+}
