@@ -30,12 +30,17 @@ class PlainTexture : public MaterialBase {
 };
 
 MaterialPool& pool() {
+    static Material white("white", Color(1, 1, 1, 1), Color(0, 0, 0, 1));
+    static Material glass("glass", Color(0, 0, 1, 0.5f), Color(0, 0, 0, 1));
+    static PlainTexture texture;
     static MaterialPool surfaces;
     if (surfaces.count() == 0) {
-        defaultMaterial = new Material("white", Color(1, 1, 1, 1), Color(0, 0, 0, 1));
-        surfaces.add(defaultMaterial);
-        surfaces.add(new Material("glass", Color(0, 0, 1, 0.5f), Color(0, 0, 0, 1)));
-        surfaces.add(new PlainTexture);
+        defaultMaterial = &white;
+        for (MaterialBase* surface :
+             {static_cast<MaterialBase*>(&white), static_cast<MaterialBase*>(&glass),
+              static_cast<MaterialBase*>(&texture)}) {
+            surfaces.add(surface);
+        }
     }
     return surfaces;
 }
