@@ -9,6 +9,7 @@
 
 #include "app/game_state.h"
 #include "app/window_modes.h"
+#include "audio/sound_player.h"
 #include "scene/face_list.h"
 
 namespace vortimbal {
@@ -43,6 +44,7 @@ bool stopRequested() {
 void endGame() {
     leaveGameMode();
     forgetFaceLists();
+    soundPlayer.close();
     if (mainWindow != 0) {
         glutDestroyWindow(mainWindow);
     }

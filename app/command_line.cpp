@@ -7,6 +7,7 @@
 #include "app/frame_clock.h"
 #include "app/replay.h"
 #include "app/title_screen.h"
+#include "audio/sound_player.h"
 
 namespace vortimbal {
 
@@ -45,6 +46,7 @@ void printHelp(std::ostream& out) {
            "  --max-fps N       draw at most N frames a second (default "
         << defaultMaxFramesPerSecond
         << ", 0: no cap)\n"
+           "  --mute            start with the sound off ('m' switches it)\n"
            "  --record FILE     write every input to FILE, to replay the game later\n"
            "  --replay FILE     play a recorded game again, ignoring the keys\n"
            "  --fast            with --replay: step as fast as possible, showing every "
@@ -89,6 +91,8 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
             if (!started) {
                 return 1;
             }
+        } else if (std::strcmp(arg, "--mute") == 0) {
+            soundPlayer.setMuted(true);
         } else if (std::strcmp(arg, "--fast") == 0) {
             fast = true;
         } else if (std::strcmp(arg, "--no-draw") == 0) {

@@ -12,9 +12,11 @@
 #include "app/high_scores.h"
 #include "app/keyboard.h"
 #include "app/replay.h"
+#include "audio/sound_player.h"
 #include "control/camera.h"
 #include "core/diagnostics.h"
 #include "core/exception.h"
+#include "game/game_listener.h"
 #include "game/playable_world.h"
 
 namespace vortimbal {
@@ -37,14 +39,22 @@ bool clockStarted = false;
 std::uint32_t lastTick = 0;
 std::uint64_t unwrappedTick = 0;
 
+void tell(void (GameListener::*event)()) {
+    if (gameListener != nullptr) {
+        (gameListener->*event)();
+    }
+}
+
+// Runs only in play, so each end of a level or a game is told once.
 void stepWorld() {
     gameWorld->update();
-    if (gameWorld->badGuysLeft() == 0) {
-        gameState = LevelCleared;
-    }
     if (gameWorld->goodLeft() == 1) {
         gameState = GameOver;
+        tell(&GameListener::gameOver);
         highScores.add({gameWorld->score(), level, today()}, std::cout);
+    } else if (gameWorld->badGuysLeft() == 0) {
+        gameState = LevelCleared;
+        tell(&GameListener::levelCleared);
     }
 }
 
@@ -52,6 +62,7 @@ void step() {
     feedReplay(stepsTaken);
     simulationTime += stepMs;
     camera.update();
+    soundPlayer.followCamera();
     if (gameState == Playing) {
         stepWorld();
     }

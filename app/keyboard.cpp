@@ -8,7 +8,9 @@
 #include "app/replay.h"
 #include "app/title_screen.h"
 #include "app/window_modes.h"
+#include "audio/sound_player.h"
 #include "control/camera.h"
+#include "game/game_listener.h"
 #include "game/playable_world.h"
 
 namespace vortimbal {
@@ -48,6 +50,9 @@ void fire(int direction) {
             if (helpShown) {
                 helpShown = 0;
             } else {
+                if (gameListener != nullptr) {
+                    gameListener->titleChoice();
+                }
                 onMenu(titleSelection);
             }
             break;
@@ -187,6 +192,11 @@ void handleKey(unsigned char key, int, int, int direction) {
         case '1':
             if (pressed) {
                 gameWorld->toggleLight0();
+            }
+            break;
+        case 'm':
+            if (pressed) {
+                soundPlayer.toggleMute();
             }
             break;
         case '2':

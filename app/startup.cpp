@@ -16,6 +16,7 @@
 #include "app/keyboard.h"
 #include "app/menus.h"
 #include "app/swap_interval.h"
+#include "audio/sound_player.h"
 #include "core/diagnostics.h"
 #include "core/exception.h"
 #include "game/world.h"
@@ -131,6 +132,8 @@ void startUp(int* argc, char** argv) {
     mainMaterialPool = loadSurfaces();
     world.setCitizenPool(mainMaterialPool);
     world.build();
+    soundPlayer.open("sounds", std::cout);
+    gameListener = &soundPlayer;
     createMenus();
     setUpWindow();
     // The window exists already, so the reshape request is what sizes it.

@@ -55,15 +55,11 @@ void drawPageTitle(const char* title) {
 }  // namespace
 
 const HelpLine helpLines[] = {
-    {"arrows", "walk and turn"},
-    {"space  z  enter", "fire"},
-    {"esc", "pause - back to title"},
-    {"i  k  j  l", "move and turn camera"},
-    {"y  h", "tilt camera"},
-    {"q  a", "camera up - down"},
-    {"s  d", "slide camera"},
-    {"1  2", "switch the lamps"},
-    {"right button", "camera and display menu"},
+    {"arrows", "walk and turn"},      {"space  z  enter", "fire"},
+    {"esc", "pause - back to title"}, {"i  k  j  l", "move and turn camera"},
+    {"y  h", "tilt camera"},          {"q  a", "camera up - down"},
+    {"s  d", "slide camera"},         {"1  2", "switch the lamps"},
+    {"m", "sound on - off"},          {"right button", "camera and display menu"},
 };
 const int helpLineCount = int(sizeof helpLines / sizeof helpLines[0]);
 
@@ -92,7 +88,7 @@ void drawHelpScreen() {
         drawText(line.action, 0.05f, y, size, 0.8f, 0.9f, 1.0f);
         y -= 0.12f;
     }
-    drawTextCentered("press fire to go back", 0, -0.66f, 0.08f, 1, 1, 1);
+    drawTextCentered("press fire to go back", 0, -0.78f, 0.08f, 1, 1, 1);
     glEnable(GL_LIGHTING);
 }
 
@@ -123,7 +119,7 @@ void drawScoresScreen() {
         }
         y -= 0.11f;
     }
-    drawTextCentered("press fire to go back", 0, -0.66f, 0.08f, 1, 1, 1);
+    drawTextCentered("press fire to go back", 0, -0.78f, 0.08f, 1, 1, 1);
     glEnable(GL_LIGHTING);
 }
 

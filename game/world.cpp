@@ -7,6 +7,7 @@
 #include "game/bird.h"
 #include "game/city_layout.h"
 #include "game/figure.h"
+#include "game/game_listener.h"
 #include "models/material.h"
 #include "models/material_pool.h"
 #include "models/mesh.h"
@@ -15,6 +16,8 @@
 #include "scene/switches.h"
 
 namespace vortimbal {
+
+GameListener* gameListener = nullptr;
 
 const HousePlacement cityHouses[cityHouseCount] = {
     {"obj/house2.obj", 0.05f, {7.0f, 0, 4.5f}, 5, {-18, 0, 24}},
@@ -227,6 +230,9 @@ void World::fire(Figure* shooter) {
     if (shooter == nullptr || shooter->isRising()) {
         return;
     }
+    if (gameListener != nullptr) {
+        gameListener->shotFired(shooter->position);
+    }
     Figure* target = figureHitAlong(shooter);
     if (target == nullptr || target->isRising() || (target->isBad() && shooter->isBad()) ||
         target == player) {
@@ -234,6 +240,9 @@ void World::fire(Figure* shooter) {
     }
     (target->isBad() ? badGuysShot : citizensLost) += 1;
     target->hit();
+    if (gameListener != nullptr) {
+        gameListener->figureHit(target->position, target->isBad());
+    }
 }
 
 // The first figure within reach of the points 4 to 103 units ahead, or null.

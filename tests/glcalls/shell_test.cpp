@@ -28,6 +28,7 @@
 #include "app/stroke_font.h"
 #include "app/title_screen.h"
 #include "control/camera.h"
+#include "game/game_listener.h"
 #include "game/world.h"
 #include "gl_recorder.h"
 #include "models/material_pool.h"
@@ -302,6 +303,12 @@ TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {
                  {3, 1, 0, "", GameOver},
                  {0, 51, 1, "ERROR: Index out of bounds\n", Playing},
                  {0, 51, 0, "", LevelCleared}};
+    struct : GameListener {
+        void levelCleared() override { heard += "cleared "; }
+        void gameOver() override { heard += "over "; }
+        std::string heard;
+    } listener;
+    gameListener = &listener;
     for (const auto& step : steps) {
         gameState = Playing;
         std::tie(world.badGuys, world.good, world.throwOnUpdate) =
@@ -313,6 +320,8 @@ TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {
         EXPECT_EQ(highScores.newest(), step.state == GameOver ? 0 : -1) << "a lost game is kept";
         highScores.load("", std::cout);
     }
+    gameListener = nullptr;
+    EXPECT_EQ(listener.heard, "cleared over cleared ") << "each end told once";
 }
 
 TEST_F(Shell, FramesLookThroughTheCameraAndSurviveAZeroHeight) {

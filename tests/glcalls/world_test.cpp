@@ -14,6 +14,7 @@
 #include "core/random.h"
 #include "game/bird.h"
 #include "game/figure.h"
+#include "game/game_listener.h"
 #include "game/world.h"
 #include "gl_recorder.h"
 #include "model_folder.h"
@@ -165,7 +166,16 @@ TEST_F(Worlds, ALevelPlaysOutTheSameEveryTime) {
               std::make_tuple(-160, 10, 36));
 }
 
+// What the sound hears of the shots: where each was fired from, and each hit.
+struct HeardShots : GameListener {
+    void shotFired(const Vector3& from) override { heard.push_back(int(from.z)); }
+    void figureHit(const Vector3&, bool badGuy) override { heard.push_back(badGuy ? 100 : -10); }
+    std::vector<int> heard;
+};
+
 TEST_F(Worlds, ShotsCostCitizensScoreBadGuysAndSpareThePlayer) {
+    HeardShots listener;
+    gameListener = &listener;
     Figure* citizen = figuresOf(city).back();
     clearTheLineOfFireBut(citizen, Vector3(0, 0, -12));
     city.fire(city.getPlayer());
@@ -191,6 +201,8 @@ TEST_F(Worlds, ShotsCostCitizensScoreBadGuysAndSpareThePlayer) {
     useOctrees = 1;
     city.fire(city.getPlayer());
     EXPECT_EQ(city.score(), 90);
+    gameListener = nullptr;
+    EXPECT_EQ(listener.heard, (std::vector<int>{0, 0, -10, 30, 0, 0, 100}));
 }
 
 // Twenty levels under the sanitizers' eyes: the player steps up to each bad guy
