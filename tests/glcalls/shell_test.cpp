@@ -27,6 +27,7 @@
 #include "app/startup.h"
 #include "app/stroke_font.h"
 #include "app/title_screen.h"
+#include "audio/sound_player.h"
 #include "control/camera.h"
 #include "game/game_listener.h"
 #include "game/world.h"
@@ -118,6 +119,10 @@ TEST_F(Shell, HeldKeysCountOnceAndFireAndLampKeysActInPlay) {
     EXPECT_EQ(world.commands,
               (Commands{"playerFire on", "playerFire off", "playerFire on", "playerFire on",
                         "playerFire off", "toggleLight0", "toggleLight1", "playerFire on"}));
+    tap({'m'});
+    EXPECT_TRUE(soundPlayer.isMuted());
+    tap({'m'});
+    EXPECT_FALSE(soundPlayer.isMuted());
 }
 
 TEST_F(Shell, TheTitleLeadsToHelpNewGamesAndLevelsOnRelease) {
@@ -243,7 +248,7 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
     } cases[] = {
         {{"-display", ":1"}, keepRunning, 60, {"-display", ":1"}, ""},
         {{"--max-fps", "30", "-gldebug"}, keepRunning, 30, {"-gldebug"}, ""},
-        {{"-iconic", "--max-fps=0"}, keepRunning, 0, {"-iconic"}, ""},
+        {{"-iconic", "--max-fps=0", "--mute"}, keepRunning, 0, {"-iconic"}, ""},
         {{"-iconic", "--help"}, 0, 0, {}, "  y  h              tilt camera\n"},
         {{"--version"}, 0, 0, {}, "Vortimbal 3 version 3."},
         {{"--max-fps"}, 2, 0, {}, ""},
@@ -274,6 +279,8 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
         }
     }
     maxFramesPerSecond = 0;
+    EXPECT_TRUE(soundPlayer.isMuted());
+    soundPlayer.setMuted(false);
 
     // A replay from another version, cut short, garbage or out of order is refused.
     const std::string file = ::testing::TempDir() + "replay_" + std::to_string(getpid());
