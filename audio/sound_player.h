@@ -25,7 +25,6 @@ class SoundPlayer : public GameListener {
     // Opens the default device and reads the effects from `folder`.
     void open(const std::string& folder, std::ostream& messages);
     void close();
-    bool isOpen() const { return context != nullptr; }
 
     // Puts the listener where the camera is, facing where it looks.
     void followCamera();

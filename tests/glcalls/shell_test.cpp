@@ -135,9 +135,16 @@ TEST_F(Shell, TheTitleLeadsToHelpNewGamesAndLevelsOnRelease) {
     level = 3;
     world.good = 40;
     world.commands.clear();
+    struct : GameListener {
+        void titleChoice() override { ++choices; }
+        int choices = 0;
+    } listener;
+    gameListener = &listener;
     onKeyDown(enter, 0, 0);
     EXPECT_EQ(shown(), Shown(Title, 3, 0)) << "Enter acts on release";
     onKeyUp(enter, 0, 0);
+    gameListener = nullptr;
+    EXPECT_EQ(listener.choices, 1) << "the choice is heard";
     EXPECT_EQ(shown(), Shown(Playing, 1, 0)) << "a new game starts at level 1";
     EXPECT_EQ(world.commands, (Commands{"removeBadGuys", "addFigures 10 bad", "addFigures 11 good",
                                         "resetPlayer"}));
