@@ -98,7 +98,8 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
         } else if (std::strcmp(arg, "--no-draw") == 0) {
             noDraw = true;
         } else if (std::strcmp(arg, "--max-fps") == 0) {
-            usable = readFrameRate(i + 1 < argc ? argv[++i] : nullptr, errors);
+            ++i;
+            usable = readFrameRate(value, errors);
         } else if (std::strncmp(arg, "--max-fps=", 10) == 0) {
             usable = readFrameRate(arg + 10, errors);
         } else if (std::strncmp(arg, "--", 2) == 0) {

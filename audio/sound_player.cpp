@@ -115,11 +115,8 @@ void SoundPlayer::play(Effect effect, const Vector3* at) {
     alSourcei(source, AL_BUFFER, ALint(buffers[effect]));
     // Without a place, the sound plays at the listener, whatever way it turns.
     alSourcei(source, AL_SOURCE_RELATIVE, at == nullptr ? AL_TRUE : AL_FALSE);
-    if (at != nullptr) {
-        alSource3f(source, AL_POSITION, at->x, at->y, at->z);
-    } else {
-        alSource3f(source, AL_POSITION, 0, 0, 0);
-    }
+    const Vector3 place = at != nullptr ? *at : Vector3();
+    alSource3f(source, AL_POSITION, place.x, place.y, place.z);
     alSourcePlay(source);
 }
 

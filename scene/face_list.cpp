@@ -23,7 +23,6 @@ std::vector<unsigned>& liveLists() {
 
 void FaceList::draw(const std::function<void()>& drawFaces) {
     if (generation != currentGeneration) {
-        id = 0;
         generation = currentGeneration;
         id = glGenLists(1);
         if (id == 0) {
