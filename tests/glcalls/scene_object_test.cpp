@@ -1,6 +1,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "control/camera.h"
 #include "gl_recorder.h"
 #include "models/face.h"
@@ -71,4 +73,21 @@ TEST(SceneObjects, FarObjectsAreDrawnAsPyramidsAndVeryFarOnesNotAtAll) {
         delete object;
     }
     camera.position = view;
+}
+
+TEST(SceneObjects, ClippingHidesWhatIsOutOfViewAndShowsItAgainWhenTurnedOff) {
+    const int clippingWas = useClipping;
+    SceneObject city(nullptr, nullptr);
+    city.addChild(triangleObject(Vector3(0, 0, -30)));  // outside the recorder's unit-cube view
+    for (int clipping : {1, 0}) {
+        useClipping = clipping;
+        glrec::reset();
+        city.draw();
+        const std::vector<glrec::Call> begins = glrec::named("glBegin");
+        EXPECT_EQ(std::count_if(begins.begin(), begins.end(),
+                                [](const glrec::Call& c) { return c.args[0] == GL_TRIANGLES; }),
+                  1 - clipping)
+            << "clipping " << clipping;
+    }
+    useClipping = clippingWas;
 }
