@@ -55,6 +55,8 @@ TEST(Containers, CopiesAndViewsShareCheckedGrowingStorage) {
     EXPECT_EQ(tail.size(), 97) << "views see a resize";
     list.removeAt(1);
     EXPECT_EQ(list.get(1), 40) << "the last element fills the gap";
+    tail = list;
+    EXPECT_EQ(tail.count(), 4) << "assignment takes the count";
     Array<char> bytes(10), view(bytes, 8);
     bytes.shrink(5);
     EXPECT_EQ(view.size(), 0) << "a view past a shrunken block is empty, not wrapped";
