@@ -93,6 +93,7 @@ bool openTheCity() {
     world.build();
     gameWorld = &world;
     setUpWindow();  // textures, GL state and lamps, as the game's own window has them
+    world.addFigures(25, true);
     EXPECT_EQ(chdir(previous), 0);
     for (int i = 0; i < 110; ++i) {
         world.update();
