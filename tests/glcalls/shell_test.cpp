@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -365,17 +364,8 @@ TEST_F(Shell, FramesLookThroughTheCameraAndSurviveAZeroHeight) {
     EXPECT_EQ(glrec::named("glTranslatef").back().args[2], -camera.smoothPosition.z);
 }
 
-TEST_F(Shell, TextLeavesGapsAndNoColourAndEveryStrokeFacesTheViewer) {
-    drawText("a", 0, 0.5f, 0.1f, 1, 1, 1);
-    const double alone = vertices()[0].args[0];
-    glrec::reset();
-    drawText("S.a", 0, 0.5f, 0.1f, 0.3f, 0.6f, 0.9f);
-    EXPECT_FLOAT_EQ(float(vertices()[0].args[0] - alone), 2 * 0.1f * 0.55f) << "gaps for S, .";
-    float color[4];
-    glGetFloatv(GL_CURRENT_COLOR, color);
-    EXPECT_EQ(color[0] + color[1] + color[2], 0);
-    EXPECT_FALSE(glIsEnabled(GL_COLOR_MATERIAL));
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+// How each screen's text looks is checked on real pixels; this covers the glyphs no screen shows.
+TEST_F(Shell, EveryStrokeOfEveryGlyphFacesTheViewer) {
     for (int c = 32; c < 127; ++c) {
         glrec::reset();
         drawGlyph(char(c), 0, 0, 1);
@@ -396,7 +386,7 @@ TEST_F(Shell, TextLeavesGapsAndNoColourAndEveryStrokeFacesTheViewer) {
     }
 }
 
-TEST_F(Shell, TheHudAndTheHelpPageKeepTheirLinesApart) {
+TEST_F(Shell, TheHudCountsTheCitizensLeftWithoutThePlayer) {
     gameState = Playing;
     drawHud();
     const auto hud = glrec::calls();
@@ -408,16 +398,4 @@ TEST_F(Shell, TheHudAndTheHelpPageKeepTheirLinesApart) {
     };
     EXPECT_NE(std::search(hud.begin(), hud.end(), line.begin(), line.end(), same), hud.end())
         << "the citizens line leaves the player out";
-    glrec::reset();
-    drawHelpScreen();
-    std::set<int> tops;  // of each text, in hundredths of the overlay
-    int top = -1000;
-    for (const glrec::Call& call : glrec::calls()) {
-        if (call.name == "glVertex3f") {
-            top = std::max(top, int(std::lround(call.args[1] * 100)));
-        } else if (call.name == "glEnd") {
-            tops.insert(std::exchange(top, -1000));
-        }
-    }
-    EXPECT_GE(tops.size(), 11u) << "every line of the help page on a row of its own";
 }
