@@ -69,6 +69,11 @@ TEST(SceneObjects, FarObjectsAreDrawnAsPyramidsAndVeryFarOnesNotAtAll) {
         object->draw();
         const std::vector<glrec::Call> begins = glrec::named("glBegin");
         EXPECT_EQ(begins.empty() ? -1 : int(begins[0].args[0]), c.primitive) << c.z;
+        if (c.primitive == GL_TRIANGLE_FAN) {
+            const std::vector<glrec::Call> moves = glrec::named("glTranslatef");
+            EXPECT_TRUE(moves.size() == 1 && moves[0].args == (std::vector<double>{0, 1, 0}))
+                << "the pyramid stands over the object's cube, not at its feet";
+        }
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
         delete object;
     }
