@@ -158,6 +158,8 @@ TEST_F(Meshes, ReadsAnyLineEndAndChunkAndSurvivesWildInput) {
                 std::string(Mesh::maxLineLength, ' ') + "\nf 1 2 3 4\n");
     EXPECT_EQ(mesh->vertexCount(), 5);
     EXPECT_EQ(sent(*mesh), (Faces{{4, 3, 2, 1}}));
+    EXPECT_EQ(load(five + "f 1 2 3" + std::string(Mesh::maxLineLength, ' '))->getFaces().count(), 0)
+        << "an overlong last line too";
 
     mesh = load("v nan 1 2\nv 1e39 -inf 3\nv 1 2 3\nf 1 2 3\n", 0.0f);
     for (int i = 0; i < 3; ++i) {

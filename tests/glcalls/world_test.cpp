@@ -150,6 +150,10 @@ TEST_F(Worlds, EachLevelDropsBadGuysThatHuntCitizensAndShootNowAndThen) {
     run(21);  // the old bad guys rise out of the city
     EXPECT_EQ(level, 1);
     EXPECT_EQ(city.badGuysLeft(), 10) << "a new game starts over";
+    for (Figure* figure : figuresOf(city)) {
+        figure->setBad();
+    }
+    EXPECT_EQ(city.randomCitizen(), nullptr) << "with no citizen left, nobody to hunt";
 }
 
 // Pins a level played with the keys down: any change to a rule shows here.

@@ -62,6 +62,7 @@ TEST(Bmp, ReadsPaddedRowsAsRedGreenBlue) {
     EXPECT_EQ(image.width, 3);
     EXPECT_EQ(image.height, 2);
     EXPECT_EQ(image.pixels, (Bytes{3, 2, 1, 6, 5, 4, 9, 8, 7, 13, 12, 11, 16, 15, 14, 19, 18, 17}));
+    EXPECT_EQ(load(bmp(8192, 1, Bytes(8192 * 3)), image, result), "") << "the widest allowed";
 }
 
 TEST(Bmp, RefusesEveryBadFileWithItsMessageAndAnEmptyImage) {
