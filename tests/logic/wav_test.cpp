@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdint>
+#include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -83,4 +87,14 @@ TEST(Wav, ReadsPcmPastOtherChunksAndRefusesWhatItCannotPlay) {
         EXPECT_TRUE(sound.samples.empty() && sound.channels == 0);
     }
     EXPECT_EQ(loadWav("/no/such/sound.wav", sound), "it cannot be opened");
+    // The largest file read, and one byte more.
+    const std::string path = ::testing::TempDir() + "wav_test_" + std::to_string(getpid());
+    for (long extra : {0, 1}) {
+        const Bytes file = wav({{"fmt ", stereo16}, {"data", Bytes(maxWavBytes - 44 + extra, 1)}});
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(file.data()), std::streamsize(file.size()));
+        EXPECT_EQ(loadWav(path, sound),
+                  extra == 0 ? "" : "it is not a file of a sound effect's size");
+    }
+    std::remove(path.c_str());
 }
