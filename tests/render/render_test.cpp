@@ -8,12 +8,14 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "app/display.h"
 #include "app/game_state.h"
+#include "app/high_scores.h"
 #include "app/startup.h"
 #include "app/title_screen.h"
 #include "control/camera.h"
@@ -139,6 +141,7 @@ class Render : public ::testing::Test {
     }
     void TearDown() override {
         std::tie(gameState, helpShown, showBoundingCubes) = std::make_tuple(Title, 0, 0);
+        highScores = HighScores();
     }
 };
 
@@ -159,9 +162,13 @@ TEST_F(Render, EveryScreenLooksAsApproved) {
     const struct {
         const char* name;
         int state, help, cubes;
-    } screens[] = {{"title", Title, MenuPage, 0},         {"help", Title, HelpPage, 0},
-                   {"playing", Playing, MenuPage, 0},     {"cubes", Playing, MenuPage, 1},
-                   {"level_cleared", LevelCleared, 0, 0}, {"game_over", GameOver, 0, 0}};
+    } screens[] = {{"title", Title, MenuPage, 0},    {"help", Title, HelpPage, 0},
+                   {"scores", Title, ScoresPage, 0}, {"playing", Playing, MenuPage, 0},
+                   {"cubes", Playing, MenuPage, 1},  {"level_cleared", LevelCleared, 0, 0},
+                   {"game_over", GameOver, 0, 0}};
+    std::ostringstream unsaved;  // the process has no table file
+    highScores.add({2420, 3, "2026-12-06"}, unsaved);
+    highScores.add({900, 2, "2026-11-30"}, unsaved);
     for (const auto& s : screens) {
         std::tie(gameState, helpShown, showBoundingCubes) =
             std::make_tuple(s.state, s.help, s.cubes);
