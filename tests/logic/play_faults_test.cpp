@@ -3,6 +3,7 @@
 
 #include <csignal>
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "app/clean_exit.h"
@@ -84,6 +85,11 @@ TEST(PlayFaults, KeysEndOnTheTitleAndGameModeSetsUpItsWindowLikeTheGameWindow) {
     textures[0] = &texture;
     glrec::reset();
     createMenus();
+    std::set<double> offered;
+    for (const glrec::Call& entry : glrec::named("glutAddMenuEntry")) {
+        offered.insert(entry.args[0]);
+    }
+    EXPECT_EQ(offered.size(), 16u) << "every menu command has its entry";
     onMenu(4);
     textures[0] = nullptr;
     for (const char* call : {"glTexImage2D", "glutAttachMenu", "glutIgnoreKeyRepeat"}) {
