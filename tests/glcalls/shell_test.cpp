@@ -127,7 +127,9 @@ TEST_F(Shell, HeldKeysCountOnceAndFireAndLampKeysActInPlay) {
 TEST_F(Shell, TheTitleLeadsToHelpNewGamesAndLevelsOnRelease) {
     tap({escape});
     EXPECT_EQ(shown(), Shown(Title, 0, 0)) << "nothing to resume before the first game";
-    tap({up, down, ' '});
+    tap({down, down, down, down});
+    EXPECT_EQ(titleSelection, QuitItem) << "the cursor stops at the last item";
+    tap({up, up, up, up, down, ' '});
     EXPECT_EQ(shown(), Shown(Title, 0, 1)) << "Help, chosen";
     tap({down, escape, up});
     EXPECT_EQ(shown(), Shown(Title, 0, 0)) << "Escape closes the page, the menu stayed put";
