@@ -12,6 +12,9 @@ namespace vortimbal {
 class Camera : public Transformable, public Controller {
   public:
     Camera();
+    // It is its own controller's owner: a copy would steer the original.
+    Camera(const Camera&) = delete;
+    Camera& operator=(const Camera&) = delete;
 
     void update() override;
     // Sets the view transform; the modelview matrix must be the identity.

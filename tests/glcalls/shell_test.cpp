@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -122,6 +123,35 @@ TEST_F(Shell, HeldKeysCountOnceAndFireAndLampKeysActInPlay) {
     EXPECT_TRUE(soundPlayer.isMuted());
     tap({'m'});
     EXPECT_FALSE(soundPlayer.isMuted());
+}
+
+// 's' and 'd' are left out: they slide the camera only until a flag key is first used.
+// 's' and 'd' are left out: they slide the camera only until a flag key is first used.
+TEST_F(Shell, EachCameraKeyMovesTheFreeCameraItsOwnWay) {
+    gameState = Playing;
+    Controller* target = camera.getTarget();
+    const auto state = [] {
+        return std::tie(camera.position, camera.rotation, camera.velocity, camera.spin,
+                        camera.smoothPosition, camera.smoothRotation, camera.anchor);
+    };
+    const auto kept =
+        std::tuple<Vector3, Vector3, Vector3, Vector3, Vector3, Vector3, Vector3>(state());
+    camera.setTarget(nullptr);
+    std::set<std::vector<float>> effects;
+    for (char key : std::string(" ikjlyhqa")) {  // a key that is not one of them first
+        state() = kept;
+        camera.setMode(Free);
+        onKeyDown((unsigned char)key, 0, 0);
+        for (int i = 0; i < 5; ++i) {
+            camera.update();
+        }
+        onKeyUp((unsigned char)key, 0, 0);
+        const Vector3 &p = camera.position, &r = camera.rotation;
+        effects.insert({p.x, p.y, p.z, r.x, r.y, r.z});
+    }
+    state() = kept;
+    camera.setTarget(target);
+    EXPECT_EQ(effects.size(), 9u);
 }
 
 TEST_F(Shell, TheTitleLeadsToHelpNewGamesAndLevelsOnRelease) {
