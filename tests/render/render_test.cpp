@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -30,47 +30,42 @@ namespace {
 
 constexpr int width = 320, height = 240;
 
-// The back buffer as it was read: rows of RGB bytes, bottom row first.
-using Frame = std::vector<unsigned char>;
+// RGB bytes, row by row from the top.
+using Image = std::vector<unsigned char>;
 
-// A binary PPM image, rows top to bottom.
-void writePpm(const std::string& path, int w, int h, const unsigned char* rows) {
-    if (std::FILE* out = std::fopen(path.c_str(), "wb")) {
-        std::fprintf(out, "P6\n%d %d\n255\n", w, h);
-        std::fwrite(rows, 1, std::size_t(w * h * 3), out);
-        std::fclose(out);
-    }
+void writePpm(const std::string& path, int w, int h, const Image& rows) {
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << w << ' ' << h << "\n255\n";
+    out.write(reinterpret_cast<const char*>(rows.data()), std::streamsize(rows.size()));
 }
 
-std::vector<unsigned char> readPpm(const std::string& path, int w, int h) {
-    std::vector<unsigned char> rows(std::size_t(w * h * 3));
-    std::FILE* in = std::fopen(path.c_str(), "rb");
-    int fileW = 0, fileH = 0;
-    const bool ok = in != nullptr && std::fscanf(in, "P6 %d %d 255", &fileW, &fileH) == 2 &&
-                    fileW == w && fileH == h && std::fgetc(in) == '\n' &&
-                    std::fread(rows.data(), 1, rows.size(), in) == rows.size();
-    if (in != nullptr) {
-        std::fclose(in);
-    }
-    return ok ? rows : std::vector<unsigned char>();
+// Empty unless the file is a binary PPM of that size.
+Image readPpm(const std::string& path, int w, int h) {
+    std::ifstream in(path, std::ios::binary);
+    std::string magic;
+    int fileW = 0, fileH = 0, depth = 0;
+    in >> magic >> fileW >> fileH >> depth;
+    in.get();
+    Image rows(std::size_t(w * h * 3));
+    in.read(reinterpret_cast<char*>(rows.data()), std::streamsize(rows.size()));
+    const bool ok = in && magic == "P6" && fileW == w && fileH == h && depth == 255;
+    return ok ? rows : Image();
 }
 
 // Draws one frame of the game, checks GL is content, reads it back and, when
 // $VORTIMBAL_SCREENSHOTS names a folder, saves it there as NAME.ppm.
-Frame drawAndRead(const char* name) {
+Image drawAndRead(const char* name) {
     drawFrame();
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << name;
-    Frame frame(width * height * 3);
+    Image frame(width * height * 3);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
+    for (int row = 0; row < height; ++row) {  // GL counts rows from the bottom
+        glReadPixels(0, height - 1 - row, width, 1, GL_RGB, GL_UNSIGNED_BYTE,
+                     &frame[std::size_t(row * width * 3)]);
+    }
     if (const char* folder = std::getenv("VORTIMBAL_SCREENSHOTS")) {
-        std::vector<unsigned char> rows;
-        for (int row = height - 1; row >= 0; --row) {
-            const auto from = frame.begin() + row * width * 3;
-            rows.insert(rows.end(), from, from + width * 3);
-        }
-        writePpm(std::string(folder) + "/" + name + ".ppm", width, height, rows.data());
+        writePpm(std::string(folder) + "/" + name + ".ppm", width, height, frame);
     }
     return frame;
 }
@@ -107,20 +102,17 @@ bool openTheCity() {
     return open = true;
 }
 
-// The frame in blocks of 4 by 4 pixels, each its mean colour, rows top to bottom:
-// small enough to keep beside the tests, coarse enough to absorb a change of rounding.
+// The frame in blocks of 4 by 4 pixels, each its mean colour: small enough to keep
+// beside the tests, coarse enough to absorb a change of rounding.
 constexpr int block = 4, blocksWide = width / block, blocksHigh = height / block;
 
-std::vector<unsigned char> shrink(const Frame& frame) {
+Image shrink(const Image& frame) {
     std::vector<int> sums(std::size_t(blocksWide * blocksHigh * 3));
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width * 3; ++x) {
-            const int row = blocksHigh - 1 - y / block;
-            sums[std::size_t((row * blocksWide + x / 3 / block) * 3 + x % 3)] +=
-                frame[std::size_t(y * width * 3 + x)];
-        }
+    for (std::size_t i = 0; i < frame.size(); ++i) {
+        const std::size_t x = i / 3 % width, y = i / 3 / width;
+        sums[(y / block * blocksWide + x / block) * 3 + i % 3] += frame[i];
     }
-    std::vector<unsigned char> means(sums.size());
+    Image means(sums.size());
     for (std::size_t i = 0; i < sums.size(); ++i) {
         means[i] = static_cast<unsigned char>(sums[i] / (block * block));
     }
@@ -172,14 +164,14 @@ TEST_F(Render, EveryScreenLooksAsApproved) {
     for (const auto& s : screens) {
         std::tie(gameState, helpShown, showBoundingCubes) =
             std::make_tuple(s.state, s.help, s.cubes);
-        const std::vector<unsigned char> seen = shrink(drawAndRead(s.name));
+        const Image seen = shrink(drawAndRead(s.name));
         const std::string path =
             std::string(VORTIMBAL_SOURCE_DIR "/tests/render/approved/") + s.name + ".ppm";
         if (std::getenv("VORTIMBAL_APPROVE") != nullptr) {
-            writePpm(path, blocksWide, blocksHigh, seen.data());
+            writePpm(path, blocksWide, blocksHigh, seen);
             continue;
         }
-        const std::vector<unsigned char> approved = readPpm(path, blocksWide, blocksHigh);
+        const Image approved = readPpm(path, blocksWide, blocksHigh);
         ASSERT_EQ(approved.size(), seen.size()) << path << " is missing or damaged";
         int unlike = 0;
         for (std::size_t i = 0; i < seen.size(); i += 3) {
