@@ -399,17 +399,3 @@ TEST_F(Shell, TheFontHasEveryCharacterTheGameWrites) {
         EXPECT_TRUE(hasGlyph(c)) << c;
     }
 }
-
-TEST_F(Shell, TheHudCountsTheCitizensLeftWithoutThePlayer) {
-    gameState = Playing;
-    drawHud();
-    const auto hud = glrec::calls();
-    glrec::reset();
-    drawText("50 citizens left", -0.98f, 0.85f, 0.0455f, 0.7f, 0.7f, 1.0f);
-    const auto line = glrec::calls();
-    const auto same = [](const glrec::Call& a, const glrec::Call& b) {
-        return a.name == b.name && a.args == b.args;
-    };
-    EXPECT_NE(std::search(hud.begin(), hud.end(), line.begin(), line.end(), same), hud.end())
-        << "the citizens line leaves the player out";
-}

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -173,15 +174,18 @@ TEST_F(Render, EveryScreenLooksAsApproved) {
         }
         const Image approved = readPpm(path, blocksWide, blocksHigh);
         ASSERT_EQ(approved.size(), seen.size()) << path << " is missing or damaged";
-        int unlike = 0;
+        // A few blocks may be a little off; none may be far off, as one changed letter is.
+        int unlike = 0, worst = 0;
         for (std::size_t i = 0; i < seen.size(); i += 3) {
-            unlike += std::abs(seen[i] - approved[i]) + std::abs(seen[i + 1] - approved[i + 1]) +
-                                  std::abs(seen[i + 2] - approved[i + 2]) >
-                              12
-                          ? 1
-                          : 0;
+            int off = 0;
+            for (std::size_t c = i; c < i + 3; ++c) {
+                off += std::abs(seen[c] - approved[c]);
+            }
+            unlike += off > 12 ? 1 : 0;
+            worst = std::max(worst, off);
         }
-        EXPECT_LE(unlike, 8) << s.name << ": blocks unlike the approved look";
+        EXPECT_TRUE(unlike <= 8 && worst <= 40)
+            << s.name << ": " << unlike << " blocks unlike the approved look, one by " << worst;
     }
 }
 
