@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/aim_marker.h"
 #include "app/game_state.h"
 #include "app/hud.h"
 #include "app/title_screen.h"
@@ -29,23 +30,36 @@ double aspectRatio() {
     return lastAspect;
 }
 
-void drawOverlay() {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(-1, 1, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    if (gameState != Title) {
-        glDisable(GL_LIGHTING);
-        drawHud();
-        glEnable(GL_LIGHTING);
-    } else if (helpShown == ScoresPage) {
+// The city darkened behind the page the title shows.
+void drawTitlePage() {
+    drawBackdrop();
+    if (helpShown == ScoresPage) {
         drawScoresScreen();
     } else if (helpShown == HelpPage) {
         drawHelpScreen();
     } else {
         drawTitleScreen();
     }
+}
+
+// Drawn after the scene with the depth test off, so nothing in the city,
+// however near the camera, covers a letter.
+void drawOverlay() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(-1, 1, -1, 1);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_LIGHTING);
+    if (gameState != Title) {
+        drawHud();
+    } else {
+        drawTitlePage();
+    }
+    drawNotice();
+    glEnable(GL_LIGHTING);
+    glEnable(GL_DEPTH_TEST);
 }
 
 // Behind the title the city shows only as wire cubes, whatever the user chose.
@@ -74,6 +88,7 @@ void drawScene() {
         drawWorldAsCubes();
     } else {
         gameWorld->draw();
+        placeAimMarker();
     }
 }
 
@@ -85,11 +100,8 @@ void setPerspective() {
 
 void drawFrame() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawOverlay();
     drawScene();
-    if (gameState == Title) {
-        drawBackdrop();
-    }
+    drawOverlay();
 }
 
 void onDisplay() {

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/clean_exit.h"
+#include "app/game_flow.h"
 #include "app/game_state.h"
 #include "app/high_scores.h"
 #include "app/keyboard.h"
@@ -63,7 +64,7 @@ void step() {
     simulationTime += stepMs;
     camera.update();
     soundPlayer.followCamera();
-    if (gameState == Playing) {
+    if (gameState == Playing && !menuOpen) {
         stepWorld();
     }
     ++stepsTaken;

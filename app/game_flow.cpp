@@ -1,6 +1,9 @@
 #include "app/game_flow.h"
 
 #include "app/game_state.h"
+#include "app/title_screen.h"
+#include "app/window_modes.h"
+#include "control/camera.h"
 #include "game/playable_world.h"
 
 namespace vortimbal {
@@ -14,13 +17,40 @@ void startNextLevel() {
     gameWorld->addFigures(level * 5 + 5, true);
     gameWorld->addFigures(citizensAndPlayer - gameWorld->goodLeft(), false);
     gameWorld->resetPlayer(float(level) * 0.05f + 0.95f);
+    // The player is back at the start: the view must not sweep there through the houses.
+    camera.cut();
     gameState = Playing;
+    gameUnderway = true;
 }
 
 void startNewGame() {
     gameWorld->removeBadGuys();
     level = 0;
     startNextLevel();
+}
+
+void pauseGame() {
+    leaveGameMode();
+    gameState = Title;
+    titleSelection = ResumeItem;
+}
+
+void resumeGame() {
+    if (gamePaused()) {
+        gameState = Playing;
+    }
+}
+
+void leaveFinishedGame() {
+    gameState = Title;
+    gameUnderway = false;
+    if (titleSelection == ResumeItem) {
+        titleSelection = NewGameItem;
+    }
+}
+
+bool gamePaused() {
+    return gameState == Title && gameUnderway;
 }
 
 }  // namespace vortimbal

@@ -6,5 +6,13 @@ namespace vortimbal {
 void startNextLevel();
 // Clears out a running or paused game and starts again at level 1.
 void startNewGame();
+// Leaves play for the title, with "Resume" chosen.
+void pauseGame();
+// Back to the game waiting on the title; nothing when there is none.
+void resumeGame();
+// After Game Over: back to the title, where the finished game cannot be resumed.
+void leaveFinishedGame();
+// True while the title screen stands in front of a game that goes on.
+bool gamePaused();
 
 }  // namespace vortimbal

@@ -6,6 +6,7 @@ namespace vortimbal {
 
 int gameState = Title;
 int level = 0;
+bool gameUnderway = false;
 double simulationTime = 0;
 double lastRedisplayTime = 0;
 float windowWidth = 0;
@@ -16,6 +17,7 @@ int titleSelection = 19;
 int firstFrame = 1;
 int mainWindow = 0;
 int inFullScreen = 0;
+bool menuOpen = false;
 int helpShown = 0;
 
 World world;

@@ -9,6 +9,8 @@ enum GameState { Title = 1, Playing = 2, LevelCleared = 3, GameOver = 4 };
 
 extern int gameState;
 extern int level;
+// A game has started and not ended: the title can resume it.
+extern bool gameUnderway;
 extern double simulationTime;
 extern double lastRedisplayTime;
 extern float windowWidth;
@@ -21,6 +23,8 @@ extern int firstFrame;
 extern int mainWindow;
 // The window is in full screen, entered from the menu.
 extern int inFullScreen;
+// A pop-up menu is open: play waits until it closes.
+extern bool menuOpen;
 // The page the title screen shows instead of its menu: a TitlePage.
 extern int helpShown;
 

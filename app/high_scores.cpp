@@ -104,7 +104,7 @@ int HighScores::add(const Score& score, std::ostream& messages) {
         std::upper_bound(table.begin(), table.end(), score.points,
                          [](int points, const Score& s) { return points > s.points; });
     const int rank = int(place - table.begin());
-    if (rank >= kept) {
+    if (rank >= kept || score.points <= 0) {
         return -1;
     }
     table.insert(place, score);

@@ -26,7 +26,7 @@ class HighScores {
     // Reads the table from `file`, or only forgets it when `file` is empty.
     void load(const std::string& file, std::ostream& messages);
     // Places a finished game and saves the table when it made it. Returns its
-    // place from 0, or -1 when it is not among the best.
+    // place from 0, or -1 when it is not among the best or scored nothing.
     int add(const Score& score, std::ostream& messages);
 
     const std::vector<Score>& entries() const { return table; }

@@ -1,9 +1,13 @@
 #include "app/hud.h"
 
 #include <cstdio>
+#include <cstring>
+#include <string>
 
+#include "app/aim_marker.h"
 #include "app/game_state.h"
 #include "app/high_scores.h"
+#include "app/notice.h"
 #include "app/stroke_font.h"
 #include "game/playable_world.h"
 
@@ -15,10 +19,20 @@ constexpr float hudSize = 0.1f;
 constexpr float citizensSize = 0.0455f;
 constexpr float bannerShadow = 0.02f;
 
+// The bad guys' count, with a small red figure before it to say what it counts.
+void drawBadGuysLeft(int count) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%d", count);
+    const float width = float(std::strlen(text)) * hudSize * advanceFactor;
+    const char mark[] = {figureMark, '\0'};
+    drawOutlinedText(mark, -width / 2 - 0.02f, -0.89f, hudSize, 0.9f, 0.1f, 0.1f, Align::Right);
+    drawOutlinedText(text, 0, -0.89f, hudSize, 0.5f, 0, 0, Align::Centre);
+}
+
 // A big white line with its black shadow below and to the right.
 void drawBanner(const char* text, float y, float size) {
     drawTextCentered(text, bannerShadow, y - bannerShadow, size, 0, 0, 0);
-    drawTextCentered(text, 0, y, size, 1, 1, 1);
+    drawOutlinedText(text, 0, y, size, 1, 1, 1, Align::Centre);
 }
 
 }  // namespace
@@ -26,15 +40,16 @@ void drawBanner(const char* text, float y, float size) {
 void drawHud() {
     char text[1024];
     std::snprintf(text, sizeof text, "score: %d", gameWorld->score());
-    drawTextRight(text, 0.98f, 0.98f, hudSize, 0.7f, 0.7f, 1.0f);
-    std::snprintf(text, sizeof text, "%d", gameWorld->badGuysLeft());
-    drawTextCentered(text, 0, -0.89f, hudSize, 0.5f, 0, 0);
+    drawOutlinedText(text, 0.98f, 0.98f, hudSize, 0.7f, 0.7f, 1.0f, Align::Right);
+    drawBadGuysLeft(gameWorld->badGuysLeft());
     std::snprintf(text, sizeof text, "level %d", level);
-    drawText(text, -0.98f, 0.98f, hudSize, 0.7f, 0.7f, 1.0f);
+    drawOutlinedText(text, -0.98f, 0.98f, hudSize, 0.7f, 0.7f, 1.0f);
     std::snprintf(text, sizeof text, "%d citizens left", gameWorld->goodLeft() - 1);
-    drawText(text, -0.98f, 0.85f, citizensSize, 0.7f, 0.7f, 1.0f);
+    drawOutlinedText(text, -0.98f, 0.85f, citizensSize, 0.7f, 0.7f, 1.0f);
 
-    if (gameState == LevelCleared) {
+    if (gameState == Playing) {
+        drawAimMarker();
+    } else if (gameState == LevelCleared) {
         std::snprintf(text, sizeof text, "level %d cleared", level);
         drawBanner(text, 0.2f, 0.22f);
         drawBanner("press fire", -0.4f, 0.13f);
@@ -45,6 +60,13 @@ void drawHud() {
             drawBanner(text, -0.1f, 0.09f);
         }
         drawBanner("press enter", -0.4f, 0.13f);
+    }
+}
+
+void drawNotice() {
+    const std::string notice = currentNotice();
+    if (!notice.empty()) {
+        drawOutlinedText(notice.c_str(), -0.98f, -0.9f, 0.07f, 1.0f, 1.0f, 0.6f);
     }
 }
 

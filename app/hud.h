@@ -2,8 +2,10 @@
 
 namespace vortimbal {
 
-// Score, bad guys left, level and citizens left, plus the banner of a cleared
-// level or of the end of the game.
+// Score, bad guys left, level and citizens left, plus the aim in play and the
+// banner of a cleared level or of the end of the game.
 void drawHud();
+// What a key or a menu switch just changed, for a moment; on every screen.
+void drawNotice();
 
 }  // namespace vortimbal

@@ -5,9 +5,9 @@
 #include "app/game_flow.h"
 #include "app/game_state.h"
 #include "app/menus.h"
+#include "app/notice.h"
 #include "app/replay.h"
 #include "app/title_screen.h"
-#include "app/window_modes.h"
 #include "audio/sound_player.h"
 #include "control/camera.h"
 #include "game/game_listener.h"
@@ -53,7 +53,7 @@ void fire(int direction) {
                 if (gameListener != nullptr) {
                     gameListener->titleChoice();
                 }
-                onMenu(titleSelection);
+                onMenu(selectedTitleItem());
             }
             break;
         case LevelCleared:
@@ -66,12 +66,6 @@ void fire(int direction) {
     }
 }
 
-// A finished game cannot be resumed from the title: no level is running.
-void leaveFinishedGame() {
-    gameState = Title;
-    level = 0;
-}
-
 void escape() {
     switch (gameState) {
         case Playing:
@@ -80,8 +74,8 @@ void escape() {
         case Title:
             if (helpShown) {
                 helpShown = 0;
-            } else if (level > 0) {
-                gameState = Playing;
+            } else {
+                resumeGame();
             }
             break;
         case LevelCleared:
@@ -104,11 +98,6 @@ void enter(int direction) {
 }
 
 }  // namespace
-
-void pauseGame() {
-    leaveGameMode();
-    gameState = Title;
-}
 
 void noteLoopTurn() {
     ++loopTurn;
@@ -191,17 +180,18 @@ void handleKey(unsigned char key, int, int, int direction) {
             break;
         case '1':
             if (pressed) {
-                gameWorld->toggleLight0();
+                noticeSwitch("lamp 1", gameWorld->toggleLight0());
             }
             break;
         case 'm':
             if (pressed) {
                 soundPlayer.toggleMute();
+                noticeSwitch("sound", !soundPlayer.isMuted());
             }
             break;
         case '2':
             if (pressed) {
-                gameWorld->toggleLight1();
+                noticeSwitch("lamp 2", gameWorld->toggleLight1());
             }
             break;
         default:

@@ -10,8 +10,6 @@ void onSpecialDown(int key, int x, int y);
 void onSpecialUp(int key, int x, int y);
 // Marks a turn of the main loop, after GLUT has handed over the events read.
 void noteLoopTurn();
-// Leaves play for the title, as Escape does; Escape there resumes.
-void pauseGame();
 
 // One key press (direction +1) or release (-1).
 void handleKey(unsigned char key, int x, int y, int direction);

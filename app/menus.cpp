@@ -6,6 +6,7 @@
 
 #include "app/game_flow.h"
 #include "app/game_state.h"
+#include "app/notice.h"
 #include "app/replay.h"
 #include "app/title_screen.h"
 #include "app/window_modes.h"
@@ -40,8 +41,9 @@ constexpr int badGuysPerRaid = 50;
 
 int mainMenu = 0;
 
-void toggle(int& flag) {
+void toggle(int& flag, const char* name) {
     flag = flag == 0 ? 1 : 0;
+    noticeSwitch(name, flag != 0);
 }
 
 }  // namespace
@@ -90,6 +92,14 @@ void onMenuChoice(int id) {
     onMenu(id);
 }
 
+void onMenuStatus(int status, int, int) {
+    if (replaying()) {
+        return;
+    }
+    menuOpen = status == GLUT_MENU_IN_USE;
+    recordInput(InputKind::MenuOpen, menuOpen ? 1 : 0, 0);
+}
+
 void onMenu(int id) {
     switch (id) {
         case NearId:
@@ -108,10 +118,10 @@ void onMenu(int id) {
             toggleFullScreen();
             break;
         case BoundingCubesId:
-            toggle(showBoundingCubes);
+            toggle(showBoundingCubes, "bounding cubes");
             break;
         case ClippingId:
-            toggle(useClipping);
+            toggle(useClipping, "clipping");
             break;
         case FreeId:
             camera.setMode(Free);
@@ -129,10 +139,10 @@ void onMenu(int id) {
             camera.setMode(Orbital2);
             break;
         case SurfacesId:
-            toggle(showSurfaces);
+            toggle(showSurfaces, "surfaces");
             break;
         case OctreesId:
-            toggle(useOctrees);
+            toggle(useOctrees, "octrees");
             break;
         case AddBadGuysId:
             gameWorld->addFigures(badGuysPerRaid, true);
@@ -144,6 +154,9 @@ void onMenu(int id) {
             std::exit(0);
         case NewGameItem:
             startNewGame();
+            break;
+        case ResumeItem:
+            resumeGame();
             break;
         case HelpItem:
             helpShown = HelpPage;

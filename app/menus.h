@@ -11,5 +11,7 @@ void attachMenus();
 void onMenu(int id);
 // GLUT's menu callback: a live choice, recorded, and ignored during a replay.
 void onMenuChoice(int id);
+// GLUT's word that a pop-up menu opened or closed, recorded like a choice.
+void onMenuStatus(int status, int x, int y);
 
 }  // namespace vortimbal

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/frame_clock.h"
+#include "app/game_flow.h"
 #include "app/game_state.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
@@ -20,7 +21,8 @@ namespace vortimbal {
 namespace {
 
 const char* const header = "vortimbal3 replay 1";
-const char* const kindNames[] = {"key", "special", "menu", "pause"};
+const char* const kindNames[] = {"key", "special", "menu", "pause", "menu-open"};
+constexpr int kindCount = int(sizeof kindNames / sizeof kindNames[0]);
 // Far more inputs than hours of play bring; a larger file is not a replay.
 constexpr std::size_t maxInputs = 1000000;
 
@@ -46,7 +48,7 @@ void endOfRun() {
 }
 
 bool readKind(const std::string& name, InputKind& kind) {
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < kindCount; ++i) {
         if (name == kindNames[i]) {
             kind = InputKind(i);
             return true;
@@ -94,6 +96,9 @@ void apply(const Input& input) {
             break;
         case InputKind::Pause:
             pauseGame();
+            break;
+        case InputKind::MenuOpen:
+            menuOpen = input.code != 0;
             break;
     }
 }

@@ -87,6 +87,7 @@ void registerCallbacks() {
     glutSpecialUpFunc(onSpecialUp);
     glutSpecialFunc(onSpecialDown);
     glutWindowStatusFunc(onWindowStatus);
+    glutMenuStatusFunc(onMenuStatus);
 }
 
 void initGLState() {

@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "scene/coloring.h"
@@ -9,6 +10,11 @@
 namespace vortimbal {
 
 namespace {
+
+// The halo around outlined text, in overlay units: a share of the size, and at
+// least about two pixels of the 640 by 480 window.
+constexpr float haloFactor = 0.06f;
+constexpr float minimumHalo = 0.006f;
 
 // A stroke in grid units: left and right in quarters of the cell width, top
 // and bottom in eighths of the cell height counted down from the top. Rows 8
@@ -42,6 +48,7 @@ const Glyph glyphs[] = {
     {'H', 3, {{0, 0, 1, 8}, {3, 0, 4, 8}, {1, 3, 3, 4}}},
     {'N', 4, {{0, 0, 1, 8}, {3, 0, 4, 8}, {1, 1, 2, 4}, {2, 4, 3, 7}}},
     {'O', 4, {{0, 0, 1, 8}, {3, 0, 4, 8}, {1, 0, 3, 1}, {1, 7, 3, 8}}},
+    {'R', 6, {{0, 0, 1, 8}, {1, 0, 3, 1}, {3, 1, 4, 3}, {1, 3, 3, 4}, {2, 4, 3, 6}, {3, 6, 4, 8}}},
     {'Q', 5, {{0, 0, 1, 7}, {3, 0, 4, 7}, {1, 0, 3, 1}, {1, 6, 3, 7}, {2, 7, 4, 8}}},
     {'V', 5, {{0, 0, 1, 5}, {3, 0, 4, 5}, {0.75f, 5, 1.75f, 7}, {2.25f, 5, 3.25f, 7},
               {1.5f, 7, 2.5f, 8}}},
@@ -73,6 +80,8 @@ const Glyph glyphs[] = {
     {'x', 5, {{0, 3, 1, 5}, {3, 3, 4, 5}, {1, 5, 3, 6}, {0, 6, 1, 8}, {3, 6, 4, 8}}},
     {'y', 4, {{0, 3, 1, 7}, {3, 3, 4, 11}, {1, 7, 3, 8}, {0, 10, 3, 11}}},
     {'z', 5, {{0, 3, 4, 4}, {3, 4, 4, 5}, {2, 5, 3, 6}, {1, 6, 2, 7}, {0, 7, 4, 8}}},
+    {figureMark, 6, {{1, 0, 3, 2}, {1, 2, 3, 5}, {0, 2, 1, 4}, {3, 2, 4, 4}, {1, 5, 1.9f, 8},
+                     {2.1f, 5, 3, 8}}},
 };
 // clang-format on
 
@@ -83,6 +92,33 @@ const Glyph* findGlyph(char c) {
         }
     }
     return nullptr;
+}
+
+// Each stroke grown by `grow` on every side: the halo behind outlined text.
+void drawGrownGlyph(char c, float x, float y, float size, float grow) {
+    const Glyph* glyph = findGlyph(c);
+    if (glyph == nullptr) {
+        return;
+    }
+    const float column = size / 2 / 4;
+    const float row = size / 8;
+    for (int i = 0; i < glyph->count; ++i) {
+        const Stroke& s = glyph->strokes[i];
+        strokeRect(x + s.left * column - grow, y - s.top * row + grow, x + s.right * column + grow,
+                   y - s.bottom * row - grow);
+    }
+}
+
+void emitText(const char* text, float x, float y, float size, float grow) {
+    float offset = 0;
+    for (const char* c = text; *c != '\0'; ++c) {
+        drawGrownGlyph(*c, x + offset, y, size, grow);
+        offset += size * advanceFactor;
+    }
+}
+
+float textWidth(const char* text, float size) {
+    return float(std::strlen(text)) * size * advanceFactor;
 }
 
 }  // namespace
@@ -99,40 +135,44 @@ bool hasGlyph(char c) {
 }
 
 void drawGlyph(char c, float x, float y, float size) {
-    const Glyph* glyph = findGlyph(c);
-    if (glyph == nullptr) {
-        return;
-    }
-    const float column = size / 2 / 4;
-    const float row = size / 8;
-    for (int i = 0; i < glyph->count; ++i) {
-        const Stroke& s = glyph->strokes[i];
-        strokeRect(x + s.left * column, y - s.top * row, x + s.right * column, y - s.bottom * row);
-    }
+    drawGrownGlyph(c, x, y, size, 0);
 }
 
 void drawText(const char* text, float x, float y, float size, float r, float g, float b) {
     glEnable(GL_COLOR_MATERIAL);
     glBegin(GL_QUADS);
     glColor3f(r, g, b);
-    float offset = 0;
-    for (const char* c = text; *c != '\0'; ++c) {
-        drawGlyph(*c, x + offset, y, size);
-        offset += size * advanceFactor;
-    }
+    emitText(text, x, y, size, 0);
     glEnd();
     // Colour tracking has blackened the material: the next surface must set its own.
     stopColoring();
 }
 
 void drawTextRight(const char* text, float x, float y, float size, float r, float g, float b) {
-    const float width = float(std::strlen(text)) * size * advanceFactor;
-    drawText(text, x - width, y, size, r, g, b);
+    drawText(text, x - textWidth(text, size), y, size, r, g, b);
 }
 
 void drawTextCentered(const char* text, float x, float y, float size, float r, float g, float b) {
-    const float width = float(std::strlen(text)) * size * advanceFactor;
-    drawText(text, x - width / 2, y, size, r, g, b);
+    drawText(text, x - textWidth(text, size) / 2, y, size, r, g, b);
+}
+
+void drawOutlinedText(const char* text, float x, float y, float size, float r, float g, float b,
+                      Align align) {
+    const float width = textWidth(text, size);
+    const float left = align == Align::Left ? x : align == Align::Right ? x - width : x - width / 2;
+    const bool lightText = 0.3f * r + 0.59f * g + 0.11f * b > 0.3f;
+    glEnable(GL_COLOR_MATERIAL);
+    glBegin(GL_QUADS);
+    if (lightText) {
+        glColor3f(0, 0, 0);
+    } else {
+        glColor3f(1.0f, 0.9f, 0.8f);
+    }
+    emitText(text, left, y, size, std::max(size * haloFactor, minimumHalo));
+    glColor3f(r, g, b);
+    emitText(text, left, y, size, 0);
+    glEnd();
+    stopColoring();
 }
 
 }  // namespace vortimbal

@@ -8,6 +8,10 @@ namespace vortimbal {
 // Characters outside the font leave a gap of one advance.
 
 constexpr float advanceFactor = 0.55f;
+// Not a character: a small standing figure, the mark of the bad guys' count.
+constexpr char figureMark = '\x01';
+
+enum class Align { Left, Right, Centre };
 
 // Emits one counter-clockwise quad at depth 1.0 (the nearest depth of the overlay).
 void strokeRect(float x1, float y1, float x2, float y2);
@@ -21,5 +25,10 @@ void drawText(const char* text, float x, float y, float size, float r, float g, 
 // Ends the last advance exactly at x.
 void drawTextRight(const char* text, float x, float y, float size, float r, float g, float b);
 void drawTextCentered(const char* text, float x, float y, float size, float r, float g, float b);
+// Text that reads over any scene: its strokes lie on a halo, dark behind light
+// colours and pale behind dark ones. `x` is where the text starts, ends or is
+// centred, as `align` says.
+void drawOutlinedText(const char* text, float x, float y, float size, float r, float g, float b,
+                      Align align = Align::Left);
 
 }  // namespace vortimbal

@@ -1,11 +1,12 @@
 #include "app/title_screen.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <cstdio>
+#include <iterator>
 #include <vector>
 
+#include "app/game_flow.h"
 #include "app/game_state.h"
 #include "app/high_scores.h"
 #include "app/stroke_font.h"
@@ -17,30 +18,42 @@ namespace {
 struct Item {
     int id;
     const char* label;
-    float y;
     float r, g, b;
 };
 
-// Stacked top to bottom as on screen.
-const Item items[] = {{NewGameItem, "New Game", 0.3f, 1.0f, 0.5f, 0.1f},
-                      {HelpItem, "Help", 0.0f, 0.7f, 1.0f, 0.1f},
-                      {ScoresItem, "High scores", -0.3f, 0.3f, 0.9f, 0.9f},
-                      {QuitItem, "Quit", -0.6f, 0.3f, 0.3f, 0.7f}};
-constexpr int itemCount = 4;
-constexpr float itemSize = 0.2f;
+const Item resume = {ResumeItem, "Resume", 1.0f, 1.0f, 0.3f};
+const Item menu[] = {{NewGameItem, "New Game", 1.0f, 0.5f, 0.1f},
+                     {HelpItem, "Help", 0.7f, 1.0f, 0.1f},
+                     {ScoresItem, "High scores", 0.3f, 0.9f, 0.9f},
+                     {QuitItem, "Quit", 0.3f, 0.3f, 0.7f}};
+
+// Where the items stand: a game waiting on the title adds "Resume" above the
+// others and a line saying so, so they move closer and shrink a little.
+struct Layout {
+    float top, spacing, size;
+};
+constexpr Layout menuLayout = {0.3f, 0.3f, 0.2f};
+constexpr Layout pausedLayout = {0.3f, 0.24f, 0.17f};
 constexpr float shadowOffset = 0.01f;
 constexpr float backdropAlpha = 0.75f;
-// In the overlay's projection z = 1 is the nearest depth, where the letters lie.
-constexpr float backdropDepth = 0.9f;
+
+// The items on show, top to bottom.
+std::vector<Item> shownItems() {
+    std::vector<Item> items(std::begin(menu), std::end(menu));
+    if (gamePaused()) {
+        items.insert(items.begin(), resume);
+    }
+    return items;
+}
 
 void drawTitle(float x, float y, float r, float g, float b) {
     drawTextCentered("Vortimbal 3", x, y, 0.3f, r, g, b);
 }
 
-int selectedIndex() {
-    for (int i = 0; i < itemCount; ++i) {
+int selectedIndex(const std::vector<Item>& items) {
+    for (std::size_t i = 0; i < items.size(); ++i) {
         if (items[i].id == titleSelection) {
-            return i;
+            return int(i);
         }
     }
     return 0;
@@ -48,11 +61,13 @@ int selectedIndex() {
 
 // A page's title with its shadow.
 void drawPageTitle(const char* title) {
-    drawTextCentered(title, 0.01f, 0.79f, itemSize, 0, 0, 0);
-    drawTextCentered(title, 0, 0.8f, itemSize, 0.7f, 1.0f, 0.1f);
+    drawTextCentered(title, 0.01f, 0.79f, menuLayout.size, 0, 0, 0);
+    drawTextCentered(title, 0, 0.8f, menuLayout.size, 0.7f, 1.0f, 0.1f);
 }
 
 }  // namespace
+
+const char* const gameGoal = "shoot the red bad guys before they shoot the citizens";
 
 const HelpLine helpLines[] = {
     {"arrows", "walk and turn"},      {"space  z  enter", "fire"},
@@ -65,15 +80,26 @@ const int helpLineCount = int(sizeof helpLines / sizeof helpLines[0]);
 
 void drawTitleScreen() {
     glDisable(GL_LIGHTING);
+    const std::vector<Item> items = shownItems();
+    const Layout& layout = gamePaused() ? pausedLayout : menuLayout;
+    const auto itemY = [&](std::size_t i) { return layout.top - layout.spacing * float(i); };
     drawTitle(0.02f, 0.78f, 0, 0, 0);
-    for (const Item& item : items) {
-        drawTextCentered(item.label, shadowOffset, item.y - shadowOffset, itemSize, 0, 0, 0);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        drawTextCentered(items[i].label, shadowOffset, itemY(i) - shadowOffset, layout.size, 0, 0,
+                         0);
     }
     drawTitle(0, 0.8f, 0.8f, 0.9f, 1.0f);
-    for (const Item& item : items) {
-        const bool selected = item.id == titleSelection;
-        drawTextCentered(item.label, 0, item.y, itemSize, selected ? 1 : item.r,
-                         selected ? 1 : item.g, selected ? 1 : item.b);
+    if (gamePaused()) {
+        char text[64];
+        std::snprintf(text, sizeof text, "game paused - level %d", level);
+        drawTextCentered(text, 0, 0.45f, 0.07f, 1.0f, 1.0f, 0.3f);
+    }
+    const int selected = selectedIndex(items);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const Item& item = items[i];
+        const bool white = int(i) == selected;
+        drawTextCentered(item.label, 0, itemY(i), layout.size, white ? 1 : item.r,
+                         white ? 1 : item.g, white ? 1 : item.b);
     }
     glEnable(GL_LIGHTING);
 }
@@ -81,12 +107,13 @@ void drawTitleScreen() {
 void drawHelpScreen() {
     glDisable(GL_LIGHTING);
     drawPageTitle("Help");
+    drawTextCentered(gameGoal, 0, 0.56f, 0.06f, 1.0f, 1.0f, 0.3f);
     const float size = 0.07f;
-    float y = 0.5f;
+    float y = 0.42f;
     for (const HelpLine& line : helpLines) {
         drawTextRight(line.keys, -0.05f, y, size, 1.0f, 0.5f, 0.1f);
         drawText(line.action, 0.05f, y, size, 0.8f, 0.9f, 1.0f);
-        y -= 0.12f;
+        y -= 0.11f;
     }
     drawTextCentered("press fire to go back", 0, -0.78f, 0.08f, 1, 1, 1);
     glEnable(GL_LIGHTING);
@@ -123,38 +150,37 @@ void drawScoresScreen() {
     glEnable(GL_LIGHTING);
 }
 
-// Drawn after the scene, at a depth behind the overlay's text and in front of
-// everything else, so it darkens the city and leaves the letters bright.
 void drawBackdrop() {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(-1, 1, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glDisable(GL_LIGHTING);
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     const float shade[] = {0, 0, 0, backdropAlpha};
     glColor4fv(shade);
     glBegin(GL_QUADS);
-    glVertex3f(-1, -1, backdropDepth);
-    glVertex3f(1, -1, backdropDepth);
-    glVertex3f(1, 1, backdropDepth);
-    glVertex3f(-1, 1, backdropDepth);
+    glVertex3f(-1, -1, 0);
+    glVertex3f(1, -1, 0);
+    glVertex3f(1, 1, 0);
+    glVertex3f(-1, 1, 0);
     glEnd();
     glColor3f(0, 0, 0);
     glDisable(GL_BLEND);
-    glEnable(GL_LIGHTING);
+}
+
+int selectedTitleItem() {
+    const std::vector<Item> items = shownItems();
+    return items[std::size_t(selectedIndex(items))].id;
 }
 
 void titleCursorUp() {
-    const int index = selectedIndex();
-    titleSelection = items[index > 0 ? index - 1 : 0].id;
+    const std::vector<Item> items = shownItems();
+    const int index = selectedIndex(items);
+    titleSelection = items[std::size_t(index > 0 ? index - 1 : 0)].id;
 }
 
 void titleCursorDown() {
-    const int index = selectedIndex();
-    titleSelection = items[index < itemCount - 1 ? index + 1 : itemCount - 1].id;
+    const std::vector<Item> items = shownItems();
+    const int last = int(items.size()) - 1;
+    const int index = selectedIndex(items);
+    titleSelection = items[std::size_t(index < last ? index + 1 : last)].id;
 }
 
 }  // namespace vortimbal

@@ -3,7 +3,7 @@
 namespace vortimbal {
 
 // Menu ids of the title screen's items, shared with the pop-up menu.
-enum TitleItem { QuitItem = 18, NewGameItem = 19, HelpItem = 20, ScoresItem = 21 };
+enum TitleItem { QuitItem = 18, NewGameItem = 19, HelpItem = 20, ScoresItem = 21, ResumeItem = 22 };
 
 // The pages the title screen shows in place of its menu, as `helpShown` holds them.
 enum TitlePage { MenuPage = 0, HelpPage = 1, ScoresPage = 2 };
@@ -13,6 +13,8 @@ struct HelpLine {
     const char* keys;
     const char* action;
 };
+// What the game asks of the player, in one line.
+extern const char* const gameGoal;
 extern const HelpLine helpLines[];
 extern const int helpLineCount;
 
@@ -21,8 +23,10 @@ void drawTitleScreen();
 void drawHelpScreen();
 // The ten best games, the one just finished marked.
 void drawScoresScreen();
-// Darkens the city behind the title's text; drawn after the scene.
+// Darkens the city behind the title's text, in the overlay before the text.
 void drawBackdrop();
+// The highlighted item's id: what fire chooses.
+int selectedTitleItem();
 void titleCursorUp();
 void titleCursorDown();
 

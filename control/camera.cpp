@@ -1,5 +1,8 @@
 #include "control/camera.h"
 
+#include <cmath>
+#include <initializer_list>
+
 namespace vortimbal {
 
 namespace {
@@ -10,6 +13,11 @@ constexpr float lookDownDegrees = 7.0f;
 constexpr float faceAndFollowPitchLift = 2.0f;
 constexpr float smoothingWeight = 5.0f;  // the view moves 1/6 of the way each step
 constexpr float heightStep = 1.0f;
+constexpr float lookAtHeight = 1.0f;  // a figure's chest
+constexpr float minimumLookDistance = 0.5f;
+constexpr float degreesPerRadian = 180.0f / 3.1415f;
+// Further than anyone walks in a step, shorter than the city's 140 units.
+constexpr float wrapJump = 100.0f;
 
 }  // namespace
 
@@ -30,6 +38,8 @@ void Camera::update() {
     angularDamping = 0.98f;
     angularFriction = 0.09f;
     Controller::update();
+    followOverTheEdge();
+    keepToTheOrbit();
 
     if (getMode() != Free) {
         position.y = anchor.y;
@@ -37,16 +47,94 @@ void Camera::update() {
     if (getMode() == FaceAndFollow) {
         smoothRotation.x += faceAndFollowPitchLift;
     }
-    if (getMode() == JustBehind && getTarget() != nullptr) {
-        const Controller* target = getTarget();
-        position = target->getOwnerPosition() - target->forward() * behindDistance;
-        rotation = target->getOwner()->rotation;
-        position.y += aboveHeight;
-        rotation.x -= lookDownDegrees;
-    }
+    placeBehindTarget();
     anchor = position;
     smoothPosition = (position + smoothPosition * smoothingWeight) / (smoothingWeight + 1);
-    smoothRotation = (rotation + smoothRotation * smoothingWeight) / (smoothingWeight + 1);
+    smoothRotation =
+        (nearestTurn(viewRotation()) + smoothRotation * smoothingWeight) / (smoothingWeight + 1);
+}
+
+// A target that steps over the edge of the city reappears on the other side;
+// the camera goes along instead of crossing the whole city to find it.
+void Camera::followOverTheEdge() {
+    const Controller* target = getTarget();
+    const Vector3 now = target != nullptr ? target->getOwnerPosition() : Vector3();
+    const Vector3 jump = now - lastTargetPosition;
+    const bool sameTarget = target == trackedTarget;
+    trackedTarget = target;
+    lastTargetPosition = now;
+    if (!sameTarget || target == nullptr) {
+        return;
+    }
+    for (float Vector3::*axis : {&Vector3::x, &Vector3::z}) {
+        if (std::abs(jump.*axis) > wrapJump) {
+            position.*axis += jump.*axis;
+            anchor.*axis += jump.*axis;
+            smoothPosition.*axis += jump.*axis;
+        }
+    }
+}
+
+// The orbital steering circles outward, farther every turn; held to its
+// distance, the camera circles the player instead of leaving him a dot.
+void Camera::keepToTheOrbit() {
+    if (!orbiting()) {
+        return;
+    }
+    const Vector3 centre = getTarget()->getOwnerPosition();
+    Vector3 out = position - centre;
+    out.y = 0;
+    const float radius = out.length();
+    if (radius > getDistance()) {
+        const float height = position.y;
+        position = centre + out * (getDistance() / radius);
+        position.y = height;
+    }
+}
+
+bool Camera::orbiting() const {
+    return (getMode() == Orbital1 || getMode() == Orbital2) && getTarget() != nullptr;
+}
+
+void Camera::cut() {
+    placeBehindTarget();
+    anchor = position;
+    smoothPosition = position;
+    smoothRotation = viewRotation();
+}
+
+void Camera::placeBehindTarget() {
+    const Controller* target = getTarget();
+    if (getMode() != JustBehind || target == nullptr) {
+        return;
+    }
+    position = target->getOwnerPosition() - target->forward() * behindDistance;
+    rotation = target->getOwner()->rotation;
+    position.y += aboveHeight;
+    rotation.x -= lookDownDegrees;
+}
+
+// The orbital modes circle the player looking along the circle; their view
+// turns to face him instead, or it would show an empty plain half the time.
+Vector3 Camera::viewRotation() const {
+    if (!orbiting()) {
+        return rotation;
+    }
+    const Vector3 toTarget =
+        getTarget()->getOwnerPosition() + Vector3(0, lookAtHeight, 0) - position;
+    const float level = std::hypot(toTarget.x, toTarget.z);
+    if (level < minimumLookDistance) {
+        return rotation;
+    }
+    return Vector3(std::atan2(toTarget.y, level) * degreesPerRadian,
+                   std::atan2(toTarget.x, toTarget.z) * degreesPerRadian, rotation.z);
+}
+
+// The same turn with its yaw within half a turn of the view's, so the view
+// never spins the long way round to reach it.
+Vector3 Camera::nearestTurn(Vector3 turn) const {
+    turn.y = smoothRotation.y + std::remainder(turn.y - smoothRotation.y, 360.0f);
+    return turn;
 }
 
 void Camera::applyView() {

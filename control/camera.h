@@ -19,6 +19,8 @@ class Camera : public Transformable, public Controller {
     void update() override;
     // Sets the view transform; the modelview matrix must be the identity.
     void applyView();
+    // Puts the view where the camera is at once, with no easing: for a new level.
+    void cut();
     // The 'q' and 'a' keys: outside Free they also lift or drop the kept height.
     void raise(bool pressed);
     void lower(bool pressed);
@@ -29,6 +31,17 @@ class Camera : public Transformable, public Controller {
     Frustum frustum;
     Vector3 smoothPosition{0, 3, 20};
     Vector3 smoothRotation{0, -180, 0};
+
+  private:
+    void followOverTheEdge();
+    void keepToTheOrbit();
+    bool orbiting() const;
+    void placeBehindTarget();
+    Vector3 viewRotation() const;
+    Vector3 nearestTurn(Vector3 turn) const;
+
+    const Controller* trackedTarget = nullptr;
+    Vector3 lastTargetPosition;
 };
 
 extern Camera camera;

@@ -1,6 +1,18 @@
 #pragma once
 
+#include "scene/vector3.h"
+
 namespace vortimbal {
+
+// Where the player's next shot goes, and whom it would hit.
+struct LineOfFire {
+    enum Target { Nothing, BadGuy, Citizen };
+
+    Vector3 from;
+    Vector3 direction;  // zero when there is no player
+    Target target = Nothing;
+    Vector3 targetAt;  // the figure in line, when there is one
+};
 
 // What the shell asks of the game world: the step, the counts it shows and
 // judges, and the commands of keys and menus. Keeping it this narrow lets the
@@ -24,14 +36,16 @@ class PlayableWorld {
     virtual void resetPlayer(float speedFactor) = 0;
 
     virtual void playerFire(bool pressed) = 0;
+    virtual LineOfFire lineOfFire() const = 0;
     virtual void steerLeft(bool pressed) = 0;
     virtual void steerForward(bool pressed) = 0;
     virtual void steerRight(bool pressed) = 0;
     virtual void steerBack(bool pressed) = 0;
 
     virtual void switchOnLights() = 0;
-    virtual void toggleLight0() = 0;
-    virtual void toggleLight1() = 0;
+    // Each returns whether its lamp is on now.
+    virtual bool toggleLight0() = 0;
+    virtual bool toggleLight1() = 0;
 };
 
 }  // namespace vortimbal

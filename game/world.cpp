@@ -50,11 +50,15 @@ void setLight(Light& light, const Color& ambient, const Color& diffuse, const Co
     light.position = position;
 }
 
-Figure* asFigure(Transformable* object) {
-    auto* sceneObject = dynamic_cast<SceneObject*>(object);
-    return sceneObject != nullptr && sceneObject->classId() == Figure::FigureClassId
-               ? static_cast<Figure*>(sceneObject)
+Figure* asFigure(SceneObject* object) {
+    return object != nullptr && object->classId() == Figure::FigureClassId
+               ? static_cast<Figure*>(object)
                : nullptr;
+}
+
+// Every mover of the world is a scene object.
+Figure* asFigure(Controller* mover) {
+    return asFigure(static_cast<SceneObject*>(mover));
 }
 
 // Moves a coordinate that left the square over to the other side, and its
@@ -187,6 +191,11 @@ void World::switchOnLights() {
     }
 }
 
+bool World::toggleLight(Light& light) {
+    light.toggle();
+    return light.isEnabled();
+}
+
 void World::draw() {
     light0.upload();
     light1.upload();
@@ -245,29 +254,56 @@ void World::fire(Figure* shooter) {
     }
 }
 
-// The first figure within reach of the points 4 to 103 units ahead, or null.
-Figure* World::figureHitAlong(Figure* shooter) {
-    if (!useOctrees || octree == nullptr) {
-        return nullptr;  // the shot needs the octree
+// The first figure other than the shooter within reach of p, looking at the
+// objects from last to first.
+template <typename Objects>
+Figure* figureNear(const Vector3& p, const Figure* shooter, const Objects& objects, int count) {
+    for (int i = count - 1; i >= 0; --i) {
+        Figure* figure = asFigure(objects.get(i));
+        if (figure != nullptr && figure != shooter &&
+            (p - figure->position).lengthSquared() < hitRadiusSquared) {
+            return figure;
+        }
     }
+    return nullptr;
+}
+
+// The first figure within reach of the points 4 to 103 units ahead, or null.
+// The octree only narrows the search to one cell; without it every mover is
+// looked at, so the switch never changes what a shot hits.
+Figure* World::figureHitAlong(const Figure* shooter) const {
+    const bool throughOctree = useOctrees && octree != nullptr;
     const Vector3 direction = shooter->forward();
     Vector3 point = shooter->position + direction * shotStart;
     for (int step = 0; step < shotSteps; ++step) {
         point = point + direction;
-        Octree* leaf = octree->findLeaf(point);
-        if (leaf == nullptr) {
-            continue;
+        Figure* figure = nullptr;
+        if (!throughOctree) {
+            figure = figureNear(point, shooter, movers, movers.count());
+        } else if (Octree* leaf = octree->findLeaf(point)) {
+            const Array<SceneObject*> objects = leaf->leafObjects();
+            figure = figureNear(point, shooter, objects, objects.size());
         }
-        const Array<SceneObject*> objects = leaf->leafObjects();
-        for (int i = objects.size() - 1; i >= 0; --i) {
-            Figure* figure = asFigure(objects.get(i));
-            if (figure != nullptr && figure != shooter &&
-                (point - figure->position).lengthSquared() < hitRadiusSquared) {
-                return figure;
-            }
+        if (figure != nullptr) {
+            return figure;
         }
     }
     return nullptr;
+}
+
+LineOfFire World::lineOfFire() const {
+    LineOfFire line;
+    if (player == nullptr) {
+        return line;
+    }
+    line.from = player->position;
+    line.direction = player->forward();
+    const Figure* target = figureHitAlong(player);
+    if (target != nullptr && !target->isRising()) {
+        line.target = target->isBad() ? LineOfFire::BadGuy : LineOfFire::Citizen;
+        line.targetAt = target->position;
+    }
+    return line;
 }
 
 void World::playerFire(bool pressed) {
@@ -281,7 +317,7 @@ Figure* World::randomCitizen() {
         return nullptr;
     }
     for (int draw = 0; draw < citizenDraws; ++draw) {
-        Figure* figure = asFigure(static_cast<SceneObject*>(movers.get(rand() % movers.count())));
+        Figure* figure = asFigure(movers.get(rand() % movers.count()));
         if (figure != nullptr && figure != player && !figure->isBad()) {
             return figure;
         }
@@ -297,7 +333,7 @@ void World::resetPlayer(float speedFactor) {
 
 void World::removeBadGuys() {
     for (int i = movers.count() - 1; i >= 0; --i) {
-        Figure* figure = asFigure(static_cast<SceneObject*>(movers.get(i)));
+        Figure* figure = asFigure(movers.get(i));
         if (figure != nullptr && figure->isBad()) {
             figure->hit();
         }

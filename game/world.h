@@ -23,8 +23,8 @@ class World : public SceneObject, public PlayableWorld {
     void addFigures(int count, bool bad) override;
 
     void switchOnLights() override;
-    void toggleLight0() override { light0.toggle(); }
-    void toggleLight1() override { light1.toggle(); }
+    bool toggleLight0() override { return toggleLight(light0); }
+    bool toggleLight1() override { return toggleLight(light1); }
     // The lamps are uploaded first, under the camera's transform.
     void draw() override;
 
@@ -37,6 +37,7 @@ class World : public SceneObject, public PlayableWorld {
     // A shot along the shooter's line of sight, through the octree.
     void fire(Figure* shooter);
     void playerFire(bool pressed) override;
+    LineOfFire lineOfFire() const override;
     // A citizen drawn at random, or null after 500 unlucky draws.
     Figure* randomCitizen();
     void resetPlayer(float speedFactor) override;
@@ -58,6 +59,7 @@ class World : public SceneObject, public PlayableWorld {
     Light playerLight;
 
   private:
+    static bool toggleLight(Light& light);
     void addGround();
     void addHouses();
     MaterialPool* makePlayerPool();
@@ -66,7 +68,7 @@ class World : public SceneObject, public PlayableWorld {
     void addBadGuy(MaterialPool* pool);
     // Gravity, the ground and the wrap-around for one mover; counts figures.
     void applyRules(SceneObject* mover, int& bad, int& good);
-    Figure* figureHitAlong(Figure* shooter);
+    Figure* figureHitAlong(const Figure* shooter) const;
 
     MaterialPool* citizenPool = nullptr;
     Figure* player = nullptr;

@@ -59,6 +59,8 @@ hold Escape 0.8 e2e_held_escape
 shows_title e2e_held_escape && fail "a held Escape paused before it was let go"
 screenshot "$window" e2e_paused
 shows_title e2e_paused || fail "a held Escape did not end on the title"
+# "Resume" (white, chosen) heads the paused title, above "New Game".
+has_colour e2e_paused 640x36+0+172 FFFFFF || fail "the paused title does not offer \"Resume\""
 keys Escape
 screenshot "$window" e2e_resumed
 shows_title e2e_resumed && fail "a second Escape did not resume"
@@ -81,18 +83,18 @@ screenshot "$window" e2e_more_bad_guys
 [ "$(differ e2e_resumed e2e_more_bad_guys 120x40+260+440)" != 0 ] ||
     fail "\"Add Bad Guys\" did not change the count of bad guys"
 
-keys Escape
+keys Escape Down
 hold space 1 e2e_held_space
 shows_title e2e_held_space || fail "a held Space started a game before it was let go"
 screenshot "$window" e2e_new_game
 [ "$(score e2e_hud)" = "$(score e2e_new_game)" ] || fail "a held Space fired in the new game"
-keys Escape Down Down Return
+keys Escape Down Down Down Return
 screenshot "$window" e2e_scores
 has_colour e2e_scores 640x60+0+40 B2FF1A || has_colour e2e_scores 640x60+0+40 B3FF1A ||
     fail "the high scores page has no title"
 keys Escape Down
 screenshot "$window" e2e_title_quit
-has_colour e2e_title_quit 640x48+0+384 FFFFFF || fail "\"Quit\" is not highlighted"
+has_colour e2e_title_quit 640x40+0+400 FFFFFF || fail "\"Quit\" is not highlighted"
 keys Return
 wait_for_exit
 [ "$status" = 0 ] || fail "the game ended with status $status"

@@ -23,6 +23,7 @@
 #include "app/hud.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
+#include "app/notice.h"
 #include "app/replay.h"
 #include "app/startup.h"
 #include "app/stroke_font.h"
@@ -56,7 +57,8 @@ class Shell : public ::testing::Test {
     void SetUp() override {
         glrec::reset();
         std::tie(gameState, level, helpShown, lastKeyDown) = std::make_tuple(Title, 0, 0, 0);
-        titleSelection = NewGameItem;
+        std::tie(gameUnderway, menuOpen, titleSelection) =
+            std::make_tuple(false, false, NewGameItem);
         fakeTick = 1000;
         setTickSource(readFakeTick);
         simulationTime = lastRedisplayTime = currentTimeMs();
@@ -65,8 +67,8 @@ class Shell : public ::testing::Test {
         std::tie(showBoundingCubes, showSurfaces, useClipping, useOctrees) = switches;
         camera.setMode(cameraMode);
         camera.setDistance(cameraDistance);
-        std::tie(gameState, level, helpShown) = std::make_tuple(Title, 0, 0);
-        std::tie(maxFramesPerSecond, windowSeen) = std::make_tuple(0, true);
+        std::tie(gameState, level, helpShown, gameUnderway) = std::make_tuple(Title, 0, 0, false);
+        std::tie(maxFramesPerSecond, windowSeen, menuOpen) = std::make_tuple(0, true, false);
     }
 
     // Idles the way GLUT does when every frame is cheap: many calls per tick.
@@ -115,8 +117,10 @@ TEST_F(Shell, HeldKeysCountOnceAndFireAndLampKeysActInPlay) {
     EXPECT_EQ(world.commands,
               (Commands{"playerFire on", "playerFire off", "playerFire on", "playerFire on",
                         "playerFire off", "toggleLight0", "toggleLight1", "playerFire on"}));
+    EXPECT_EQ(currentNotice(), "lamp 2 on");
     tap({'m'});
     EXPECT_TRUE(soundPlayer.isMuted());
+    EXPECT_EQ(currentNotice(), "sound off");
     tap({'m'});
     EXPECT_FALSE(soundPlayer.isMuted());
 }
@@ -183,6 +187,19 @@ TEST_F(Shell, TheTitleLeadsToHelpNewGamesAndLevelsOnRelease) {
     EXPECT_EQ(shown(), Shown(Playing, 2, 0));
     EXPECT_EQ(world.badGuys, 25);
     EXPECT_FLOAT_EQ(world.lastSpeedFactor, 1.05f);
+
+    // Paused, the title offers "Resume" first and chosen; "New Game" still works.
+    world.commands.clear();
+    tap({escape});
+    EXPECT_EQ(selectedTitleItem(), ResumeItem);
+    tap({' ', escape, down, ' '});
+    EXPECT_EQ(shown(), Shown(Playing, 1, 0)) << "resumed at level 2, then a new game";
+    EXPECT_EQ(std::count(world.commands.begin(), world.commands.end(), "removeBadGuys"), 1);
+    gameState = GameOver;
+    tap({enter, escape});
+    EXPECT_EQ(shown(), Shown(Title, 1, 0)) << "a finished game cannot be resumed";
+    EXPECT_EQ(selectedTitleItem(), NewGameItem);
+    EXPECT_EQ(summaryLine().substr(0, 8), "level 1,") << "the level the game reached";
 }
 
 TEST_F(Shell, MenuCommandsSetTheCameraTheSwitchesAndTheWindow) {
@@ -199,6 +216,9 @@ TEST_F(Shell, MenuCommandsSetTheCameraTheSwitchesAndTheWindow) {
                   expected)
             << "menu " << id;
     }
+    EXPECT_EQ(currentNotice(), "octrees off") << "the menu's labels do not say it";
+    stepsTaken += 40;
+    EXPECT_EQ(currentNotice(), "") << "shown for two seconds";
     onMenu(16);
     EXPECT_EQ(world.commands, (Commands{"addFigures 50 bad"}));
 
@@ -230,6 +250,10 @@ TEST_F(Shell, TheClockStepsEveryFiftyMillisecondsAndDropsABacklog) {
     idleFor(1000);
     EXPECT_EQ(world.steps, 19) << "the 20th is due once more than 50 ms have passed";
     EXPECT_GT(glrec::count("glutPostRedisplay"), 1500);
+    onMenuStatus(GLUT_MENU_IN_USE, 0, 0);
+    idleFor(200);
+    EXPECT_EQ(world.steps, 19) << "play waits while a pop-up menu is open";
+    onMenuStatus(GLUT_MENU_NOT_IN_USE, 0, 0);
     // Behind: no frame until a second has passed, then the backlog is dropped.
     glrec::reset();
     fakeTick += 999;
@@ -351,6 +375,7 @@ TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {
         std::string heard;
     } listener;
     gameListener = &listener;
+    world.points = 300;
     for (const auto& step : steps) {
         gameState = Playing;
         std::tie(world.badGuys, world.good, world.throwOnUpdate) =

@@ -70,7 +70,7 @@ class Worlds : public ::testing::Test {
     }
     void TearDown() override {
         camera.setTarget(cameraTarget);
-        std::tie(useOctrees, gameState, level) = std::make_tuple(1, Title, 0);
+        std::tie(useOctrees, gameState, level, gameUnderway) = std::make_tuple(1, Title, 0, false);
         seedRandom(randomLeft);
     }
 
@@ -126,6 +126,8 @@ TEST_F(Worlds, TheCityIsLaidOutAndEveryoneSettlesOnTheGround) {
 TEST_F(Worlds, EachLevelDropsBadGuysThatHuntCitizensAndShootNowAndThen) {
     run(110);
     startNextLevel();
+    EXPECT_LT((camera.smoothPosition - Vector3(0, 3, -6)).length(), 1e-4f)
+        << "the view starts behind the player, not sweeping there from afar";
     city.update();
     EXPECT_EQ(city.badGuysLeft(), 10);
     std::map<Figure*, float> start;
@@ -201,12 +203,9 @@ TEST_F(Worlds, ShotsCostCitizensScoreBadGuysAndSpareThePlayer) {
     EXPECT_EQ(city.score(), -10) << "the player cannot be hit";
     useOctrees = 0;
     city.fire(city.getPlayer());
-    EXPECT_EQ(city.score(), -10) << "without the octree nothing is hit";
-    useOctrees = 1;
-    city.fire(city.getPlayer());
-    EXPECT_EQ(city.score(), 90);
+    EXPECT_EQ(city.score(), 90) << "without the octree the shot hits all the same";
     gameListener = nullptr;
-    EXPECT_EQ(listener.heard, (std::vector<int>{0, 0, -10, 30, 0, 0, 100}));
+    EXPECT_EQ(listener.heard, (std::vector<int>{0, 0, -10, 30, 0, 100}));
 }
 
 // Twenty levels under the sanitizers' eyes: the player steps up to each bad guy

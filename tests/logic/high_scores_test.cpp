@@ -41,6 +41,7 @@ class HighScoresFile : public ::testing::Test {
 TEST_F(HighScoresFile, TheTenBestSurviveARestartBestFirst) {
     HighScores table;
     table.load(file, messages);
+    EXPECT_EQ(table.add({0, 1, "2026-12-06"}, messages), -1) << "a game that scored nothing";
     for (int p : {300, -20, 900, 300, 50, 60, 70, 80, 90, 100, 110, 5}) {
         table.add({p, 2, "2026-12-06"}, messages);
     }

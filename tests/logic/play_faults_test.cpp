@@ -95,7 +95,7 @@ TEST(PlayFaults, KeysEndOnTheTitleAndGameModeSetsUpItsWindowLikeTheGameWindow) {
     for (const char* call :
          {"glTexImage2D", "glutAttachMenu", "glutIgnoreKeyRepeat", "glutReshapeFunc",
           "glutKeyboardFunc", "glutKeyboardUpFunc", "glutSpecialFunc", "glutSpecialUpFunc",
-          "glutIdleFunc", "glutDisplayFunc", "glutWindowStatusFunc"}) {
+          "glutIdleFunc", "glutDisplayFunc", "glutWindowStatusFunc", "glutMenuStatusFunc"}) {
         EXPECT_GE(glrec::count(call), 1) << call;
     }
     onMenu(4);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -15,14 +16,18 @@
 #include <vector>
 
 #include "app/display.h"
+#include "app/game_flow.h"
 #include "app/game_state.h"
 #include "app/high_scores.h"
 #include "app/startup.h"
 #include "app/title_screen.h"
 #include "control/camera.h"
+#include "core/random.h"
+#include "game/figure.h"
 #include "game/world.h"
 #include "models/material_pool.h"
 #include "models/texture.h"
+#include "scene/angles.h"
 #include "scene/switches.h"
 
 using namespace vortimbal;
@@ -120,6 +125,83 @@ Image shrink(const Image& frame) {
     return means;
 }
 
+auto cameraState() {
+    return std::tie(camera.position, camera.rotation, camera.velocity, camera.spin,
+                    camera.smoothPosition, camera.smoothRotation, camera.anchor);
+}
+
+// Where everything in the city stands and the camera looks, put back at the end:
+// the approved screens are drawn in the city as it was built.
+class KeptCity {
+  public:
+    KeptCity() : cameraKept(cameraState()), octrees(useOctrees) {
+        for (int i = 0; i < world.getChildren().count(); ++i) {
+            if (auto* object = dynamic_cast<SceneObject*>(world.getChildren().get(i))) {
+                places.push_back({object, object->position, object->rotation, object->drawPosition,
+                                  object->drawRotation});
+            }
+        }
+    }
+    ~KeptCity() {
+        for (const Place& p : places) {
+            std::tie(p.object->position, p.object->rotation, p.object->drawPosition,
+                     p.object->drawRotation) = std::tie(p.position, p.rotation, p.drawn, p.turned);
+        }
+        camera.setMode(mode);
+        camera.setTarget(target);
+        cameraState() = cameraKept;
+        std::tie(useOctrees, gameWorld) = std::make_tuple(octrees, &world);
+    }
+
+  private:
+    struct Place {
+        SceneObject* object;
+        Vector3 position, rotation, drawn, turned;
+    };
+    std::vector<Place> places;
+    std::tuple<Vector3, Vector3, Vector3, Vector3, Vector3, Vector3, Vector3> cameraKept;
+    int mode = camera.getMode(), octrees;
+    Controller* target = camera.getTarget();
+};
+
+// Pixels of one colour, give or take `slack` a channel: how many, and their mean column and row.
+struct Spot {
+    int count = 0;
+    float x = 0, y = 0;
+};
+Spot find(const Image& frame, int r, int g, int b, int slack) {
+    Spot spot;
+    for (std::size_t i = 0; i < frame.size(); i += 3) {
+        if (std::abs(frame[i] - r) <= slack && std::abs(frame[i + 1] - g) <= slack &&
+            std::abs(frame[i + 2] - b) <= slack) {
+            ++spot.count;
+            spot.x += float(i / 3 % width);
+            spot.y += float(i / 3 / width);
+        }
+    }
+    spot.x /= float(std::max(spot.count, 1));
+    spot.y /= float(std::max(spot.count, 1));
+    return spot;
+}
+
+// Where p shows through the game's camera: x, y in pixels from the top left,
+// and a depth from 0 to 1 when it lies in front of the camera.
+Vector3 projected(const Vector3& p) {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    setPerspective();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    camera.applyView();
+    GLdouble model[16], projection[16], x = 0, y = 0, z = -1;
+    GLint viewport[4];
+    glGetDoublev(GL_MODELVIEW_MATRIX, model);
+    glGetDoublev(GL_PROJECTION_MATRIX, projection);
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    gluProject(p.x, p.y, p.z, model, projection, viewport, &x, &y, &z);
+    return Vector3(float(x), float(height - y), float(z));
+}
+
 class Render : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -134,6 +216,7 @@ class Render : public ::testing::Test {
     }
     void TearDown() override {
         std::tie(gameState, helpShown, showBoundingCubes) = std::make_tuple(Title, 0, 0);
+        std::tie(gameUnderway, level) = std::make_tuple(false, 0);
         highScores = HighScores();
     }
 };
@@ -155,16 +238,20 @@ TEST_F(Render, EveryScreenLooksAsApproved) {
     const struct {
         const char* name;
         int state, help, cubes;
-    } screens[] = {{"title", Title, MenuPage, 0},    {"help", Title, HelpPage, 0},
-                   {"scores", Title, ScoresPage, 0}, {"playing", Playing, MenuPage, 0},
-                   {"cubes", Playing, MenuPage, 1},  {"level_cleared", LevelCleared, 0, 0},
-                   {"game_over", GameOver, 0, 0}};
+        bool paused;
+    } screens[] = {
+        {"title", Title, MenuPage, 0, false},         {"paused", Title, MenuPage, 0, true},
+        {"help", Title, HelpPage, 0, false},          {"scores", Title, ScoresPage, 0, false},
+        {"playing", Playing, MenuPage, 0, false},     {"cubes", Playing, MenuPage, 1, false},
+        {"level_cleared", LevelCleared, 0, 0, false}, {"game_over", GameOver, 0, 0, false}};
     std::ostringstream unsaved;  // the process has no table file
     highScores.add({2420, 3, "2026-12-06"}, unsaved);
     highScores.add({900, 2, "2026-11-30"}, unsaved);
+    level = 2;
     for (const auto& s : screens) {
-        std::tie(gameState, helpShown, showBoundingCubes) =
-            std::make_tuple(s.state, s.help, s.cubes);
+        std::tie(gameState, helpShown, showBoundingCubes, gameUnderway, titleSelection) =
+            std::make_tuple(s.state, s.help, s.cubes, s.paused,
+                            s.paused ? ResumeItem : NewGameItem);
         const Image seen = shrink(drawAndRead(s.name));
         const std::string path =
             std::string(VORTIMBAL_SOURCE_DIR "/tests/render/approved/") + s.name + ".ppm";
@@ -214,4 +301,74 @@ TEST_F(Render, TheViewSeesWhatIsInFrontAndNothingBehindBesideOrBeyondIt) {
     EXPECT_TRUE(viewer.frustum.cubeInside(0, 0, -290, 1));
 
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+// The aim marks where the player's shot goes, over a bad guy in line, and turns
+// red there; the line of fire is the player's, not the middle of the view.
+TEST_F(Render, TheAimMarksABadGuyInTheLineOfFire) {
+    KeptCity kept;
+    useOctrees = 0;  // the figures are moved by hand, after the octree was made
+    Figure* player = world.getPlayer();
+    Figure* badGuy = nullptr;
+    int n = 0;
+    for (int i = 0; i < world.getChildren().count(); ++i) {
+        auto* figure = dynamic_cast<Figure*>(world.getChildren().get(i));
+        if (figure != nullptr && figure != player) {
+            badGuy = badGuy == nullptr && figure->isBad() ? figure : badGuy;
+            figure->position = Vector3(60, 0, -60 + 2.0f * float(n++));
+            figure->drawPosition = figure->position;
+        }
+    }
+    ASSERT_NE(badGuy, nullptr);
+    player->position = player->drawPosition = Vector3();
+    player->rotation = player->drawRotation = Vector3(0, 10, 0);
+    camera.setMode(JustBehind);
+    camera.cut();
+    camera.smoothRotation.y -= 8;  // the view still lags a turn
+    gameState = Playing;
+    const Vector3 ahead = directionFromRotation(player->rotation) * 20;
+    badGuy->position = badGuy->drawPosition = ahead;
+    badGuy->rotation = badGuy->drawRotation = Vector3();
+    const Spot red = find(drawAndRead("aim_on_bad_guy"), 255, 38, 25, 12);
+    badGuy->position = badGuy->drawPosition = ahead + Vector3(30, 0, 0);
+    const Spot white = find(drawAndRead("aim_in_the_open"), 255, 255, 255, 0);
+    const Spot none = find(drawAndRead("aim_in_the_open"), 255, 38, 25, 12);
+    const Vector3 chest = projected(ahead + Vector3(0, 1, 0));
+    EXPECT_GE(red.count, 20) << "a red mark over the bad guy";
+    EXPECT_LT(std::hypot(red.x - chest.x, red.y - chest.y), 3) << red.x << " " << red.y;
+    EXPECT_GE(white.count, 20) << "a white mark with nobody in line";
+    EXPECT_LT(std::abs(white.x - chest.x), 3) << "on the same line";
+    EXPECT_EQ(none.count, 0);
+}
+
+// The orbital cameras circle the player as he walks, and keep him in view.
+TEST_F(Render, TheOrbitalCamerasKeepThePlayerInView) {
+    KeptCity kept;
+    const std::uint32_t randomLeft = seedRandom();
+    char previous[4096];
+    ASSERT_TRUE(getcwd(previous, sizeof previous) && chdir(VORTIMBAL_SOURCE_DIR "/data") == 0);
+    World city;
+    city.setCitizenPool(mainMaterialPool);
+    city.build();
+    ASSERT_EQ(chdir(previous), 0);
+    gameWorld = &city;
+    gameState = Playing;
+    city.steerForward(true);
+    for (int mode : {Orbital1, Orbital2}) {
+        camera.setMode(mode);
+        int seen = 0;
+        float far = 0;
+        for (int step = 0; step < 600; ++step) {  // 30 seconds
+            city.steerLeft(step % 120 < 30);
+            city.update();
+            camera.update();
+            const Vector3 p = projected(city.getPlayer()->position + Vector3(0, 1, 0));
+            seen += p.x >= 0 && p.x < width && p.y >= 0 && p.y < height && p.z > 0 && p.z < 1;
+            far = std::max(far, (camera.position - city.getPlayer()->position).length());
+        }
+        drawAndRead(mode == Orbital1 ? "orbital_1" : "orbital_2");
+        EXPECT_GE(seen, 540) << "mode " << mode << ": the player in view in " << seen << " of 600";
+        EXPECT_LT(far, 2 * camera.getDistance()) << "mode " << mode << ": circling, not leaving";
+    }
+    seedRandom(randomLeft);
 }

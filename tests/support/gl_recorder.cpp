@@ -134,6 +134,7 @@ RECORDED(glutPostRedisplay, ())
 RECORDED(glutSwapBuffers, ())
 RECORDED(glutWireCube, (GLdouble size), size)
 RECORDED(glutWindowStatusFunc, (void (*)(int)))
+RECORDED(glutMenuStatusFunc, (void (*)(int, int, int)))
 RECORDED(glNewList, (GLuint list, GLenum mode), double(list), double(mode))
 RECORDED(glEndList, ())
 RECORDED(glBlendFunc, (GLenum source, GLenum destination), double(source), double(destination))
@@ -175,6 +176,19 @@ void glGetFloatv(GLenum pname, GLfloat* params) {
     } else {
         std::copy(identity, identity + 16, params);
     }
+}
+void glGetDoublev(GLenum pname, GLdouble* params) {
+    record("glGetDoublev", {double(pname)});
+    std::fill(params, params + 16, 0.0);
+}
+// No window here: an empty viewport, so nothing is projected onto it.
+void glGetIntegerv(GLenum pname, GLint* params) {
+    record("glGetIntegerv", {double(pname)});
+    std::fill(params, params + 4, 0);
+}
+GLint gluProject(GLdouble, GLdouble, GLdouble, const GLdouble*, const GLdouble*, const GLint*,
+                 GLdouble*, GLdouble*, GLdouble*) {
+    return GL_FALSE;
 }
 // No display lists here: faces draw call by call, as they do without lists.
 GLuint glGenLists(GLsizei) {

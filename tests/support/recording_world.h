@@ -25,7 +25,7 @@ class RecordingWorld : public vortimbal::PlayableWorld {
 
     int badGuysLeft() const override { return badGuys; }
     int goodLeft() const override { return good; }
-    int score() const override { return 0; }
+    int score() const override { return points; }
 
     void addFigures(int count, bool bad) override {
         (bad ? badGuys : good) += count;
@@ -45,8 +45,15 @@ class RecordingWorld : public vortimbal::PlayableWorld {
     void steerRight(bool pressed) override { log("steerRight", pressed); }
     void steerBack(bool pressed) override { log("steerBack", pressed); }
     void switchOnLights() override { log("switchOnLights"); }
-    void toggleLight0() override { log("toggleLight0"); }
-    void toggleLight1() override { log("toggleLight1"); }
+    bool toggleLight0() override {
+        log("toggleLight0");
+        return false;
+    }
+    bool toggleLight1() override {
+        log("toggleLight1");
+        return true;
+    }
+    vortimbal::LineOfFire lineOfFire() const override { return aim; }
 
     std::vector<std::string> commands;
     // showSurfaces and showBoundingCubes as each draw found them.
@@ -55,7 +62,9 @@ class RecordingWorld : public vortimbal::PlayableWorld {
     bool throwOnUpdate = false;
     int badGuys = 10;
     int good = 51;
+    int points = 0;
     float lastSpeedFactor = 0;
+    vortimbal::LineOfFire aim;
 
   private:
     void log(const std::string& command) { commands.push_back(command); }

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace vortimbal {
+
+// The mark of where the player's next shot goes: on his real line of fire, not
+// the middle of the lagging view. White over open ground, red and closed in
+// over a bad guy in line, yellow over a citizen in line.
+
+// Finds the marked point on the screen; the scene's matrices must be in place.
+void placeAimMarker();
+// Draws the mark in the overlay, if the point is in view.
+void drawAimMarker();
+
+}  // namespace vortimbal
