@@ -231,13 +231,18 @@ TEST_F(Worlds, TwentyLevelsPlayThrough) {
 }
 
 TEST_F(Worlds, FiguresAndBirdsWrapOverTheEdgesOfTheSquare) {
-    Figure* walker = figuresOf(city).back();
-    walker->setTarget(nullptr);
+    Figure* walker = city.getPlayer();
     walker->position = Vector3(69.99f, 0, 0);
     walker->velocity = Vector3(0.5f, 0, 0);
+    camera.setMode(Follow);
+    camera.position = Vector3(60, 3, 0);
+    camera.update();
     city.update();
+    camera.update();
+    camera.setMode(JustBehind);
     EXPECT_FLOAT_EQ(walker->position.x, -70);
     EXPECT_FLOAT_EQ(walker->drawPosition.x, -70) << "not drawn sliding across the city";
+    EXPECT_LT(camera.smoothPosition.x, -70) << "the camera goes along, not across the city";
 
     auto* bird = dynamic_cast<Bird*>(city.getChildren().get(55));
     ASSERT_NE(bird, nullptr);

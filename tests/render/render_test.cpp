@@ -130,38 +130,36 @@ auto cameraState() {
                     camera.smoothPosition, camera.smoothRotation, camera.anchor);
 }
 
-// Where everything in the city stands and the camera looks, put back at the end:
-// the approved screens are drawn in the city as it was built.
-class KeptCity {
+// A city of its own, for a test that moves figures or steps time: the approved
+// screens are drawn in the one built first. The camera, the random sequence and
+// the world in play are put back when it goes.
+class OwnCity {
   public:
-    KeptCity() : cameraKept(cameraState()), octrees(useOctrees) {
-        for (int i = 0; i < world.getChildren().count(); ++i) {
-            if (auto* object = dynamic_cast<SceneObject*>(world.getChildren().get(i))) {
-                places.push_back({object, object->position, object->rotation, object->drawPosition,
-                                  object->drawRotation});
-            }
-        }
+    explicit OwnCity(int badGuys = 0) {
+        char previous[4096];
+        EXPECT_TRUE(getcwd(previous, sizeof previous) && chdir(VORTIMBAL_SOURCE_DIR "/data") == 0);
+        city.setCitizenPool(mainMaterialPool);
+        city.build();
+        city.addFigures(badGuys, true);  // figures read their models here
+        EXPECT_EQ(chdir(previous), 0);
+        gameWorld = &city;
     }
-    ~KeptCity() {
-        for (const Place& p : places) {
-            std::tie(p.object->position, p.object->rotation, p.object->drawPosition,
-                     p.object->drawRotation) = std::tie(p.position, p.rotation, p.drawn, p.turned);
-        }
+    ~OwnCity() {
         camera.setMode(mode);
         camera.setTarget(target);
         cameraState() = cameraKept;
-        std::tie(useOctrees, gameWorld) = std::make_tuple(octrees, &world);
+        std::tie(gameWorld, useOctrees) = std::make_tuple(&world, 1);
+        seedRandom(randomLeft);
     }
 
+    World city;
+
   private:
-    struct Place {
-        SceneObject* object;
-        Vector3 position, rotation, drawn, turned;
-    };
-    std::vector<Place> places;
-    std::tuple<Vector3, Vector3, Vector3, Vector3, Vector3, Vector3, Vector3> cameraKept;
-    int mode = camera.getMode(), octrees;
+    std::tuple<Vector3, Vector3, Vector3, Vector3, Vector3, Vector3, Vector3> cameraKept =
+        cameraState();
+    int mode = camera.getMode();
     Controller* target = camera.getTarget();
+    std::uint32_t randomLeft = seedRandom();
 };
 
 // Pixels of one colour, give or take `slack` a channel: how many, and their mean column and row.
@@ -306,21 +304,17 @@ TEST_F(Render, TheViewSeesWhatIsInFrontAndNothingBehindBesideOrBeyondIt) {
 // The aim marks where the player's shot goes, over a bad guy in line, and turns
 // red there; the line of fire is the player's, not the middle of the view.
 TEST_F(Render, TheAimMarksABadGuyInTheLineOfFire) {
-    KeptCity kept;
+    OwnCity own(1);
     useOctrees = 0;  // the figures are moved by hand, after the octree was made
-    Figure* player = world.getPlayer();
+    Figure* player = own.city.getPlayer();
     Figure* badGuy = nullptr;
-    int n = 0;
-    for (int i = 0; i < world.getChildren().count(); ++i) {
-        auto* figure = dynamic_cast<Figure*>(world.getChildren().get(i));
+    for (int i = 0, n = 0; i < own.city.getChildren().count(); ++i) {
+        auto* figure = dynamic_cast<Figure*>(own.city.getChildren().get(i));
         if (figure != nullptr && figure != player) {
-            badGuy = badGuy == nullptr && figure->isBad() ? figure : badGuy;
-            figure->position = Vector3(60, 0, -60 + 2.0f * float(n++));
-            figure->drawPosition = figure->position;
+            badGuy = figure->isBad() ? figure : badGuy;
+            figure->position = figure->drawPosition = Vector3(60, 0, -60 + 2.0f * float(n++));
         }
     }
-    ASSERT_NE(badGuy, nullptr);
-    player->position = player->drawPosition = Vector3();
     player->rotation = player->drawRotation = Vector3(0, 10, 0);
     camera.setMode(JustBehind);
     camera.cut();
@@ -331,8 +325,8 @@ TEST_F(Render, TheAimMarksABadGuyInTheLineOfFire) {
     badGuy->rotation = badGuy->drawRotation = Vector3();
     const Spot red = find(drawAndRead("aim_on_bad_guy"), 255, 38, 25, 12);
     badGuy->position = badGuy->drawPosition = ahead + Vector3(30, 0, 0);
-    const Spot white = find(drawAndRead("aim_in_the_open"), 255, 255, 255, 0);
-    const Spot none = find(drawAndRead("aim_in_the_open"), 255, 38, 25, 12);
+    const Image open = drawAndRead("aim_in_the_open");
+    const Spot white = find(open, 255, 255, 255, 0), none = find(open, 255, 38, 25, 12);
     const Vector3 chest = projected(ahead + Vector3(0, 1, 0));
     EXPECT_GE(red.count, 20) << "a red mark over the bad guy";
     EXPECT_LT(std::hypot(red.x - chest.x, red.y - chest.y), 3) << red.x << " " << red.y;
@@ -343,15 +337,8 @@ TEST_F(Render, TheAimMarksABadGuyInTheLineOfFire) {
 
 // The orbital cameras circle the player as he walks, and keep him in view.
 TEST_F(Render, TheOrbitalCamerasKeepThePlayerInView) {
-    KeptCity kept;
-    const std::uint32_t randomLeft = seedRandom();
-    char previous[4096];
-    ASSERT_TRUE(getcwd(previous, sizeof previous) && chdir(VORTIMBAL_SOURCE_DIR "/data") == 0);
-    World city;
-    city.setCitizenPool(mainMaterialPool);
-    city.build();
-    ASSERT_EQ(chdir(previous), 0);
-    gameWorld = &city;
+    OwnCity own;
+    World& city = own.city;
     gameState = Playing;
     city.steerForward(true);
     for (int mode : {Orbital1, Orbital2}) {
@@ -370,5 +357,4 @@ TEST_F(Render, TheOrbitalCamerasKeepThePlayerInView) {
         EXPECT_GE(seen, 540) << "mode " << mode << ": the player in view in " << seen << " of 600";
         EXPECT_LT(far, 2 * camera.getDistance()) << "mode " << mode << ": circling, not leaving";
     }
-    seedRandom(randomLeft);
 }
