@@ -1,5 +1,11 @@
 #include "core/files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 namespace vortimbal {
 
 namespace {
@@ -7,7 +13,7 @@ namespace {
 constexpr int readAllChunk = 256;
 
 std::FILE* openOrThrow(const char* name, const char* mode) {
-    std::FILE* file = name == nullptr ? nullptr : std::fopen(name, mode);
+    std::FILE* file = mode[0] == 'r' ? openRegularFile(name) : std::fopen(name, mode);
     if (file == nullptr) {
         throw new Exception("Unable to open the file");
     }
@@ -15,6 +21,26 @@ std::FILE* openOrThrow(const char* name, const char* mode) {
 }
 
 }  // namespace
+
+std::FILE* openRegularFile(const char* name) {
+    // Opened without waiting, so a FIFO with no writer cannot hold the game.
+    const int fd = name == nullptr ? -1 : open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        return nullptr;
+    }
+    struct stat info {};
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        close(fd);
+        errno = EINVAL;
+        return nullptr;
+    }
+    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    std::FILE* file = fdopen(fd, "rb");
+    if (file == nullptr) {
+        close(fd);
+    }
+    return file;
+}
 
 void ReadableFile::readAll(Array<char> target) {
     target.resize(readAllChunk);
