@@ -7,7 +7,9 @@
 #include <cstdlib>
 #include <iostream>
 
+#include "app/frame_clock.h"
 #include "app/game_state.h"
+#include "app/replay.h"
 #include "app/window_modes.h"
 #include "audio/sound_player.h"
 #include "scene/face_list.h"
@@ -17,9 +19,16 @@ namespace vortimbal {
 namespace {
 
 volatile std::sig_atomic_t stopSignalled = 0;
+bool ending = false;
 
 extern "C" void onStopSignal(int) {
     stopSignalled = 1;
+    // The first signal waits for the loop's next turn; if the game hangs before
+    // it, a second one ends it at once.
+    struct sigaction fallback {};
+    fallback.sa_handler = SIG_DFL;
+    sigaction(SIGINT, &fallback, nullptr);
+    sigaction(SIGTERM, &fallback, nullptr);
 }
 
 }  // namespace
@@ -42,15 +51,33 @@ bool stopRequested() {
 }
 
 void endGame() {
+    ending = true;
     leaveGameMode();
     forgetFaceLists();
     soundPlayer.close();
     if (mainWindow != 0) {
         glutDestroyWindow(mainWindow);
     }
+    endRecording();
+    // Only a run that got as far as its first step has a game to tell of.
+    if (stepsTaken > 0) {
+        std::cout << summaryLine() << '\n';
+    }
     std::cout.flush();
     std::fflush(stdout);
     std::exit(0);
+}
+
+void onWindowClose() {
+    // Closing its windows is part of the way out: nothing more to do then.
+    if (ending) {
+        return;
+    }
+    // GLUT destroys the window itself once this returns.
+    if (glutGetWindow() == mainWindow) {
+        mainWindow = 0;
+    }
+    endGame();
 }
 
 }  // namespace vortimbal

@@ -11,7 +11,11 @@ void lineBufferOutput();
 void catchStopSignals();
 bool stopRequested();
 
-// Closes the window and ends the process with status 0, output flushed.
+// The one way out, for Quit, the end of a replay, a stop signal and a closed
+// window: closes the sound, the lists and the window, finishes a recording,
+// prints the closing line and ends the process with status 0, output flushed.
 [[noreturn]] void endGame();
+// GLUT's word that the player closed the window.
+void onWindowClose();
 
 }  // namespace vortimbal

@@ -68,6 +68,10 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
     maxFramesPerSecond = defaultMaxFramesPerSecond;
     int kept = 1;
     bool fast = false, noDraw = false;
+    // Files are opened only once every option is known good: a typo must not
+    // empty a recorded game.
+    const char* recordFile = nullptr;
+    const char* replayFile = nullptr;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0) {
@@ -86,11 +90,7 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
                 errors << arg << " needs a file\n";
                 return refused;
             }
-            const bool started = std::strcmp(arg, "--record") == 0 ? startRecording(value, errors)
-                                                                   : startReplay(value, errors);
-            if (!started) {
-                return 1;
-            }
+            (std::strcmp(arg, "--record") == 0 ? recordFile : replayFile) = value;
         } else if (std::strcmp(arg, "--mute") == 0) {
             soundPlayer.setMuted(true);
         } else if (std::strcmp(arg, "--fast") == 0) {
@@ -112,9 +112,13 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
             return refused;
         }
     }
-    if ((fast || noDraw) && !replaying()) {
+    if ((fast || noDraw) && replayFile == nullptr) {
         errors << "--fast and --no-draw go with --replay\n";
         return refused;
+    }
+    if ((replayFile != nullptr && !startReplay(replayFile, errors)) ||
+        (recordFile != nullptr && !startRecording(recordFile, errors))) {
+        return 1;
     }
     fastStepsPerFrame = !fast ? 0 : noDraw ? -1 : fastDrawInterval;
     argc = kept;

@@ -35,8 +35,17 @@ std::uint32_t systemTick() {
     return std::uint32_t(std::uint64_t(now.tv_sec) * 1000u + std::uint64_t(now.tv_nsec) / 1000000u);
 }
 
+void sleepFor(double ms) {
+    const timespec pause{0, long(ms * 1e6)};
+    nanosleep(&pause, nullptr);
+}
+
 TickSource tickSource = systemTick;
+Rest rest = sleepFor;
 bool clockStarted = false;
+// When the next frame is due under the cap. Frames keep to these deadlines,
+// one period apart, so a whole-millisecond clock does not round every frame up.
+double nextFrameTime = 0;
 std::uint32_t lastTick = 0;
 std::uint64_t unwrappedTick = 0;
 
@@ -52,7 +61,10 @@ void stepWorld() {
     if (gameWorld->goodLeft() == 1) {
         gameState = GameOver;
         tell(&GameListener::gameOver);
-        highScores.add({gameWorld->score(), level, today()}, std::cout);
+        // A replay plays an old game again: it is not a new one for the table.
+        if (!replaying()) {
+            highScores.add({gameWorld->score(), level, today()}, std::cout);
+        }
     } else if (gameWorld->badGuysLeft() == 0) {
         gameState = LevelCleared;
         tell(&GameListener::levelCleared);
@@ -70,11 +82,6 @@ void step() {
     ++stepsTaken;
 }
 
-void rest(double ms) {
-    const timespec pause{0, long(ms * 1e6)};
-    nanosleep(&pause, nullptr);
-}
-
 // Milliseconds until the next frame may be drawn; 0 when one is due.
 double frameWaitMs(double now) {
     if (!windowSeen) {
@@ -83,7 +90,16 @@ double frameWaitMs(double now) {
     if (maxFramesPerSecond <= 0) {
         return 0;
     }
-    return std::max(0.0, lastRedisplayTime + 1000.0 / maxFramesPerSecond - now);
+    return std::max(0.0, nextFrameTime - now);
+}
+
+// A frame late by more than a period starts the deadlines over rather than
+// rushing out frames to catch up.
+void showFrame(double now) {
+    glutPostRedisplay();
+    lastRedisplayTime = now;
+    const double period = maxFramesPerSecond > 0 ? 1000.0 / maxFramesPerSecond : 0;
+    nextFrameTime = std::max(nextFrameTime + period, now);
 }
 
 void advanceClock() {
@@ -102,8 +118,7 @@ void advanceClock() {
             rest(std::min(wait, simulationTime + stepMs + 1 - now));
             return;
         }
-        glutPostRedisplay();
-        lastRedisplayTime = now;
+        showFrame(now);
         return;
     }
     step();
@@ -117,9 +132,11 @@ void advanceClock() {
 
 }  // namespace
 
-void setTickSource(TickSource source) {
+void setTickSource(TickSource source, Rest restFor) {
     tickSource = source;
+    rest = restFor;
     clockStarted = false;
+    nextFrameTime = 0;
 }
 
 double currentTimeMs() {
@@ -149,6 +166,10 @@ void onIdle() {
 }
 
 void onWindowStatus(int state) {
+    // In game mode the game's own full-screen window covers its ordinary one.
+    if (inGameMode && glutGetWindow() == mainWindow) {
+        return;
+    }
     windowSeen = state != GLUT_HIDDEN && state != GLUT_FULLY_COVERED;
     // Citizens must not die unseen: a game the player cannot see waits on the title.
     if (!windowSeen && gameState == Playing && !replaying()) {

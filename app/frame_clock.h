@@ -9,9 +9,12 @@ constexpr double maxFrameGapMs = 1000;
 
 // A millisecond tick count that wraps at 2^32, like the system's.
 using TickSource = std::uint32_t (*)();
+// Waits that many milliseconds, fractions included.
+using Rest = void (*)(double ms);
 
-// Replaces the system tick, for tests; also restarts the wrap bookkeeping.
-void setTickSource(TickSource source);
+// Replaces the system tick and sleep, for tests; also restarts the wrap
+// bookkeeping and the frame deadlines.
+void setTickSource(TickSource source, Rest rest);
 
 // Milliseconds on a clock that keeps counting across the tick's wrap.
 double currentTimeMs();

@@ -2,6 +2,7 @@
 
 #include <GL/glut.h>
 
+#include "app/frame_clock.h"
 #include "app/game_flow.h"
 #include "app/game_state.h"
 #include "app/menus.h"
@@ -26,16 +27,27 @@ constexpr float slideThrust = 0.02f;
 // only while the key is still down when it reads them; read late, after the
 // key came up, they arrive together in one turn of the loop. A press right
 // after a release of that key which had no press of its own in the same turn
-// is such a repeat: it is dropped, and so is the release that follows it.
+// is such a repeat, if the key was down long enough for the system to repeat
+// it: it is dropped, and so is the release that follows it. A quicker double
+// tap is two presses.
 struct KeyEvent {
     unsigned char key;
     int turn;
     bool lone;
+    double time;
 };
+// Shorter than any system's delay before it repeats a held key, longer than a tap.
+constexpr double repeatDelayMs = 200;
 int loopTurn = 0;
-KeyEvent lastPress{0, -1, false};
-KeyEvent lastRelease{0, -1, false};
+KeyEvent lastPress{0, -1, false, 0};
+KeyEvent lastRelease{0, -1, false, 0};
 unsigned char staleRepeatKey = 0;
+
+bool isLateRepeat(unsigned char key, double now) {
+    const bool heldLongEnough = key != lastPress.key || now - lastPress.time >= repeatDelayMs;
+    return key == lastRelease.key && lastRelease.turn == loopTurn && lastRelease.lone &&
+           heldLongEnough;
+}
 
 void fire(int direction) {
     const bool pressed = direction > 0;
@@ -107,12 +119,13 @@ void onKeyDown(unsigned char key, int x, int y) {
     if (key == lastKeyDown || replaying()) {
         return;
     }
-    if (key == lastRelease.key && lastRelease.turn == loopTurn && lastRelease.lone) {
+    const double now = currentTimeMs();
+    if (isLateRepeat(key, now)) {
         staleRepeatKey = key;
         return;
     }
     lastKeyDown = key;
-    lastPress = {key, loopTurn, false};
+    lastPress = {key, loopTurn, false, now};
     recordInput(InputKind::Key, key, +1);
     handleKey(key, x, y, +1);
 }
@@ -123,7 +136,7 @@ void onKeyUp(unsigned char key, int x, int y) {
     }
     lastKeyDown = 0;
     const bool lone = !(key == lastPress.key && lastPress.turn == loopTurn);
-    lastRelease = {key, loopTurn, lone};
+    lastRelease = {key, loopTurn, lone, 0};
     if (key == staleRepeatKey) {
         staleRepeatKey = 0;
         return;

@@ -2,8 +2,7 @@
 
 #include <GL/glut.h>
 
-#include <cstdlib>
-
+#include "app/clean_exit.h"
 #include "app/game_flow.h"
 #include "app/game_state.h"
 #include "app/notice.h"
@@ -145,13 +144,15 @@ void onMenu(int id) {
             toggle(useOctrees, "octrees");
             break;
         case AddBadGuysId:
-            gameWorld->addFigures(badGuysPerRaid, true);
+            if (gameWorld->addFigures(badGuysPerRaid, true) < badGuysPerRaid) {
+                showNotice("the city is full");
+            }
             break;
         case JustBehindId:
             camera.setMode(JustBehind);
             break;
         case QuitItem:
-            std::exit(0);
+            endGame();
         case NewGameItem:
             startNewGame();
             break;

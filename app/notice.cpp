@@ -13,9 +13,13 @@ long shownUntil = -1;
 
 }  // namespace
 
-void noticeSwitch(const std::string& name, bool on) {
-    notice = name + (on ? " on" : " off");
+void showNotice(const std::string& text) {
+    notice = text;
     shownUntil = stepsTaken + shownSteps;
+}
+
+void noticeSwitch(const std::string& name, bool on) {
+    showNotice(name + (on ? " on" : " off"));
 }
 
 std::string currentNotice() {

@@ -2,18 +2,18 @@
 
 #include <GL/glut.h>
 
+#include <algorithm>
 #include <cstdio>
-#include <cstdlib>
-#include <fstream>
-#include <iostream>
 #include <sstream>
 #include <vector>
 
+#include "app/clean_exit.h"
 #include "app/frame_clock.h"
 #include "app/game_flow.h"
 #include "app/game_state.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
+#include "core/regular_file.h"
 #include "game/playable_world.h"
 
 namespace vortimbal {
@@ -25,6 +25,10 @@ const char* const kindNames[] = {"key", "special", "menu", "pause", "menu-open"}
 constexpr int kindCount = int(sizeof kindNames / sizeof kindNames[0]);
 // Far more inputs than hours of play bring; a larger file is not a replay.
 constexpr std::size_t maxInputs = 1000000;
+constexpr std::size_t maxBytes = 32 * maxInputs;
+// A replay runs on for at most an hour of steps after its last input, whatever
+// its end says.
+constexpr long maxIdleSteps = 20L * 60 * 60;
 
 struct Input {
     long step;
@@ -37,15 +41,6 @@ std::FILE* recording = nullptr;
 std::vector<Input> inputs;
 std::size_t nextInput = 0;
 long endStep = -1;
-
-void endOfRun() {
-    if (recording != nullptr) {
-        std::fprintf(recording, "end %ld\n", stepsTaken);
-        std::fclose(recording);
-        recording = nullptr;
-    }
-    std::cout << summaryLine() << std::endl;
-}
 
 bool readKind(const std::string& name, InputKind& kind) {
     for (int i = 0; i < kindCount; ++i) {
@@ -69,8 +64,10 @@ bool parse(std::istream& in) {
         std::string word, extra;
         Input input{};
         if (line.rfind("end ", 0) == 0) {
-            return (fields >> word >> endStep) && !(fields >> extra) && endStep >= last &&
-                   !std::getline(in, line);
+            const bool whole = (fields >> word >> endStep) && !(fields >> extra) &&
+                               endStep >= last && !std::getline(in, line);
+            endStep = std::min(endStep, last + maxIdleSteps);
+            return whole;
         }
         if (!(fields >> input.step >> word >> input.code >> input.value) || fields >> extra ||
             !readKind(word, input.kind) || input.step < last) {
@@ -80,6 +77,21 @@ bool parse(std::istream& in) {
         inputs.push_back(input);
     }
     return false;
+}
+
+// The whole file, when it is a regular one no larger than a replay can be.
+bool readWhole(const std::string& file, std::string& text) {
+    std::FILE* in = openRegularFile(file.c_str());
+    if (in == nullptr) {
+        return false;
+    }
+    char buffer[65536];
+    for (std::size_t got;
+         text.size() <= maxBytes && (got = std::fread(buffer, 1, sizeof buffer, in)) > 0;) {
+        text.append(buffer, got);
+    }
+    std::fclose(in);
+    return text.size() <= maxBytes;
 }
 
 void apply(const Input& input) {
@@ -116,14 +128,15 @@ bool startRecording(const std::string& file, std::ostream& errors) {
 }
 
 bool startReplay(const std::string& file, std::ostream& errors) {
-    std::ifstream in(file);
+    std::string text;
     inputs.clear();
     nextInput = 0;
     endStep = -1;
-    if (!in) {
+    if (!readWhole(file, text)) {
         errors << "Cannot read the replay " << file << '\n';
         return false;
     }
+    std::istringstream in(text);
     if (!parse(in)) {
         inputs.clear();
         endStep = -1;
@@ -144,18 +157,20 @@ void recordInput(InputKind kind, int code, int value) {
     }
 }
 
-void feedReplay(long step) {
-    // Only a run that got as far as its first step ends with a line.
-    static bool ending = false;
-    if (!ending && (recording != nullptr || replaying())) {
-        ending = true;
-        std::atexit(endOfRun);
+void endRecording() {
+    if (recording != nullptr) {
+        std::fprintf(recording, "end %ld\n", stepsTaken);
+        std::fclose(recording);
+        recording = nullptr;
     }
+}
+
+void feedReplay(long step) {
     while (nextInput < inputs.size() && inputs[nextInput].step == step) {
         apply(inputs[nextInput++]);
     }
     if (replaying() && step >= endStep) {
-        std::exit(0);
+        endGame();
     }
 }
 

@@ -23,6 +23,8 @@ void recordInput(InputKind kind, int code, int value);
 // Feeds the inputs replayed before step `step` runs; ends the run at the
 // replay's last step.
 void feedReplay(long step);
+// Writes the step the recording ends at and closes it, when recording.
+void endRecording();
 // The line a recorded or replayed run ends with: level, score and census.
 std::string summaryLine();
 

@@ -1,5 +1,6 @@
 #include "app/startup.h"
 
+#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <GL/glut.h>
 #include <unistd.h>
@@ -9,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "app/clean_exit.h"
 #include "app/data_folder.h"
 #include "app/display.h"
 #include "app/frame_clock.h"
@@ -88,6 +90,7 @@ void registerCallbacks() {
     glutSpecialFunc(onSpecialDown);
     glutWindowStatusFunc(onWindowStatus);
     glutMenuStatusFunc(onMenuStatus);
+    glutCloseFunc(onWindowClose);
 }
 
 void initGLState() {
@@ -128,6 +131,8 @@ void setUpWindow() {
 void startUp(int* argc, char** argv) {
     enterDataFolder(std::getenv("VORTIMBAL_DATA"), VORTIMBAL_DATA_DIR, std::cout);
     glutInit(argc, argv);
+    // A closed window ends the game through its own way out, not GLUT's exit.
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     mainWindow = glutCreateWindow("Vortimbal 3");
     mainMaterialPool = loadSurfaces();

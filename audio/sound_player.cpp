@@ -2,6 +2,9 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <dlfcn.h>
+
+#include <cstdlib>
 
 #include "audio/wav.h"
 #include "control/camera.h"
@@ -26,9 +29,27 @@ ALenum formatOf(const WavSound& sound) {
     return sound.bitsPerSample == 8 ? AL_FORMAT_STEREO8 : AL_FORMAT_STEREO16;
 }
 
+extern "C" void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// Without a sound card OpenAL Soft and the ALSA library under it print a dozen
+// lines of their own before the game's one message. OpenAL Soft reads its log
+// level from the environment; ALSA, which it loads, takes an error handler.
+void quietSoundLibraries() {
+    setenv("ALSOFT_LOGLEVEL", "0", 0);
+    using ErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
+    if (void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_GLOBAL)) {
+        auto setHandler =
+            reinterpret_cast<int (*)(ErrorHandler)>(dlsym(alsa, "snd_lib_error_set_handler"));
+        if (setHandler != nullptr) {
+            setHandler(ignoreAlsaError);
+        }
+    }
+}
+
 }  // namespace
 
 void SoundPlayer::open(const std::string& folder, std::ostream& messages) {
+    quietSoundLibraries();
     ALCdevice* opened = alcOpenDevice(nullptr);
     ALCcontext* made = opened != nullptr ? alcCreateContext(opened, nullptr) : nullptr;
     if (made == nullptr || !alcMakeContextCurrent(made)) {

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "core/regular_file.h"
+
 namespace vortimbal {
 
 namespace {
@@ -84,7 +86,7 @@ std::string parseWav(const std::vector<unsigned char>& bytes, WavSound& sound) {
 
 std::string loadWav(const std::string& fileName, WavSound& sound) {
     sound = WavSound();
-    std::FILE* file = std::fopen(fileName.c_str(), "rb");
+    std::FILE* file = openRegularFile(fileName.c_str());
     if (file == nullptr) {
         return "it cannot be opened";
     }

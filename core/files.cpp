@@ -1,10 +1,6 @@
 #include "core/files.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include "core/regular_file.h"
 
 namespace vortimbal {
 
@@ -21,26 +17,6 @@ std::FILE* openOrThrow(const char* name, const char* mode) {
 }
 
 }  // namespace
-
-std::FILE* openRegularFile(const char* name) {
-    // Opened without waiting, so a FIFO with no writer cannot hold the game.
-    const int fd = name == nullptr ? -1 : open(name, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        return nullptr;
-    }
-    struct stat info {};
-    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        close(fd);
-        errno = EINVAL;
-        return nullptr;
-    }
-    fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    std::FILE* file = fdopen(fd, "rb");
-    if (file == nullptr) {
-        close(fd);
-    }
-    return file;
-}
 
 void ReadableFile::readAll(Array<char> target) {
     target.resize(readAllChunk);

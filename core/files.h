@@ -6,10 +6,6 @@
 
 namespace vortimbal {
 
-// Opens an existing regular file to read in binary, or returns null with errno
-// set: a FIFO, a device or a folder is refused (EINVAL) without blocking on it.
-std::FILE* openRegularFile(const char* name);
-
 class ReadableFile {
   public:
     virtual ~ReadableFile() = default;

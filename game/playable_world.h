@@ -30,7 +30,8 @@ class PlayableWorld {
     virtual int goodLeft() const = 0;
     virtual int score() const = 0;
 
-    virtual void addFigures(int count, bool bad) = 0;
+    // Returns how many came: the city holds a bounded number of bad guys.
+    virtual int addFigures(int count, bool bad) = 0;
     // Makes the bad guys rise out and zeroes what makes the score.
     virtual void removeBadGuys() = 0;
     virtual void resetPlayer(float speedFactor) = 0;

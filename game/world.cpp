@@ -2,6 +2,8 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
+
 #include "control/camera.h"
 #include "core/random.h"
 #include "game/bird.h"
@@ -155,7 +157,13 @@ MaterialPool* World::makePlayerPool() {
                       Color(1.0f, 1.0f, 1.0f, 1));
 }
 
-void World::addFigures(int count, bool bad) {
+int World::addFigures(int count, bool bad) {
+    if (bad) {
+        count = std::min(count, maxBadGuys - badGuysInTheCity());
+    }
+    if (count <= 0) {
+        return 0;
+    }
     MaterialPool* badGuyPool =
         figurePool(Color(0.5f, 0, 0, 1), Color(0.5f, 0, 0, 1), Color(1.0f, 0.5f, 0.5f, 1));
     for (int i = 0; i < count; ++i) {
@@ -165,6 +173,16 @@ void World::addFigures(int count, bool bad) {
             addCitizen();
         }
     }
+    return count;
+}
+
+int World::badGuysInTheCity() {
+    int count = 0;
+    for (int i = 0; i < movers.count(); ++i) {
+        const Figure* figure = asFigure(movers.get(i));
+        count += figure != nullptr && figure->isBad() ? 1 : 0;
+    }
+    return count;
 }
 
 // Nine in ten citizens circle the player; the rest may follow him too.

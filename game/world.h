@@ -20,7 +20,7 @@ class World : public SceneObject, public PlayableWorld {
     void setCitizenPool(MaterialPool* pool) { citizenPool = pool; }
     // Lays out the city once: ground, houses, birds, the player and fifty citizens.
     void build();
-    void addFigures(int count, bool bad) override;
+    int addFigures(int count, bool bad) override;
 
     void switchOnLights() override;
     bool toggleLight0() override { return toggleLight(light0); }
@@ -54,6 +54,9 @@ class World : public SceneObject, public PlayableWorld {
     Figure* getPlayer() const { return player; }
 
     float gravity = 0.15f;
+    // More would slow every step to a crawl and fill memory, as a hostile
+    // replay could ask for.
+    int maxBadGuys = 2000;
     Light light0;
     Light light1;
     Light playerLight;
@@ -66,6 +69,7 @@ class World : public SceneObject, public PlayableWorld {
     MaterialPool* figurePool(const Color& body, const Color& limbs, const Color& head);
     void addCitizen();
     void addBadGuy(MaterialPool* pool);
+    int badGuysInTheCity();
     // Gravity, the ground and the wrap-around for one mover; counts figures.
     void applyRules(SceneObject* mover, int& bad, int& good);
     Figure* figureHitAlong(const Figure* shooter) const;

@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <utility>
 
+#include "core/regular_file.h"
+
 namespace vortimbal {
 
 namespace {
@@ -172,7 +174,7 @@ std::string bmpMessage(BmpResult result, const char* fileName) {
 
 int loadBmp(const char* fileName, BmpImage& image) {
     image = BmpImage();
-    std::FILE* file = fileName == nullptr ? nullptr : std::fopen(fileName, "rb");
+    std::FILE* file = openRegularFile(fileName);
     BmpResult result = BmpResult::FileNotFound;
     if (file != nullptr) {
         result = readBmp(file, image);

@@ -8,7 +8,7 @@ source "$root/scripts/packages.sh"
 ensure_packages $TEST_PACKAGES
 
 build="$root/build/test"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORTIMBAL_WERROR=ON
 cmake --build "$build" -j"$(nproc)"
 
 source "$root/scripts/display.sh"

@@ -60,7 +60,7 @@ class Shell : public ::testing::Test {
         std::tie(gameUnderway, menuOpen, titleSelection) =
             std::make_tuple(false, false, NewGameItem);
         fakeTick = 1000;
-        setTickSource(readFakeTick);
+        setTickSource(readFakeTick, [](double) {});
         simulationTime = lastRedisplayTime = currentTimeMs();
     }
     void TearDown() override {
@@ -114,9 +114,18 @@ TEST_F(Shell, HeldKeysCountOnceAndFireAndLampKeysActInPlay) {
     onKeyDown('z', 0, 0);
     tap({'i', ' ', '1', '2', 'x'});
     onKeyDown('z', 0, 0);  // the system repeating the held 'z' after other keys
+    onKeyUp('z', 0, 0);
+    noteLoopTurn();
+    onKeyDown(' ', 0, 0);  // a quick double tap read late: the second in one turn
+    noteLoopTurn();
+    for (int direction : {-1, 1, -1}) {
+        (direction > 0 ? onKeyDown : onKeyUp)(' ', 0, 0);
+    }
     EXPECT_EQ(world.commands,
               (Commands{"playerFire on", "playerFire off", "playerFire on", "playerFire on",
-                        "playerFire off", "toggleLight0", "toggleLight1", "playerFire on"}));
+                        "playerFire off", "toggleLight0", "toggleLight1", "playerFire on",
+                        "playerFire off", "playerFire on", "playerFire off", "playerFire on",
+                        "playerFire off"}));
     EXPECT_EQ(currentNotice(), "lamp 2 on");
     tap({'m'});
     EXPECT_TRUE(soundPlayer.isMuted());
@@ -274,13 +283,26 @@ TEST_F(Shell, TheClockStepsEveryFiftyMillisecondsAndDropsABacklog) {
     EXPECT_EQ(world.steps, 39) << "only play steps the world";
 
     fakeTick = 0xffffffffu - 500;
-    setTickSource(readFakeTick);
+    setTickSource(readFakeTick, [](double) {});
     simulationTime = lastRedisplayTime = currentTimeMs();
     gameState = Playing;
     idleFor(1000);
     EXPECT_EQ(world.steps, 39 + 19) << "it steps on across the wrap of the tick";
 
-    // Capped, a frame waits its turn; unseen, none is drawn until the window shows.
+    // Capped, frames keep to their deadlines even on a whole-millisecond clock.
+    for (int cap : {60, 30}) {
+        maxFramesPerSecond = cap;
+        glrec::reset();
+        idleFor(1000);
+        EXPECT_EQ(glrec::count("glutPostRedisplay"), cap);
+    }
+    // In game mode the ordinary window is covered by the game's own.
+    std::tie(inGameMode, mainWindow) = std::make_tuple(1, 1);
+    glutSetWindow(1);
+    onWindowStatus(GLUT_FULLY_COVERED);
+    EXPECT_EQ(gameState, Playing);
+    std::tie(inGameMode, mainWindow) = std::make_tuple(0, 0);
+    // Unseen, no frame is drawn until the window shows.
     maxFramesPerSecond = 1000;
     glrec::reset();
     idleFor(100);
@@ -331,6 +353,7 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
          "",
          "vortimbal3 replay 1\n9 key 32 1\n3 key 32 -1\nend 10\n"},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 1\nend 4\n7 key 32 1\n"},
+        {{"--record", "REPLAY", "--no-such-option"}, 2, 0, {}, "", "a recorded game\n"},
     };
     for (const auto& c : cases) {
         std::vector<std::string> strings = c.args;
@@ -348,6 +371,9 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
         EXPECT_EQ(errors.str().empty(), c.status < 1) << c.args[0];
         EXPECT_NE(out.str().find(c.printed), std::string::npos) << out.str();
         EXPECT_FALSE(replaying());
+        std::ostringstream left;
+        left << std::ifstream(file).rdbuf();
+        EXPECT_EQ(left.str(), c.replay) << "no file is touched before every option is read";
         if (c.status == keepRunning) {
             EXPECT_EQ(maxFramesPerSecond, c.cap);
             EXPECT_EQ(std::vector<std::string>(argv.begin() + 1, argv.begin() + argc), c.left);
@@ -365,10 +391,14 @@ TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {
         int badGuys, good, throws;
         const char* error;
         int state;
-    } steps[] = {{0, 51, 0, "", LevelCleared},
-                 {3, 1, 0, "", GameOver},
-                 {0, 51, 1, "ERROR: Index out of bounds\n", Playing},
-                 {0, 51, 0, "", LevelCleared}};
+        const char* replay;  // the game being a replay of this
+    } steps[] = {{0, 51, 0, "", LevelCleared, nullptr},
+                 {3, 1, 0, "", GameOver, nullptr},
+                 {0, 51, 1, "ERROR: Index out of bounds\n", Playing, nullptr},
+                 {0, 51, 0, "", LevelCleared, nullptr},
+                 {3, 1, 0, "", GameOver, "vortimbal3 replay 1\nend 100000\n"}};
+    const std::string file = ::testing::TempDir() + "replay_" + std::to_string(getpid());
+    std::ostringstream said;
     struct : GameListener {
         void levelCleared() override { heard += "cleared "; }
         void gameOver() override { heard += "over "; }
@@ -380,15 +410,20 @@ TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {
         gameState = Playing;
         std::tie(world.badGuys, world.good, world.throwOnUpdate) =
             std::make_tuple(step.badGuys, step.good, step.throws);
+        std::ofstream(file) << (step.replay ? step.replay : "");
+        EXPECT_EQ(startReplay(file, said), step.replay != nullptr);  // none: stops the last
         ::testing::internal::CaptureStderr();
         idleFor(51);
         EXPECT_EQ(::testing::internal::GetCapturedStderr(), step.error);
         EXPECT_EQ(gameState, step.state) << step.badGuys << " bad, " << step.good << " good";
-        EXPECT_EQ(highScores.newest(), step.state == GameOver ? 0 : -1) << "a lost game is kept";
+        EXPECT_EQ(highScores.newest(), step.state == GameOver && !step.replay ? 0 : -1)
+            << "a lost game is kept, but not its replay";
         highScores.load("", std::cout);
     }
+    std::remove(file.c_str());
+    EXPECT_FALSE(startReplay(file, said));
     gameListener = nullptr;
-    EXPECT_EQ(listener.heard, "cleared over cleared ") << "each end told once";
+    EXPECT_EQ(listener.heard, "cleared over cleared over ") << "each end told once";
 }
 
 TEST_F(Shell, FramesLookThroughTheCameraAndSurviveAZeroHeight) {

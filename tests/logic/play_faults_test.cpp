@@ -3,6 +3,7 @@
 
 #include <csignal>
 #include <fstream>
+#include <functional>
 #include <set>
 #include <sstream>
 
@@ -10,7 +11,9 @@
 #include "app/frame_clock.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
+#include "app/replay.h"
 #include "app/stroke_font.h"
+#include "app/title_screen.h"
 #include "game/figure.h"
 #include "game/world.h"
 #include "gl_recorder.h"
@@ -138,8 +141,25 @@ TEST(PlayFaultsDeathTest, MessagesSurviveAKillAndStopSignalsEndTheGameCleanly) {
     std::stringstream written;
     written << std::ifstream(log).rdbuf();
     EXPECT_EQ(written.str(), "a message\n");
-    for (int signal : {SIGINT, SIGTERM}) {
-        EXPECT_EXIT((catchStopSignals(), std::raise(signal), onIdle()), testing::ExitedWithCode(0),
-                    "");
+    // Every way out ends the same: with the closing line of the level reached.
+    const std::string replay = log + ".replay";
+    std::ofstream(replay) << "vortimbal3 replay 1\nend 1\n";
+    const std::function<void()> waysOut[] = {
+        [] { onMenu(QuitItem); },
+        [&] { startReplay(replay, std::cerr), feedReplay(1); },
+        [] { onWindowClose(); },
+        [] { catchStopSignals(), std::raise(SIGINT), onIdle(); },
+        [] { catchStopSignals(), std::raise(SIGTERM), onIdle(); },
+    };
+    for (const auto& wayOut : waysOut) {
+        EXPECT_EXIT((std::freopen(log.c_str(), "w", stdout), level = 3, stepsTaken = 1, wayOut()),
+                    testing::ExitedWithCode(0), "");
+        std::stringstream closing;
+        closing << std::ifstream(log).rdbuf();
+        EXPECT_EQ(closing.str().substr(0, 8), "level 3,");
     }
+    std::remove(replay.c_str());
+    // A game held up before its loop turns still ends on a second signal.
+    EXPECT_EXIT((catchStopSignals(), std::raise(SIGINT), std::raise(SIGTERM)),
+                testing::KilledBySignal(SIGTERM), "");
 }

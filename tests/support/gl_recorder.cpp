@@ -1,5 +1,6 @@
 #include "gl_recorder.h"
 
+#include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <GL/glu.h>
 #include <GL/glut.h>
@@ -116,7 +117,7 @@ RECORDED(gluOrtho2D, (GLdouble l, GLdouble r, GLdouble b, GLdouble t), l, r, b, 
 RECORDED(glutInit, (int*, char**))
 RECORDED(glutInitDisplayMode, (unsigned int mode), double(mode))
 RECORDED(glutInitWindowSize, (int w, int h), double(w), double(h))
-RECORDED(glutSetWindow, (int window), double(window))
+RECORDED_THEN(glutSetWindow, (int window), state().window = window, double(window))
 RECORDED(glutDestroyWindow, (int window), double(window))
 RECORDED(glutSetMenu, (int menu), double(menu))
 RECORDED(glutIgnoreKeyRepeat, (int ignore), double(ignore))
@@ -135,6 +136,8 @@ RECORDED(glutSwapBuffers, ())
 RECORDED(glutWireCube, (GLdouble size), size)
 RECORDED(glutWindowStatusFunc, (void (*)(int)))
 RECORDED(glutMenuStatusFunc, (void (*)(int, int, int)))
+RECORDED(glutCloseFunc, (void (*)()))
+RECORDED(glutSetOption, (GLenum option, int value), double(option), double(value))
 RECORDED(glNewList, (GLuint list, GLenum mode), double(list), double(mode))
 RECORDED(glEndList, ())
 RECORDED(glBlendFunc, (GLenum source, GLenum destination), double(source), double(destination))
@@ -220,6 +223,9 @@ int glutEnterGameMode() {
     record("glutEnterGameMode");
     state().gameMode = !state().gameModeFails;
     return 2;
+}
+int glutGetWindow() {
+    return state().window;
 }
 int glutGameModeGet(GLenum query) {
     return query == GLUT_GAME_MODE_ACTIVE ? int(state().gameMode) : 0;

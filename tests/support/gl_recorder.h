@@ -29,6 +29,7 @@ struct State {
     bool fullScreen = false;
     bool gameMode = false;
     bool gameModeFails = false;  // as on a display that cannot change modes
+    int window = 0;              // GLUT's current window
 };
 
 State& state();

@@ -27,9 +27,10 @@ class RecordingWorld : public vortimbal::PlayableWorld {
     int goodLeft() const override { return good; }
     int score() const override { return points; }
 
-    void addFigures(int count, bool bad) override {
+    int addFigures(int count, bool bad) override {
         (bad ? badGuys : good) += count;
         log("addFigures " + std::to_string(count) + (bad ? " bad" : " good"));
+        return count;
     }
     void removeBadGuys() override {
         badGuys = 0;
