@@ -1,15 +1,14 @@
 #include "app/high_scores.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <sstream>
+
+#include "app/safe_file.h"
+#include "core/files.h"
 
 namespace vortimbal {
 
@@ -19,7 +18,7 @@ namespace {
 
 const char* const header = "vortimbal3 high scores 1";
 // A table of ten short lines is far below this; anything longer is not ours.
-constexpr std::streamsize maxFileSize = 4096;
+constexpr std::size_t maxFileSize = 4096;
 
 bool isDate(const std::string& text) {
     int y = 0, m = 0, d = 0;
@@ -28,15 +27,40 @@ bool isDate(const std::string& text) {
            m >= 1 && m <= 12 && d >= 1 && d <= 31;
 }
 
-// Makes every missing folder of `path`'s parent; true when the parent exists.
-bool makeParentFolders(const std::string& path) {
-    for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
-         slash = path.find('/', slash + 1)) {
-        if (mkdir(path.substr(0, slash).c_str(), 0755) != 0 && errno != EEXIST) {
-            return false;
-        }
+// A copy made on another system may end its lines with CR LF.
+bool getLine(std::istream& in, std::string& line) {
+    if (!std::getline(in, line)) {
+        return false;
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
     }
     return true;
+}
+
+// Strict: the header, then up to ten "points level date" lines, best first.
+bool parse(const std::string& text, std::vector<Score>& table) {
+    if (text.size() > maxFileSize) {
+        return false;
+    }
+    std::istringstream lines(text);
+    std::string line;
+    if (!getLine(lines, line) || line != header) {
+        return false;
+    }
+    while (getLine(lines, line)) {
+        std::istringstream fields(line);
+        Score score;
+        std::string extra;
+        if (!(fields >> score.points >> score.level >> score.date) || fields >> extra ||
+            score.level < 1 || !isDate(score.date) || int(table.size()) == HighScores::kept ||
+            (!table.empty() && score.points > table.back().points)) {
+            return false;
+        }
+        table.push_back(score);
+    }
+    // A file cut short loses its last line end: only whole lines count.
+    return !text.empty() && text.back() == '\n';
 }
 
 }  // namespace
@@ -56,55 +80,108 @@ void HighScores::load(const std::string& name, std::ostream& messages) {
     file = name;
     table.clear();
     newestPlace = -1;
+    readOnly = false;
+    noticeText.clear();
     if (file.empty()) {
         return;
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        messages << "High scores: none kept yet (" << file << ")\n";
-        return;
-    }
-    std::string text(maxFileSize + 1, '\0');
-    in.read(&text[0], maxFileSize + 1);
-    text.resize(std::size_t(in.gcount()));
-    if (!parse(text)) {
-        table.clear();
-        messages << "High scores: " << file << " is damaged or not ours; starting a new table\n";
+    switch (read(table)) {
+        case Found::Missing:
+            messages << "High scores: none kept yet (" << file << ")\n";
+            break;
+        case Found::Damaged:
+            messages << "High scores: " << file
+                     << " is damaged or not ours; it is kept aside when a game makes a new table\n";
+            noticeText = "table damaged - kept aside when a game makes a new one";
+            break;
+        case Found::Unreadable:
+            cannotRead("nothing is saved this run", messages);
+            break;
+        case Found::Table:
+            break;
     }
 }
 
-// Strict: the header, then up to ten "points level date" lines, best first.
-bool HighScores::parse(const std::string& text) {
-    if (text.size() > std::size_t(maxFileSize)) {
-        return false;
+// Leaves `into` empty unless the file holds a table of ours.
+HighScores::Found HighScores::read(std::vector<Score>& into) const {
+    into.clear();
+    std::FILE* in = openRegularFile(file.c_str());
+    if (in == nullptr) {
+        // Under a file rather than a folder, no table can exist to be lost.
+        return errno == ENOENT || errno == ENOTDIR ? Found::Missing : Found::Unreadable;
     }
-    std::istringstream lines(text);
-    std::string line;
-    if (!std::getline(lines, line) || line != header) {
-        return false;
+    std::string text(maxFileSize + 1, '\0');
+    text.resize(std::fread(&text[0], 1, text.size(), in));
+    const bool failed = std::ferror(in) != 0;
+    std::fclose(in);
+    if (failed) {
+        errno = EIO;
+        return Found::Unreadable;
     }
-    while (std::getline(lines, line)) {
-        std::istringstream fields(line);
-        Score score;
-        std::string extra;
-        if (!(fields >> score.points >> score.level >> score.date) || fields >> extra ||
-            score.level < 1 || !isDate(score.date) || int(table.size()) == kept ||
-            (!table.empty() && score.points > table.back().points)) {
-            return false;
-        }
-        table.push_back(score);
+    if (!parse(text, into)) {
+        into.clear();
+        return Found::Damaged;
     }
-    // A file cut short loses its last line end: only whole lines count.
-    return !text.empty() && text.back() == '\n';
+    return Found::Table;
 }
 
 int HighScores::add(const Score& score, std::ostream& messages) {
     newestPlace = -1;
+    if (score.points <= 0) {
+        return -1;
+    }
+    if (file.empty() || readOnly) {
+        return place(score);
+    }
+    if (!makeParentFolders(file)) {
+        notSaved("cannot write", messages);
+        return place(score);
+    }
+    // Beside the table, not on it: the table is replaced by a rename.
+    const FileLock lock(file + ".lock");
+    if (!lock.held()) {
+        notSaved("cannot lock", messages);
+        return place(score);
+    }
+    if (!reread(messages)) {
+        return place(score);
+    }
+    const int rank = place(score);
+    if (rank >= 0) {
+        save(messages);
+    }
+    return rank;
+}
+
+// Takes the table as saved now, so the scores another game saved since
+// start-up stay; false when the file must not be written.
+bool HighScores::reread(std::ostream& messages) {
+    std::vector<Score> saved;
+    const Found found = read(saved);
+    if (found == Found::Unreadable) {
+        cannotRead("this game is not saved", messages);
+        return false;
+    }
+    if (found == Found::Damaged) {
+        const std::string copy = keepAside(file);
+        if (copy.empty()) {
+            notSaved("cannot keep aside", messages);
+            return false;
+        }
+        messages << "High scores: " << file << " was damaged or not ours; kept aside as " << copy
+                 << '\n';
+        noticeText = "damaged table kept aside as " + copy.substr(copy.rfind('/') + 1);
+    }
+    table = saved;
+    return true;
+}
+
+int HighScores::place(const Score& score) {
     const auto place =
         std::upper_bound(table.begin(), table.end(), score.points,
                          [](int points, const Score& s) { return points > s.points; });
     const int rank = int(place - table.begin());
-    if (rank >= kept || score.points <= 0) {
+    if (rank >= kept) {
         return -1;
     }
     table.insert(place, score);
@@ -112,31 +189,33 @@ int HighScores::add(const Score& score, std::ostream& messages) {
         table.pop_back();
     }
     newestPlace = rank;
-    save(messages);
     return rank;
 }
 
-// Written beside the table and renamed over it, so a crash mid-write leaves
-// the old table whole.
-void HighScores::save(std::ostream& messages) const {
-    if (file.empty()) {
-        return;
+void HighScores::save(std::ostream& messages) {
+    std::ostringstream text;
+    text << header << '\n';
+    for (const Score& score : table) {
+        text << score.points << ' ' << score.level << ' ' << score.date << '\n';
     }
-    const std::string temporary = file + ".new";
-    bool written = makeParentFolders(file);
-    if (written) {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << header << '\n';
-        for (const Score& score : table) {
-            out << score.points << ' ' << score.level << ' ' << score.date << '\n';
-        }
-        out.flush();
-        written = bool(out);
+    if (!replaceFile(file, text.str())) {
+        notSaved("cannot write", messages);
     }
-    if (!written || std::rename(temporary.c_str(), file.c_str()) != 0) {
-        messages << "High scores: cannot write " << file << ": " << std::strerror(errno) << '\n';
-        std::remove(temporary.c_str());
-    }
+}
+
+// A file that exists but cannot be opened may hold scores: it is never written over.
+void HighScores::cannotRead(const char* consequence, std::ostream& messages) {
+    const char* reason = std::strerror(errno);
+    messages << "High scores: cannot read " << file << ": " << reason << "; " << consequence
+             << '\n';
+    readOnly = true;
+    noticeText = "the table cannot be read - nothing is saved this run";
+}
+
+void HighScores::notSaved(const char* what, std::ostream& messages) {
+    const char* reason = std::strerror(errno);
+    messages << "High scores: " << what << ' ' << file << ": " << reason << '\n';
+    noticeText = "a game of this run could not be saved";
 }
 
 std::string today() {

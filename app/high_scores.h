@@ -12,9 +12,10 @@ struct Score {
     std::string date;  // YYYY-MM-DD
 };
 
-// The ten best finished games, best first, kept in a small text file. A file
-// that cannot be read starts an empty table and a file that cannot be written
-// costs the table, each after one message: never the game.
+// The ten best finished games, best first, kept in a small text file that
+// several games may save at once. A file that is not ours is kept aside before
+// a new table replaces it, one that cannot be opened is never written over, and
+// any fault costs a message, never the game.
 class HighScores {
   public:
     static constexpr int kept = 10;
@@ -25,21 +26,33 @@ class HighScores {
 
     // Reads the table from `file`, or only forgets it when `file` is empty.
     void load(const std::string& file, std::ostream& messages);
-    // Places a finished game and saves the table when it made it. Returns its
-    // place from 0, or -1 when it is not among the best or scored nothing.
+    // Places a finished game among the table as saved now, by this or another
+    // game, and saves it when it made it. Returns its place from 0, or -1 when
+    // it is not among the best or scored nothing.
     int add(const Score& score, std::ostream& messages);
 
     const std::vector<Score>& entries() const { return table; }
     // The place of the last game added in this run, or -1.
     int newest() const { return newestPlace; }
+    // One short line about the table's file for the scores page, in the
+    // characters of the stroke font; empty when all is well.
+    const std::string& notice() const { return noticeText; }
 
   private:
-    bool parse(const std::string& text);
-    void save(std::ostream& messages) const;
+    enum class Found { Table, Missing, Damaged, Unreadable };
+
+    Found read(std::vector<Score>& into) const;
+    bool reread(std::ostream& messages);
+    int place(const Score& score);
+    void save(std::ostream& messages);
+    void cannotRead(const char* consequence, std::ostream& messages);
+    void notSaved(const char* what, std::ostream& messages);
 
     std::string file;
     std::vector<Score> table;
     int newestPlace = -1;
+    bool readOnly = false;
+    std::string noticeText;
 };
 
 // The game's table, loaded at start-up.

@@ -146,6 +146,10 @@ void drawScoresScreen() {
         }
         y -= 0.11f;
     }
+    // A player who never looks at the terminal still learns what became of the table.
+    if (!highScores.notice().empty()) {
+        drawTextCentered(highScores.notice().c_str(), 0, -0.66f, 0.05f, 1.0f, 0.6f, 0.3f);
+    }
     drawTextCentered("press fire to go back", 0, -0.78f, 0.08f, 1, 1, 1);
     glEnable(GL_LIGHTING);
 }
