@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "app/safe_file.h"
-#include "core/files.h"
+#include "core/regular_file.h"
 
 namespace vortimbal {
 

@@ -148,6 +148,9 @@ TEST_F(Worlds, EachLevelDropsBadGuysThatHuntCitizensAndShootNowAndThen) {
     startNextLevel();
     city.update();
     EXPECT_EQ(city.badGuysLeft(), 25);
+    city.maxBadGuys = 30;
+    EXPECT_EQ(city.addFigures(50, true), 5) << "the city holds a bounded number of bad guys";
+    city.maxBadGuys = 2000;
     startNewGame();
     run(21);  // the old bad guys rise out of the city
     EXPECT_EQ(level, 1);

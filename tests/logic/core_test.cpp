@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
 #include <cstdint>
@@ -90,6 +91,14 @@ TEST(Files, WrittenBytesReadBackInChunksAndWhole) {
                   std::string(bytes.data(), std::size_t(n)));
     }
     EXPECT_EQ(thrownMessage([] { InputFile("no/such/file", true); }), "Unable to open the file");
+    // A FIFO nobody writes to would hold the game for ever; a folder is no file either.
+    const std::string fifo = tempPath("fifo");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const std::string& name : {fifo, ::testing::TempDir()}) {
+        EXPECT_EQ(thrownMessage([&] { InputFile(name.c_str(), false); }),
+                  "Unable to open the file");
+    }
+    std::remove(fifo.c_str());
     EXPECT_EQ(thrownMessage([] { OutputFile("no/such/dir/x", false); }), "Unable to open the file");
 }
 
