@@ -1,0 +1,58 @@
+#pragma once
+
+#include <array>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "app/actions.h"
+
+namespace vortimbal {
+
+// What a player chooses once and finds again at the next run.
+struct Settings {
+    Settings();
+
+    int volume = 10;  // 0 to 10
+    bool muted = false;
+    bool fullScreen = false;  // at start
+    int frameCap = 60;        // frames per second: 30, 60, 120, 144, or 0 for none
+    bool showFrameRate = false;
+    bool invertTilt = false;  // of the camera
+    std::array<Key, actionCount> keys;
+
+    bool operator==(const Settings& other) const;
+};
+
+// The frame caps a player can choose, in the order the Options page offers them.
+extern const int frameCaps[5];
+
+// The settings file: $XDG_CONFIG_HOME/vortimbal3/settings.ini, an INI file read
+// with inih. Lines the game does not know are kept and written back, so a newer
+// version's settings survive an older one.
+class SettingsFile {
+  public:
+    // $XDG_CONFIG_HOME/vortimbal3/settings.ini, else ~/.config/vortimbal3/settings.ini;
+    // empty when neither can be found.
+    static std::string defaultFile(const char* xdgConfigHome, const char* home);
+
+    // Reads `file`. A missing file gives the defaults without a word; each line
+    // that cannot be read, names an unknown action or holds a value out of range
+    // costs one message naming the line, and that setting keeps its default (a
+    // number just out of range is clamped instead).
+    Settings load(const std::string& file, std::ostream& messages);
+    // Writes the settings with the unknown lines kept, through a temporary file
+    // that is synced and renamed over the old one. False after one message when
+    // it cannot.
+    bool save(const Settings& settings, std::ostream& messages);
+
+  private:
+    std::string file;
+    std::vector<std::string> unknownLines;  // with their sections, as read
+};
+
+// The settings in force in this run, and where they are kept.
+extern Settings settings;
+extern SettingsFile settingsFile;
+
+}  // namespace vortimbal
