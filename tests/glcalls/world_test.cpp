@@ -237,6 +237,7 @@ TEST_F(Worlds, FiguresAndBirdsWrapOverTheEdgesOfTheSquare) {
     Figure* walker = city.getPlayer();
     walker->position = Vector3(69.99f, 0, 0);
     walker->velocity = Vector3(0.5f, 0, 0);
+    const auto cameraWas = std::make_tuple(camera.position, camera.smoothPosition, camera.anchor);
     camera.setMode(Follow);
     camera.position = Vector3(60, 3, 0);
     camera.update();
@@ -246,6 +247,7 @@ TEST_F(Worlds, FiguresAndBirdsWrapOverTheEdgesOfTheSquare) {
     EXPECT_FLOAT_EQ(walker->position.x, -70);
     EXPECT_FLOAT_EQ(walker->drawPosition.x, -70) << "not drawn sliding across the city";
     EXPECT_LT(camera.smoothPosition.x, -70) << "the camera goes along, not across the city";
+    std::tie(camera.position, camera.smoothPosition, camera.anchor) = cameraWas;
 
     auto* bird = dynamic_cast<Bird*>(city.getChildren().get(55));
     ASSERT_NE(bird, nullptr);
