@@ -4,12 +4,15 @@
 #include <GL/glu.h>
 #include <GL/glut.h>
 #include <gtest/gtest.h>
+#include <png.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -19,6 +22,7 @@
 #include "app/game_flow.h"
 #include "app/game_state.h"
 #include "app/high_scores.h"
+#include "app/screenshot.h"
 #include "app/startup.h"
 #include "app/title_screen.h"
 #include "control/camera.h"
@@ -357,4 +361,35 @@ TEST_F(Render, TheOrbitalCamerasKeepThePlayerInView) {
         EXPECT_GE(seen, 540) << "mode " << mode << ": the player in view in " << seen << " of 600";
         EXPECT_LT(far, 2 * camera.getDistance()) << "mode " << mode << ": circling, not leaving";
     }
+}
+
+// A screenshot holds the frame as drawn, takes a fresh name rather than replace one taken
+// in the same second, and a folder that cannot be made costs a message.
+TEST_F(Render, AScreenshotSavesTheFrameUnderAFreshName) {
+    gameState = Playing;
+    const Image frame = drawAndRead("screenshot");
+    const std::string home = ::testing::TempDir() + "shots" + std::to_string(getpid());
+    const std::string folder = screenshotFolder(home.c_str(), "/nowhere");
+    std::string message;
+    const std::string first = saveScreenshot(folder, message),
+                      second = saveScreenshot(folder, message);
+    EXPECT_EQ(message, "screenshot saved");
+    EXPECT_TRUE(std::regex_match(
+        first, std::regex(home + "/vortimbal3/screenshots/vortimbal3-\\d{8}-\\d{6}\\.png")))
+        << first;
+    EXPECT_NE(second, first);
+    for (const std::string& path : {first, second}) {
+        png_image png{};
+        png.version = PNG_IMAGE_VERSION;
+        ASSERT_TRUE(png_image_begin_read_from_file(&png, path.c_str())) << path << png.message;
+        EXPECT_EQ(png.format, png_uint_32(PNG_FORMAT_RGB));
+        Image read(PNG_IMAGE_SIZE(png));
+        EXPECT_TRUE(png_image_finish_read(&png, nullptr, read.data(), 0, nullptr) && read == frame);
+    }
+    std::ofstream(home + "/file");  // a file where a folder should be
+    for (const std::string& bad : {home + "/file", home + "/file/shots"}) {
+        EXPECT_EQ(saveScreenshot(bad, message), "") << bad;
+    }
+    EXPECT_EQ(message, "screenshot failed - see the terminal");
+    std::filesystem::remove_all(home);
 }
