@@ -323,7 +323,7 @@ Settings SettingsFile::load(const std::string& name, std::ostream& messages) {
     return loaded;
 }
 
-void SettingsFile::keepUnknown(std::ostream& text, const std::string& section) const {
+void SettingsFile::writeUnknown(std::ostream& text, const std::string& section) const {
     for (const UnknownLine& line : unknownLines) {
         if (line.section == section) {
             text << line.text << '\n';
@@ -341,20 +341,20 @@ bool SettingsFile::save(const Settings& settings, std::ostream& messages) {
         return false;
     }
     std::ostringstream text;
-    keepUnknown(text, "");
+    writeUnknown(text, "");
     text << "[game]\nvolume = " << settings.volume << "\nframe_cap = " << capName(settings.frameCap)
          << "  ; 30, 60, 120, 144 or none\n";
     for (const Flag& flag : flags) {
         text << flag.name << " = " << boolName(settings.*flag.field) << '\n';
     }
-    keepUnknown(text, "game");
+    writeUnknown(text, "game");
     text << "[keys]\n";
     for (int action = 0; action < actionCount; ++action) {
         const std::string key = keyName(settings.keys[action]);
         // After a blank, ';' would start a comment.
         text << actionName(Action(action)) << (key[0] == ';' ? " =" : " = ") << key << '\n';
     }
-    keepUnknown(text, "keys");
+    writeUnknown(text, "keys");
     const std::string* open = nullptr;
     for (const UnknownLine& line : unknownLines) {
         if (line.section.empty() || line.section == "game" || line.section == "keys") {

@@ -49,9 +49,9 @@ class SettingsFile {
   private:
     struct UnknownLine {
         std::string section;
-        std::string text;  // as read
+        std::string text;  // as read, less its indent
     };
-    void keepUnknown(std::ostream& text, const std::string& section) const;
+    void writeUnknown(std::ostream& text, const std::string& section) const;
 
     std::string file;
     std::vector<UnknownLine> unknownLines;
