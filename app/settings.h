@@ -47,8 +47,15 @@ class SettingsFile {
     bool save(const Settings& settings, std::ostream& messages);
 
   private:
+    struct UnknownLine {
+        std::string section;
+        std::string text;  // as read, less its indent
+    };
+    void writeUnknown(std::ostream& text, const std::string& section) const;
+
     std::string file;
-    std::vector<std::string> unknownLines;  // with their sections, as read
+    std::vector<UnknownLine> unknownLines;
+    bool readOnly = false;  // a file that exists but could not be read
 };
 
 // The settings in force in this run, and where they are kept.

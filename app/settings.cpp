@@ -1,0 +1,376 @@
+#include "app/settings.h"
+
+#include <ini.h>
+#include <strings.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+
+#include "app/safe_file.h"
+#include "core/regular_file.h"
+
+namespace vortimbal {
+
+const int frameCaps[5] = {30, 60, 120, 144, 0};
+
+Settings settings;
+SettingsFile settingsFile;
+
+Settings::Settings() {
+    for (int action = 0; action < actionCount; ++action) {
+        keys[action] = defaultKey(Action(action));
+    }
+}
+
+bool Settings::operator==(const Settings& other) const {
+    return volume == other.volume && muted == other.muted && fullScreen == other.fullScreen &&
+           frameCap == other.frameCap && showFrameRate == other.showFrameRate &&
+           invertTilt == other.invertTilt && keys == other.keys;
+}
+
+namespace {
+
+// Ours is under a kilobyte; a file this large is not a settings file.
+constexpr std::size_t maxFileSize = 64 * 1024;
+// inih reads a longer line as several, each a line of its own.
+constexpr std::size_t maxLineLength = INI_MAX_LINE - 3;
+constexpr int maxVolume = 10;
+
+struct Flag {
+    const char* name;
+    bool Settings::*field;
+};
+const Flag flags[] = {
+    {"mute", &Settings::muted},
+    {"fullscreen", &Settings::fullScreen},
+    {"show_frame_rate", &Settings::showFrameRate},
+    {"invert_tilt", &Settings::invertTilt},
+};
+
+const char* boolName(bool value) {
+    return value ? "true" : "false";
+}
+
+std::string capName(int cap) {
+    return cap == 0 ? "none" : std::to_string(cap);
+}
+
+// A whole number; one too large to hold comes back as the largest of its sign.
+bool readNumber(const std::string& text, long long& number) {
+    char* end = nullptr;
+    number = std::strtoll(text.c_str(), &end, 10);
+    return !text.empty() && *end == '\0';
+}
+
+bool readBool(const std::string& text, bool& flag) {
+    static const struct {
+        const char* word;
+        bool value;
+    } words[] = {{"true", true},   {"1", true},  {"yes", true}, {"on", true},
+                 {"false", false}, {"0", false}, {"no", false}, {"off", false}};
+    for (const auto& word : words) {
+        if (strcasecmp(text.c_str(), word.word) == 0) {
+            flag = word.value;
+            return true;
+        }
+    }
+    return false;
+}
+
+int nearestCap(long long number) {
+    // Clamped first, so the distances cannot overflow.
+    number = std::clamp(number, 30LL, 144LL);
+    int best = frameCaps[0];
+    for (int cap : frameCaps) {
+        if (cap != 0 && std::llabs(number - cap) < std::llabs(number - best)) {
+            best = cap;
+        }
+    }
+    return best;
+}
+
+struct Entry {
+    std::string section, name, value;
+};
+
+int collect(void* entries, const char* section, const char* name, const char* value) {
+    static_cast<std::vector<Entry>*>(entries)->push_back({section, name, value ? value : ""});
+    return 1;
+}
+
+// Reads one line with inih, which cannot tell the handler a line's number. The
+// section it is in comes first, and a nameless entry after it shows the
+// section it leaves open; false when the line cannot be read.
+bool parseLine(const std::string& line, std::string& section, std::vector<Entry>& entries) {
+    const std::string text = (section.empty() ? "" : "[" + section + "]\n") + line + "\n=\n";
+    entries.clear();
+    const bool read = ini_parse_string(text.c_str(), collect, &entries) == 0;
+    if (entries.empty()) {
+        return false;
+    }
+    section = entries.back().section;
+    entries.pop_back();
+    return read && (entries.empty() || !entries[0].name.empty());
+}
+
+std::string trimmed(const std::string& text) {
+    const char* const blanks = " \t\r";
+    const std::size_t first = text.find_first_not_of(blanks);
+    return first == std::string::npos
+               ? ""
+               : text.substr(first, text.find_last_not_of(blanks) + 1 - first);
+}
+
+// Null when `text` holds the file or there is none; else why it cannot be read.
+const char* readText(const std::string& name, std::string& text) {
+    std::FILE* in = openRegularFile(name.c_str());
+    if (in == nullptr) {
+        // Under a file rather than a folder, no settings file can exist either.
+        if (errno == ENOENT || errno == ENOTDIR) {
+            return nullptr;
+        }
+        return errno == EINVAL ? "not a regular file" : std::strerror(errno);
+    }
+    text.assign(maxFileSize + 1, '\0');
+    text.resize(std::fread(&text[0], 1, text.size(), in));
+    const bool failed = std::ferror(in) != 0;
+    const int error = errno;
+    std::fclose(in);
+    if (failed) {
+        return std::strerror(error);
+    }
+    return text.size() > maxFileSize ? "larger than 64 KB" : nullptr;
+}
+
+// Applies the lines the game knows, one message for each it cannot take.
+class Loader {
+  public:
+    Loader(Settings& settings, const std::string& file, std::ostream& messages)
+        : s(settings), file(file), messages(messages) {}
+
+    // False when the game does not know the setting.
+    bool apply(int lineNumber, const Entry& entry) {
+        line = lineNumber;
+        if (entry.section == "game") {
+            return game(entry.name, entry.value);
+        }
+        return entry.section == "keys" && key(entry.name, entry.value);
+    }
+
+    void refuse(int lineNumber, const std::string& why) {
+        line = lineNumber;
+        complain() << why << "; ignored\n";
+    }
+
+    // An action no line names loses its default key to one a line gave it.
+    void finish() {
+        for (int action = 0; action < actionCount; ++action) {
+            if (!bound[action] && holder(s.keys[action], action) >= 0) {
+                s.keys[action] = noKey;
+            }
+        }
+    }
+
+  private:
+    std::ostream& complain() {
+        return messages << "Settings: " << file << " line " << line << ": ";
+    }
+
+    bool game(const std::string& name, const std::string& value) {
+        long long number = 0;
+        if (name == "volume") {
+            if (!readNumber(value, number)) {
+                complain() << "volume \"" << value << "\" is not a number 0 to " << maxVolume
+                           << "; kept " << s.volume << '\n';
+                return true;
+            }
+            s.volume = int(std::clamp(number, 0LL, (long long)maxVolume));
+            if (s.volume != number) {
+                complain() << "volume " << value << " is out of 0 to " << maxVolume << "; set to "
+                           << s.volume << '\n';
+            }
+            return true;
+        }
+        if (name == "frame_cap") {
+            const char* const allowed = " is not 30, 60, 120, 144 or none; ";
+            if (value == "none") {
+                s.frameCap = 0;
+            } else if (!readNumber(value, number)) {
+                complain() << "frame_cap \"" << value << '"' << allowed << "kept "
+                           << capName(s.frameCap) << '\n';
+            } else {
+                s.frameCap = nearestCap(number);
+                if (s.frameCap != number) {
+                    complain() << "frame_cap " << value << allowed << "set to " << s.frameCap
+                               << '\n';
+                }
+            }
+            return true;
+        }
+        for (const Flag& flag : flags) {
+            if (name == flag.name) {
+                bool& field = s.*flag.field;
+                if (!readBool(value, field)) {
+                    complain() << name << " \"" << value << "\" is not true or false; kept "
+                               << boolName(field) << '\n';
+                }
+                return true;
+            }
+        }
+        return false;
+    }
+
+    bool key(const std::string& name, const std::string& value) {
+        int action = 0;
+        while (action < actionCount && name != actionName(Action(action))) {
+            ++action;
+        }
+        if (action == actionCount) {
+            complain() << "no action is called \"" << name << "\"; kept for a newer version\n";
+            return false;
+        }
+        const Key key = keyFromName(value);
+        const bool named = key != noKey || value == keyName(noKey);
+        const int other = named ? holder(key, action) : -1;
+        if (named && other < 0) {
+            s.keys[action] = key;
+            bound[action] = true;
+            return true;
+        }
+        // The action keeps its key, unless a line already gave that to another.
+        if (holder(s.keys[action], action) >= 0) {
+            s.keys[action] = noKey;
+        }
+        bound[action] = true;
+        if (named) {
+            complain() << name << " = " << value << ": that key is already "
+                       << actionName(Action(other)) << "'s; kept " << keyName(s.keys[action])
+                       << '\n';
+        } else {
+            complain() << name << " = \"" << value << "\" is not a key name; kept "
+                       << keyName(s.keys[action]) << '\n';
+        }
+        return true;
+    }
+
+    // The action other than `action` that a line gave `key` to, or -1.
+    int holder(Key key, int action) const {
+        for (int other = 0; other < actionCount; ++other) {
+            if (other != action && bound[other] && key != noKey && s.keys[other] == key) {
+                return other;
+            }
+        }
+        return -1;
+    }
+
+    Settings& s;
+    const std::string& file;
+    std::ostream& messages;
+    int line = 0;
+    bool bound[actionCount] = {};  // by a line of the file
+};
+
+}  // namespace
+
+std::string SettingsFile::defaultFile(const char* xdgConfigHome, const char* home) {
+    // The XDG rule: only an absolute XDG_CONFIG_HOME counts.
+    if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
+        return std::string(xdgConfigHome) + "/vortimbal3/settings.ini";
+    }
+    if (home != nullptr && home[0] == '/') {
+        return std::string(home) + "/.config/vortimbal3/settings.ini";
+    }
+    return "";
+}
+
+Settings SettingsFile::load(const std::string& name, std::ostream& messages) {
+    file = name;
+    unknownLines.clear();
+    readOnly = false;
+    Settings loaded;
+    std::string text;
+    if (file.empty()) {
+        return loaded;
+    }
+    if (const char* reason = readText(file, text)) {
+        // It may hold a player's settings: never written over.
+        messages << "Settings: cannot read " << file << ": " << reason
+                 << "; defaults used and the file left as it is\n";
+        readOnly = true;
+        return loaded;
+    }
+    Loader loader(loaded, file, messages);
+    std::string section;
+    std::vector<Entry> entries;
+    std::size_t start = 0;
+    for (int number = 1; start < text.size(); ++number) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string line = text.substr(start, end - start);
+        start = end + 1;
+        if (line.size() > maxLineLength) {
+            loader.refuse(number, "longer than " + std::to_string(maxLineLength) + " characters");
+        } else if (line.find('\0') != std::string::npos || !parseLine(line, section, entries)) {
+            loader.refuse(number, "not \"name = value\" nor \"[section]\"");
+        } else if (!entries.empty() && !loader.apply(number, entries[0])) {
+            unknownLines.push_back({section, trimmed(line)});
+        }
+    }
+    loader.finish();
+    return loaded;
+}
+
+void SettingsFile::writeUnknown(std::ostream& text, const std::string& section) const {
+    for (const UnknownLine& line : unknownLines) {
+        if (line.section == section) {
+            text << line.text << '\n';
+        }
+    }
+}
+
+bool SettingsFile::save(const Settings& settings, std::ostream& messages) {
+    if (file.empty()) {
+        return true;
+    }
+    if (readOnly) {
+        messages << "Settings: cannot write " << file
+                 << ": it could not be read, so it is left as it is\n";
+        return false;
+    }
+    std::ostringstream text;
+    writeUnknown(text, "");
+    text << "[game]\nvolume = " << settings.volume << "\nframe_cap = " << capName(settings.frameCap)
+         << "  ; 30, 60, 120, 144 or none\n";
+    for (const Flag& flag : flags) {
+        text << flag.name << " = " << boolName(settings.*flag.field) << '\n';
+    }
+    writeUnknown(text, "game");
+    text << "[keys]\n";
+    for (int action = 0; action < actionCount; ++action) {
+        const std::string key = keyName(settings.keys[action]);
+        // After a blank, ';' would start a comment.
+        text << actionName(Action(action)) << (key[0] == ';' ? " =" : " = ") << key << '\n';
+    }
+    writeUnknown(text, "keys");
+    const std::string* open = nullptr;
+    for (const UnknownLine& line : unknownLines) {
+        if (line.section.empty() || line.section == "game" || line.section == "keys") {
+            continue;
+        }
+        if (open == nullptr || *open != line.section) {
+            text << '[' << line.section << "]\n";
+            open = &line.section;
+        }
+        text << line.text << '\n';
+    }
+    if (!makeParentFolders(file) || !replaceFile(file, text.str())) {
+        messages << "Settings: cannot write " << file << ": " << std::strerror(errno) << '\n';
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vortimbal
