@@ -6,10 +6,13 @@
 
 #include "app/frame_clock.h"
 #include "app/replay.h"
+#include "app/settings.h"
 #include "app/title_screen.h"
 #include "audio/sound_player.h"
 
 namespace vortimbal {
+
+bool startFullScreen = false;
 
 namespace {
 
@@ -35,18 +38,15 @@ void printHelp(std::ostream& out) {
     out << "Usage: vortimbal3 [--max-fps N] [GLUT options such as -display :1]\n"
            "Vortimbal 3: shoot the bad guys before they shoot the city's citizens.\n\n"
            "Keys:\n";
-    for (int i = 0; i < helpLineCount; ++i) {
-        out << "  " << helpLines[i].keys;
-        for (std::size_t pad = std::strlen(helpLines[i].keys); pad < 18; ++pad) {
-            out << ' ';
-        }
-        out << helpLines[i].action << '\n';
+    for (const HelpLine& line : helpLines()) {
+        out << "  " << line.keys
+            << std::string(line.keys.size() < 18 ? 18 - line.keys.size() : 1, ' ') << line.action
+            << '\n';
     }
-    out << "\nOptions:\n"
-           "  --max-fps N       draw at most N frames a second (default "
-        << defaultMaxFramesPerSecond
-        << ", 0: no cap)\n"
-           "  --mute            start with the sound off ('m' switches it)\n"
+    out << "\nOptions, for this run only (the Options page keeps settings for good):\n"
+           "  --max-fps N       draw at most N frames a second (0: no cap)\n"
+           "  --mute            start with the sound off\n"
+           "  --fullscreen      start in full screen; --windowed, in a window\n"
            "  --record FILE     write every input to FILE, to replay the game later\n"
            "  --replay FILE     play a recorded game again, ignoring the keys\n"
            "  --fast            with --replay: step as fast as possible, showing every "
@@ -59,13 +59,17 @@ void printHelp(std::ostream& out) {
            "the working directory when it has them, else in "
         << VORTIMBAL_DATA_DIR
         << ".\n"
-           "High scores are kept in $XDG_DATA_HOME/vortimbal3 (~/.local/share/vortimbal3).\n";
+           "High scores are kept in $XDG_DATA_HOME/vortimbal3 (~/.local/share/vortimbal3),\n"
+           "settings in "
+        << SettingsFile::defaultFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")) << ".\n";
 }
 
 }  // namespace
 
 int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors) {
-    maxFramesPerSecond = defaultMaxFramesPerSecond;
+    maxFramesPerSecond = settings.frameCap;
+    soundPlayer.setMuted(settings.muted);
+    startFullScreen = settings.fullScreen;
     int kept = 1;
     bool fast = false, noDraw = false;
     // Files are opened only once every option is known good: a typo must not
@@ -93,6 +97,8 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
             (std::strcmp(arg, "--record") == 0 ? recordFile : replayFile) = value;
         } else if (std::strcmp(arg, "--mute") == 0) {
             soundPlayer.setMuted(true);
+        } else if (std::strcmp(arg, "--fullscreen") == 0 || std::strcmp(arg, "--windowed") == 0) {
+            startFullScreen = std::strcmp(arg, "--fullscreen") == 0;
         } else if (std::strcmp(arg, "--fast") == 0) {
             fast = true;
         } else if (std::strcmp(arg, "--no-draw") == 0) {

@@ -6,10 +6,16 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <string>
+#include <utility>
 
 #include "app/aim_marker.h"
+#include "app/frame_clock.h"
 #include "app/game_state.h"
 #include "app/hud.h"
+#include "app/notice.h"
+#include "app/options_page.h"
+#include "app/screenshot.h"
 #include "app/title_screen.h"
 #include "control/camera.h"
 #include "game/playable_world.h"
@@ -20,6 +26,7 @@ namespace vortimbal {
 namespace {
 
 constexpr double fieldOfView = 45.0;
+bool screenshotWanted = false;
 
 // A minimised window reports a height of zero; keep the last sane aspect.
 double aspectRatio() {
@@ -33,7 +40,9 @@ double aspectRatio() {
 // The city darkened behind the page the title shows.
 void drawTitlePage() {
     drawBackdrop();
-    if (helpShown == ScoresPage) {
+    if (helpShown == OptionsPage) {
+        drawOptionsScreen();
+    } else if (helpShown == ScoresPage) {
         drawScoresScreen();
     } else if (helpShown == HelpPage) {
         drawHelpScreen();
@@ -104,8 +113,19 @@ void drawFrame() {
     drawOverlay();
 }
 
+void requestScreenshot() {
+    screenshotWanted = true;
+}
+
 void onDisplay() {
     drawFrame();
+    // Taken from the frame just drawn, before it is shown.
+    if (std::exchange(screenshotWanted, false)) {
+        std::string message;
+        takeScreenshot(message);
+        showNotice(message);
+    }
+    countFrame(currentTimeMs());
     glutSwapBuffers();
     // For tests and bug hunts: every frame's GL errors, reported as they come.
     static const bool checking = std::getenv("VORTIMBAL_GL_CHECK") != nullptr;

@@ -5,6 +5,8 @@ namespace vortimbal {
 // Draws one frame into the back buffer, without showing it.
 void drawFrame();
 void onDisplay();
+// The next frame is also written as a PNG file (the screenshot key).
+void requestScreenshot();
 void onReshape(int width, int height);
 
 // The scene's perspective projection for the current window size.

@@ -8,6 +8,7 @@
 #include "app/game_state.h"
 #include "app/high_scores.h"
 #include "app/notice.h"
+#include "app/settings.h"
 #include "app/stroke_font.h"
 #include "game/playable_world.h"
 
@@ -18,6 +19,11 @@ namespace {
 constexpr float hudSize = 0.1f;
 constexpr float citizensSize = 0.0455f;
 constexpr float bannerShadow = 0.02f;
+
+// Frames drawn in the last whole second, for the readout.
+int framesThisSecond = 0;
+int framesLastSecond = 0;
+double secondStart = 0;
 
 // The bad guys' count, with a small red figure before it to say what it counts.
 void drawBadGuysLeft(int count) {
@@ -47,6 +53,10 @@ void drawHud() {
     std::snprintf(text, sizeof text, "%d citizens left", gameWorld->goodLeft() - 1);
     drawOutlinedText(text, -0.98f, 0.85f, citizensSize, 0.7f, 0.7f, 1.0f);
 
+    if (settings.showFrameRate) {
+        std::snprintf(text, sizeof text, "%d fps", framesLastSecond);
+        drawOutlinedText(text, 0.98f, -0.9f, 0.06f, 0.7f, 1.0f, 0.7f, Align::Right);
+    }
     if (gameState == Playing) {
         drawAimMarker();
     } else if (gameState == LevelCleared) {
@@ -60,6 +70,15 @@ void drawHud() {
             drawBanner(text, -0.1f, 0.09f);
         }
         drawBanner("press enter", -0.4f, 0.13f);
+    }
+}
+
+void countFrame(double now) {
+    ++framesThisSecond;
+    if (now - secondStart >= 1000) {
+        framesLastSecond = framesThisSecond;
+        framesThisSecond = 0;
+        secondStart = now;
     }
 }
 

@@ -7,5 +7,7 @@ namespace vortimbal {
 void drawHud();
 // What a key or a menu switch just changed, for a moment; on every screen.
 void drawNotice();
+// One more frame shown at `now` (ms), for the frame-rate readout.
+void countFrame(double now);
 
 }  // namespace vortimbal

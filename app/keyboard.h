@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/actions.h"
+
 namespace vortimbal {
 
 // GLUT's key callbacks. A key the system repeats while it is held counts as
@@ -11,8 +13,12 @@ void onSpecialUp(int key, int x, int y);
 // Marks a turn of the main loop, after GLUT has handed over the events read.
 void noteLoopTurn();
 
-// One key press (direction +1) or release (-1).
-void handleKey(unsigned char key, int x, int y, int direction);
-void handleSpecialKey(int key, bool pressed);
+// One key pressed (direction +1) or released (-1): the action the player bound
+// to it, and what the fixed keys do.
+void pressKey(Key key, int direction);
+// The same for a key read from a replay, which recorded the player's actions
+// apart; `keysByDefault` for older replays, whose keys were all the default ones.
+void replayKey(Key key, int direction, bool keysByDefault);
+void doAction(Action action, int direction);
 
 }  // namespace vortimbal

@@ -7,11 +7,17 @@
 #include "app/command_line.h"
 #include "app/high_scores.h"
 #include "app/replay.h"
+#include "app/settings.h"
 #include "app/startup.h"
+#include "audio/sound_player.h"
 
 int main(int argc, char** argv) {
     vortimbal::lineBufferOutput();
     vortimbal::catchStopSignals();
+    vortimbal::settings = vortimbal::settingsFile.load(
+        vortimbal::SettingsFile::defaultFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")),
+        std::cout);
+    vortimbal::soundPlayer.setVolume(vortimbal::settings.volume);
     const int status = vortimbal::takeOptions(argc, argv, std::cout, std::cerr);
     if (status != vortimbal::keepRunning) {
         return status;

@@ -6,6 +6,7 @@
 #include "app/game_flow.h"
 #include "app/game_state.h"
 #include "app/notice.h"
+#include "app/options_page.h"
 #include "app/replay.h"
 #include "app/title_screen.h"
 #include "app/window_modes.h"
@@ -164,6 +165,9 @@ void onMenu(int id) {
             break;
         case ScoresItem:
             helpShown = ScoresPage;
+            break;
+        case OptionsItem:
+            openOptionsPage();
             break;
         default:
             break;

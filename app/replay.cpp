@@ -20,8 +20,10 @@ namespace vortimbal {
 
 namespace {
 
-const char* const header = "vortimbal3 replay 1";
-const char* const kindNames[] = {"key", "special", "menu", "pause", "menu-open"};
+// Version 1 wrote keys, which all meant their default actions then; version 2
+// writes the player's actions by name and only the fixed keys as keys.
+const char* const headers[] = {"vortimbal3 replay 1", "vortimbal3 replay 2"};
+const char* const kindNames[] = {"key", "special", "menu", "pause", "menu-open", "action"};
 constexpr int kindCount = int(sizeof kindNames / sizeof kindNames[0]);
 // Far more inputs than hours of play bring; a larger file is not a replay.
 constexpr std::size_t maxInputs = 1000000;
@@ -41,6 +43,7 @@ std::FILE* recording = nullptr;
 std::vector<Input> inputs;
 std::size_t nextInput = 0;
 long endStep = -1;
+bool keysByDefault = false;
 
 bool readKind(const std::string& name, InputKind& kind) {
     for (int i = 0; i < kindCount; ++i) {
@@ -55,9 +58,10 @@ bool readKind(const std::string& name, InputKind& kind) {
 // Strict: the header, inputs in step order, then "end" with the last step.
 bool parse(std::istream& in) {
     std::string line;
-    if (!std::getline(in, line) || line != header) {
+    if (!std::getline(in, line) || (line != headers[0] && line != headers[1])) {
         return false;
     }
+    keysByDefault = line == headers[0];
     long last = 0;
     while (std::getline(in, line) && inputs.size() < maxInputs) {
         std::istringstream fields(line);
@@ -70,7 +74,8 @@ bool parse(std::istream& in) {
             return whole;
         }
         if (!(fields >> input.step >> word >> input.code >> input.value) || fields >> extra ||
-            !readKind(word, input.kind) || input.step < last) {
+            !readKind(word, input.kind) || input.step < last ||
+            (input.kind == InputKind::Action && (input.code < 0 || input.code >= actionCount))) {
             return false;
         }
         last = input.step;
@@ -98,10 +103,13 @@ void apply(const Input& input) {
     recordInput(input.kind, input.code, input.value);
     switch (input.kind) {
         case InputKind::Key:
-            handleKey((unsigned char)input.code, 0, 0, input.value);
+            replayKey(Key(input.code), input.value, keysByDefault);
             break;
         case InputKind::Special:
-            handleSpecialKey(input.code, input.value != 0);
+            replayKey(specialKey(input.code), input.value != 0 ? 1 : -1, keysByDefault);
+            break;
+        case InputKind::Action:
+            doAction(Action(input.code), input.value);
             break;
         case InputKind::Menu:
             onMenu(input.code);
@@ -123,7 +131,7 @@ bool startRecording(const std::string& file, std::ostream& errors) {
         errors << "Cannot record to " << file << '\n';
         return false;
     }
-    std::fprintf(recording, "%s\n", header);
+    std::fprintf(recording, "%s\n", headers[1]);
     return true;
 }
 

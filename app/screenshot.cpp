@@ -146,14 +146,14 @@ std::string saveScreenshot(const std::string& folder, std::string& message) {
             path.clear();
         }
     }
-    // The HUD font has no capitals, so the full path goes to the terminal only.
+    // The HUD has room for the file's name; the terminal gets the whole path.
     if (path.empty()) {
         std::cout << "Screenshot: cannot write " << (folder.empty() ? "anywhere" : folder) << ": "
                   << error << std::endl;
         message = "screenshot failed - see the terminal";
     } else {
         std::cout << "Screenshot: " << path << std::endl;
-        message = "screenshot saved";
+        message = "saved " + path.substr(path.rfind('/') + 1);
     }
     return path;
 }

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/clean_exit.h"
+#include "app/command_line.h"
 #include "app/data_folder.h"
 #include "app/display.h"
 #include "app/frame_clock.h"
@@ -18,6 +19,7 @@
 #include "app/keyboard.h"
 #include "app/menus.h"
 #include "app/swap_interval.h"
+#include "app/window_modes.h"
 #include "audio/sound_player.h"
 #include "core/diagnostics.h"
 #include "core/exception.h"
@@ -145,6 +147,9 @@ void startUp(int* argc, char** argv) {
     // The window exists already, so the reshape request is what sizes it.
     glutInitWindowSize(initialWidth, initialHeight);
     glutReshapeWindow(initialWidth, initialHeight);
+    if (startFullScreen) {
+        toggleFullScreen();
+    }
     // Every figure settles on the ground before the first frame.
     for (int i = 0; i < warmUpSteps; ++i) {
         world.update();

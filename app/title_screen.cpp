@@ -4,11 +4,13 @@
 
 #include <cstdio>
 #include <iterator>
+#include <string>
 #include <vector>
 
 #include "app/game_flow.h"
 #include "app/game_state.h"
 #include "app/high_scores.h"
+#include "app/settings.h"
 #include "app/stroke_font.h"
 
 namespace vortimbal {
@@ -25,6 +27,7 @@ const Item resume = {ResumeItem, "Resume", 1.0f, 1.0f, 0.3f};
 const Item menu[] = {{NewGameItem, "New Game", 1.0f, 0.5f, 0.1f},
                      {HelpItem, "Help", 0.7f, 1.0f, 0.1f},
                      {ScoresItem, "High scores", 0.3f, 0.9f, 0.9f},
+                     {OptionsItem, "Options", 0.9f, 0.6f, 1.0f},
                      {QuitItem, "Quit", 0.3f, 0.3f, 0.7f}};
 
 // Where the items stand: a game waiting on the title adds "Resume" above the
@@ -32,8 +35,8 @@ const Item menu[] = {{NewGameItem, "New Game", 1.0f, 0.5f, 0.1f},
 struct Layout {
     float top, spacing, size;
 };
-constexpr Layout menuLayout = {0.3f, 0.3f, 0.2f};
-constexpr Layout pausedLayout = {0.3f, 0.24f, 0.17f};
+constexpr Layout menuLayout = {0.3f, 0.24f, 0.18f};
+constexpr Layout pausedLayout = {0.3f, 0.2f, 0.15f};
 constexpr float shadowOffset = 0.01f;
 constexpr float backdropAlpha = 0.75f;
 
@@ -69,14 +72,32 @@ void drawPageTitle(const char* title) {
 
 const char* const gameGoal = "shoot the red bad guys before they shoot the citizens";
 
-const HelpLine helpLines[] = {
-    {"arrows", "walk and turn"},      {"space  z  enter", "fire"},
-    {"esc", "pause - back to title"}, {"i  k  j  l", "move and turn camera"},
-    {"y  h", "tilt camera"},          {"q  a", "camera up - down"},
-    {"s  d", "slide camera"},         {"1  2", "switch the lamps"},
-    {"m", "sound on - off"},          {"right button", "camera and display menu"},
-};
-const int helpLineCount = int(sizeof helpLines / sizeof helpLines[0]);
+std::vector<HelpLine> helpLines() {
+    const auto keys = [](std::initializer_list<Action> actions) {
+        std::string text;
+        for (Action action : actions) {
+            text += (text.empty() ? "" : "  ") + keyName(settings.keys[std::size_t(action)]);
+        }
+        return text;
+    };
+    std::string walk =
+        keys({Action::WalkForward, Action::WalkBack, Action::TurnLeft, Action::TurnRight});
+    walk = walk == "up  down  left  right" ? "arrows" : walk;
+    return {{walk, "walk and turn"},
+            {keys({Action::Fire}) + "  enter", "fire"},
+            {keys({Action::Pause}), "pause - back to title"},
+            {keys({Action::CameraForward, Action::CameraBack, Action::CameraTurnLeft,
+                   Action::CameraTurnRight}),
+             "move and turn camera"},
+            {keys({Action::CameraTiltUp, Action::CameraTiltDown}), "tilt camera"},
+            {keys({Action::CameraUp, Action::CameraDown}), "camera up - down"},
+            {keys({Action::CameraSlideLeft, Action::CameraSlideRight}), "slide camera"},
+            {keys({Action::Lamp1, Action::Lamp2}), "switch the lamps"},
+            {keys({Action::Sound}), "sound on - off"},
+            {keys({Action::FrameRate}), "frame rate on - off"},
+            {keys({Action::Screenshot}), "screenshot"},
+            {"right button", "camera and display menu"}};
+}
 
 void drawTitleScreen() {
     glDisable(GL_LIGHTING);
@@ -109,11 +130,11 @@ void drawHelpScreen() {
     drawPageTitle("Help");
     drawTextCentered(gameGoal, 0, 0.56f, 0.06f, 1.0f, 1.0f, 0.3f);
     const float size = 0.07f;
-    float y = 0.42f;
-    for (const HelpLine& line : helpLines) {
-        drawTextRight(line.keys, -0.05f, y, size, 1.0f, 0.5f, 0.1f);
-        drawText(line.action, 0.05f, y, size, 0.8f, 0.9f, 1.0f);
-        y -= 0.11f;
+    float y = 0.44f;
+    for (const HelpLine& line : helpLines()) {
+        drawTextRight(line.keys.c_str(), -0.05f, y, size, 1.0f, 0.5f, 0.1f);
+        drawText(line.action.c_str(), 0.05f, y, size, 0.8f, 0.9f, 1.0f);
+        y -= 0.095f;
     }
     drawTextCentered("press fire to go back", 0, -0.78f, 0.08f, 1, 1, 1);
     glEnable(GL_LIGHTING);

@@ -1,22 +1,32 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace vortimbal {
 
 // Menu ids of the title screen's items, shared with the pop-up menu.
-enum TitleItem { QuitItem = 18, NewGameItem = 19, HelpItem = 20, ScoresItem = 21, ResumeItem = 22 };
+enum TitleItem {
+    QuitItem = 18,
+    NewGameItem = 19,
+    HelpItem = 20,
+    ScoresItem = 21,
+    ResumeItem = 22,
+    OptionsItem = 23
+};
 
 // The pages the title screen shows in place of its menu, as `helpShown` holds them.
-enum TitlePage { MenuPage = 0, HelpPage = 1, ScoresPage = 2 };
+enum TitlePage { MenuPage = 0, HelpPage = 1, ScoresPage = 2, OptionsPage = 3 };
 
 // One line of the controls, as the help page and --help show them.
 struct HelpLine {
-    const char* keys;
-    const char* action;
+    std::string keys;
+    std::string action;
 };
 // What the game asks of the player, in one line.
 extern const char* const gameGoal;
-extern const HelpLine helpLines[];
-extern const int helpLineCount;
+// The controls with the keys the player chose.
+std::vector<HelpLine> helpLines();
 
 void drawTitleScreen();
 // The controls, shown in place of the title's menu.

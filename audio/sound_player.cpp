@@ -110,8 +110,17 @@ void SoundPlayer::close() {
 
 void SoundPlayer::setMuted(bool mute) {
     muted = mute;
+    applyGain();
+}
+
+void SoundPlayer::setVolume(int tenths) {
+    volume = tenths;
+    applyGain();
+}
+
+void SoundPlayer::applyGain() {
     if (context != nullptr) {
-        alListenerf(AL_GAIN, muted ? 0.0f : 1.0f);
+        alListenerf(AL_GAIN, muted ? 0.0f : float(volume) / 10.0f);
     }
 }
 

@@ -31,6 +31,8 @@ class SoundPlayer : public GameListener {
     void toggleMute() { setMuted(!muted); }
     void setMuted(bool mute);
     bool isMuted() const { return muted; }
+    // From 0, silent, to 10, as loud as the effects were made.
+    void setVolume(int tenths);
 
     void shotFired(const Vector3& from) override { play(Shot, &from); }
     void figureHit(const Vector3& at, bool badGuy) override {
@@ -44,6 +46,7 @@ class SoundPlayer : public GameListener {
     // From `at` in the city, or at the listener when `at` is null.
     void play(Effect effect, const Vector3* at);
     void loadEffects(const std::string& folder, std::ostream& messages);
+    void applyGain();
 
     void* device = nullptr;
     void* context = nullptr;
@@ -51,6 +54,7 @@ class SoundPlayer : public GameListener {
     unsigned sources[sourceCount] = {};
     int nextSource = 0;
     bool muted = false;
+    int volume = 10;
 };
 
 // The game's sound, opened at start-up.

@@ -9,7 +9,7 @@ help=$(env -u DISPLAY "$binary" --help) || fail "--help failed"
 grep -q "tilt camera" <<<"$help" && grep -q -- "--max-fps N" <<<"$help" || fail "--help said: $help"
 env -u DISPLAY "$binary" --version | grep -q "^Vortimbal 3 version [0-9]" || fail "no version"
 status=0
-env -u DISPLAY "$binary" --fullscreen 2>/dev/null || status=$?
+env -u DISPLAY "$binary" --no-such-option 2>/dev/null || status=$?
 [ "$status" = 2 ] || fail "an unknown option ended with status $status"
 
 prefix=$(mktemp -d)

@@ -92,7 +92,7 @@ keys Escape Down Down Down Return
 screenshot "$window" e2e_scores
 has_colour e2e_scores 640x60+0+40 B2FF1A || has_colour e2e_scores 640x60+0+40 B3FF1A ||
     fail "the high scores page has no title"
-keys Escape Down
+keys Escape Down Down
 screenshot "$window" e2e_title_quit
 has_colour e2e_title_quit 640x40+0+400 FFFFFF || fail "\"Quit\" is not highlighted"
 keys Return

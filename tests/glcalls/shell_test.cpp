@@ -25,6 +25,7 @@
 #include "app/menus.h"
 #include "app/notice.h"
 #include "app/replay.h"
+#include "app/settings.h"
 #include "app/startup.h"
 #include "app/stroke_font.h"
 #include "app/title_screen.h"
@@ -332,18 +333,17 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
     } cases[] = {
         {{"-display", ":1"}, keepRunning, 60, {"-display", ":1"}, "", ""},
         {{"--max-fps", "30", "-gldebug"}, keepRunning, 30, {"-gldebug"}, "", ""},
-        {{"-iconic", "--max-fps=0", "--mute"}, keepRunning, 0, {"-iconic"}, "", ""},
+        {{"-iconic", "--max-fps=0"}, keepRunning, 0, {"-iconic"}, "", ""},
         {{"-iconic", "--help"}, 0, 0, {}, "  y  h              tilt camera\n", ""},
         {{"--version"}, 0, 0, {}, "Vortimbal 3 version 3.", ""},
         {{"--max-fps"}, 2, 0, {}, "", ""},
         {{"--max-fps", "-1"}, 2, 0, {}, "", ""},
         {{"--max-fps=12x"}, 2, 0, {}, "", ""},
         {{"--max-fps", "99999999999999999999"}, 2, 0, {}, "", ""},
-        {{"--fullscreen"}, 2, 0, {}, "", ""},
         {{"--fast"}, 2, 0, {}, "", ""},
         {{"--replay", "/no/such/replay"}, 1, 0, {}, "", ""},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", ""},
-        {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 2\nend 5\n"},
+        {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 3\nend 5\n"},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 1\n3 key 32 1\n"},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 1\n3 jump 32 1\nend 4\n"},
         {{"--replay", "REPLAY"},
@@ -354,6 +354,7 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
          "vortimbal3 replay 1\n9 key 32 1\n3 key 32 -1\nend 10\n"},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 1\nend 4\n7 key 32 1\n"},
         {{"--record", "REPLAY", "--no-such-option"}, 2, 0, {}, "", "a recorded game\n"},
+        {{"--windowed", "--fullscreen", "--mute"}, keepRunning, 60, {}, "", ""},
     };
     for (const auto& c : cases) {
         std::vector<std::string> strings = c.args;
@@ -382,7 +383,8 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
     }
     std::remove(file.c_str());
     maxFramesPerSecond = 0;
-    EXPECT_TRUE(soundPlayer.isMuted());
+    EXPECT_TRUE(soundPlayer.isMuted() && startFullScreen) << "for this run";
+    std::tie(startFullScreen, settings.muted) = std::make_tuple(false, false);
     soundPlayer.setMuted(false);
 }
 

@@ -22,7 +22,9 @@
 #include "app/game_flow.h"
 #include "app/game_state.h"
 #include "app/high_scores.h"
+#include "app/options_page.h"
 #include "app/screenshot.h"
+#include "app/settings.h"
 #include "app/startup.h"
 #include "app/title_screen.h"
 #include "control/camera.h"
@@ -237,15 +239,24 @@ TEST_F(Render, EveryScreenLooksAsApproved) {
     EXPECT_EQ(mainMaterialPool->entry(21)->getName(), "head");
     EXPECT_EQ(textures[0]->getBaseMaterial(), mainMaterialPool->entry(15));
     EXPECT_TRUE(mainMaterialPool->isInUse()) << "closed after its first lookup";
+    // Keys pressed on the Options page before its screen: down to "fire", then fire.
+    std::vector<Key> toFire(11, specialKey(GLUT_KEY_DOWN));
+    toFire.push_back(13);
     const struct {
         const char* name;
         int state, help, cubes;
-        bool paused;
-    } screens[] = {
-        {"title", Title, MenuPage, 0, false},         {"paused", Title, MenuPage, 0, true},
-        {"help", Title, HelpPage, 0, false},          {"scores", Title, ScoresPage, 0, false},
-        {"playing", Playing, MenuPage, 0, false},     {"cubes", Playing, MenuPage, 1, false},
-        {"level_cleared", LevelCleared, 0, 0, false}, {"game_over", GameOver, 0, 0, false}};
+        bool paused, frameRate;
+        std::vector<Key> keys;
+    } screens[] = {{"title", Title, MenuPage, 0, false, false, {}},
+                   {"paused", Title, MenuPage, 0, true, false, {}},
+                   {"help", Title, HelpPage, 0, false, false, {}},
+                   {"scores", Title, ScoresPage, 0, false, false, {}},
+                   {"options", Title, OptionsPage, 0, false, false, {}},
+                   {"options_key", Title, OptionsPage, 0, false, false, toFire},
+                   {"playing", Playing, MenuPage, 0, false, false, {}},
+                   {"cubes", Playing, MenuPage, 1, false, true, {}},
+                   {"level_cleared", LevelCleared, 0, 0, false, false, {}},
+                   {"game_over", GameOver, 0, 0, false, false, {}}};
     std::ostringstream unsaved;  // the process has no table file
     highScores.add({2420, 3, "2026-12-06"}, unsaved);
     highScores.add({900, 2, "2026-11-30"}, unsaved);
@@ -254,6 +265,13 @@ TEST_F(Render, EveryScreenLooksAsApproved) {
         std::tie(gameState, helpShown, showBoundingCubes, gameUnderway, titleSelection) =
             std::make_tuple(s.state, s.help, s.cubes, s.paused,
                             s.paused ? ResumeItem : NewGameItem);
+        settings.showFrameRate = s.frameRate;
+        if (s.help == OptionsPage) {
+            openOptionsPage();
+        }
+        for (Key key : s.keys) {
+            optionsKey(key, 1);
+        }
         const Image seen = shrink(drawAndRead(s.name));
         const std::string path =
             std::string(VORTIMBAL_SOURCE_DIR "/tests/render/approved/") + s.name + ".ppm";
@@ -276,6 +294,7 @@ TEST_F(Render, EveryScreenLooksAsApproved) {
         EXPECT_TRUE(unlike <= 8 && worst <= 40)
             << s.name << ": " << unlike << " blocks unlike the approved look, one by " << worst;
     }
+    optionsKey(27, -1);  // the question about fire's key left open
 }
 
 TEST_F(Render, TheViewSeesWhatIsInFrontAndNothingBehindBesideOrBeyondIt) {
@@ -373,7 +392,7 @@ TEST_F(Render, AScreenshotSavesTheFrameUnderAFreshName) {
     std::string message;
     const std::string first = saveScreenshot(folder, message),
                       second = saveScreenshot(folder, message);
-    EXPECT_EQ(message, "screenshot saved");
+    EXPECT_EQ(message, "saved " + second.substr(second.rfind('/') + 1));
     EXPECT_TRUE(std::regex_match(
         first, std::regex(home + "/vortimbal3/screenshots/vortimbal3-\\d{8}-\\d{6}\\.png")))
         << first;

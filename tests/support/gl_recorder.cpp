@@ -193,6 +193,11 @@ GLint gluProject(GLdouble, GLdouble, GLdouble, const GLdouble*, const GLdouble*,
                  GLdouble*, GLdouble*, GLdouble*) {
     return GL_FALSE;
 }
+RECORDED(glReadBuffer, (GLenum mode), double(mode))
+void glReadPixels(GLint, GLint, GLsizei w, GLsizei h, GLenum, GLenum, GLvoid* pixels) {
+    record("glReadPixels", {double(w), double(h)});
+    std::fill_n(static_cast<unsigned char*>(pixels), std::size_t(w) * std::size_t(h) * 3, 0);
+}
 // No display lists here: faces draw call by call, as they do without lists.
 GLuint glGenLists(GLsizei) {
     return 0;

@@ -6,9 +6,10 @@ data=$2
 screenshots=${VORTIMBAL_SCREENSHOTS:-/tmp}
 game_pid=""
 game_log=$(mktemp)
-# The player's own high scores stay untouched.
-export XDG_DATA_HOME
+# The player's own high scores and settings stay untouched.
+export XDG_DATA_HOME XDG_CONFIG_HOME
 XDG_DATA_HOME=$(mktemp -d)
+XDG_CONFIG_HOME=$(mktemp -d)
 
 fail() {
     echo "FAIL: $*" >&2
@@ -27,7 +28,7 @@ start_game() {
 
 stop_game() {
     [ -z "$game_pid" ] || { kill "$game_pid" && wait "$game_pid"; } 2>/dev/null || true
-    rm -rf "$game_log" "$XDG_DATA_HOME"
+    rm -rf "$game_log" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
 }
 
 # Prints the id of the game's window once it is mapped.

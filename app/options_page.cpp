@@ -1,0 +1,208 @@
+#include "app/options_page.h"
+
+#include <GL/gl.h>
+#include <GL/glut.h>
+
+#include <algorithm>
+#include <iostream>
+#include <iterator>
+#include <string>
+
+#include "app/frame_clock.h"
+#include "app/game_state.h"
+#include "app/replay.h"
+#include "app/settings.h"
+#include "app/stroke_font.h"
+#include "app/title_screen.h"
+#include "audio/sound_player.h"
+
+namespace vortimbal {
+
+namespace {
+
+// The rows of the page, top to bottom: the settings and "Reset to defaults"
+// in the left column, then one row per action in the right.
+enum Row { Volume, Sound, FullScreen, FrameCap, FrameRate, InvertTilt, Reset, FirstKey };
+constexpr int rowCount = FirstKey + actionCount;
+constexpr Key enterKey = 13, escapeKey = 27;
+constexpr float textSize = 0.05f, rowSpacing = 0.068f, top = 0.56f;
+
+int selected = Volume;
+int choosingKeyFor = -1;  // the action waiting for its key, or -1
+
+const char* onOff(bool on) {
+    return on ? "on" : "off";
+}
+
+const char* settingLabels[FirstKey] = {"sound volume",         "sound",
+                                       "full screen at start", "frame cap",
+                                       "show frame rate",      "invert camera tilt",
+                                       "Reset to defaults"};
+
+std::string rowLabel(int row) {
+    return row < FirstKey ? settingLabels[row] : actionLabel(Action(row - FirstKey));
+}
+
+std::string rowValue(int row) {
+    switch (row) {
+        case Volume:
+            return std::to_string(settings.volume);
+        case Sound:
+            return onOff(!settings.muted);
+        case FullScreen:
+            return onOff(settings.fullScreen);
+        case FrameCap:
+            return settings.frameCap == 0 ? "none" : std::to_string(settings.frameCap);
+        case FrameRate:
+            return onOff(settings.showFrameRate);
+        case InvertTilt:
+            return onOff(settings.invertTilt);
+        case Reset:
+            return "";
+        default:
+            return keyName(settings.keys[std::size_t(row - FirstKey)]);
+    }
+}
+
+int nextFrameCap(int step) {
+    const int count = int(std::size(frameCaps));
+    const int at = int(std::find(frameCaps, frameCaps + count, settings.frameCap) - frameCaps);
+    return frameCaps[((at % count) + step + count) % count];
+}
+
+// Left and right, or fire: the setting of the row steps one way or the other.
+void change(int row, int step) {
+    switch (row) {
+        case Volume:
+            settings.volume = std::clamp(settings.volume + step, 0, 10);
+            break;
+        case Sound:
+            settings.muted = !settings.muted;
+            break;
+        case FullScreen:
+            settings.fullScreen = !settings.fullScreen;
+            break;
+        case FrameCap:
+            settings.frameCap = nextFrameCap(step);
+            break;
+        case FrameRate:
+            settings.showFrameRate = !settings.showFrameRate;
+            break;
+        case InvertTilt:
+            settings.invertTilt = !settings.invertTilt;
+            break;
+        case Reset:
+            settings = Settings();
+            break;
+        default:
+            choosingKeyFor = row - FirstKey;
+            return;
+    }
+    applySettings();
+    saveSettings();
+}
+
+// The chosen key goes to the waiting action; an action that had it takes the
+// waiting action's old key in exchange.
+void bindKey(Key key) {
+    auto& keys = settings.keys;
+    const auto waiting = std::size_t(choosingKeyFor);
+    const auto holder = std::find(keys.begin(), keys.end(), key);
+    if (holder != keys.end()) {
+        *holder = keys[waiting];
+    }
+    keys[waiting] = key;
+    choosingKeyFor = -1;
+    saveSettings();
+}
+
+void chooseKey(Key key, int direction) {
+    if (key == escapeKey) {
+        if (direction < 0) {
+            choosingKeyFor = -1;
+        }
+    } else if (direction > 0) {
+        bindKey(key);
+    }
+}
+
+// Labels in one column, values in the next, the chosen row in yellow.
+void drawRow(int row, float x, float valueX, float y) {
+    const bool chosen = row == selected;
+    const float r = chosen ? 1.0f : row < FirstKey ? 0.6f : 1.0f;
+    const float g = chosen ? 1.0f : row < FirstKey ? 0.8f : 0.6f;
+    const float b = chosen ? 0.2f : row < FirstKey ? 1.0f : 0.2f;
+    drawOutlinedText(rowLabel(row).c_str(), x, y, textSize, r, g, b);
+    drawOutlinedText(rowValue(row).c_str(), valueX, y, textSize, 1, 1, 1);
+}
+
+}  // namespace
+
+void openOptionsPage() {
+    helpShown = OptionsPage;
+    selected = Volume;
+    choosingKeyFor = -1;
+}
+
+bool optionsPageShown() {
+    return gameState == Title && helpShown == OptionsPage;
+}
+
+void optionsKey(Key key, int direction) {
+    if (choosingKeyFor >= 0) {
+        chooseKey(key, direction);
+        return;
+    }
+    if (key == escapeKey) {
+        if (direction < 0) {
+            helpShown = MenuPage;
+        }
+        return;
+    }
+    if (direction < 0) {
+        return;
+    }
+    if (key == specialKey(GLUT_KEY_UP) || key == specialKey(GLUT_KEY_DOWN)) {
+        const int step = key == specialKey(GLUT_KEY_UP) ? -1 : 1;
+        selected = std::clamp(selected + step, 0, rowCount - 1);
+    } else if (key == specialKey(GLUT_KEY_LEFT) || key == specialKey(GLUT_KEY_RIGHT)) {
+        if (selected < FirstKey && selected != Reset) {
+            change(selected, key == specialKey(GLUT_KEY_LEFT) ? -1 : 1);
+        }
+    } else if (key == enterKey || key == settings.keys[std::size_t(Action::Fire)]) {
+        change(selected, 1);
+    }
+}
+
+void drawOptionsScreen() {
+    glDisable(GL_LIGHTING);
+    drawTextCentered("Options", 0.01f, 0.79f, 0.2f, 0, 0, 0);
+    drawTextCentered("Options", 0, 0.8f, 0.2f, 0.7f, 1.0f, 0.1f);
+    for (int row = 0; row < FirstKey; ++row) {
+        // A gap sets "Reset to defaults" apart from the settings it undoes.
+        drawRow(row, -0.95f, -0.33f, top - rowSpacing * float(row + (row == Reset ? 1 : 0)));
+    }
+    for (int row = FirstKey; row < rowCount; ++row) {
+        drawRow(row, -0.1f, 0.45f, top - rowSpacing * float(row - FirstKey));
+    }
+    const bool asking = choosingKeyFor >= 0;
+    const std::string footer = asking ? "press a key for " + actionLabel(Action(choosingKeyFor))
+                                      : std::string("arrows choose - fire changes - esc goes back");
+    drawOutlinedText(footer.c_str(), 0, -0.9f, 0.055f, 1.0f, asking ? 1.0f : 0.9f,
+                     asking ? 0.2f : 0.9f, Align::Centre);
+    glEnable(GL_LIGHTING);
+}
+
+void applySettings() {
+    soundPlayer.setVolume(settings.volume);
+    soundPlayer.setMuted(settings.muted);
+    maxFramesPerSecond = settings.frameCap;
+}
+
+void saveSettings() {
+    if (!replaying()) {
+        settingsFile.save(settings, std::cout);
+    }
+}
+
+}  // namespace vortimbal
