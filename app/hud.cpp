@@ -85,7 +85,8 @@ void countFrame(double now) {
 void drawNotice() {
     const std::string notice = currentNotice();
     if (!notice.empty()) {
-        drawOutlinedText(notice.c_str(), -0.98f, -0.9f, 0.07f, 1.0f, 1.0f, 0.6f);
+        // Above the bottom line, which a long notice would run into.
+        drawOutlinedText(notice.c_str(), -0.98f, -0.76f, 0.065f, 1.0f, 1.0f, 0.6f);
     }
 }
 
