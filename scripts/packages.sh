@@ -2,7 +2,7 @@
 # need are there, installing them when run as root.
 
 # The packages to build and run the game.
-PLAY_PACKAGES="build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libpng-dev libinih-dev pkg-config"
+PLAY_PACKAGES="build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libpng-dev libinih-dev libsdl2-dev pkg-config"
 # What the tests need on top: GoogleTest, a virtual X server, input and
 # screenshot tools, clang for the fuzz targets, and Python to measure sound.
 TEST_PACKAGES="$PLAY_PACKAGES googletest libgtest-dev libgmock-dev xvfb xdotool x11-utils imagemagick clang clang-format python3"
