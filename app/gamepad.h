@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace vortimbal {
 
@@ -46,12 +48,24 @@ class Gamepads {
     // A virtual pad, mapped by SDL like a real one: for tests and the e2e.
     bool attachVirtualPad();
     void detachVirtualPad();
-    // `button` and `axis` are SDL_CONTROLLER_BUTTON_* and SDL_CONTROLLER_AXIS_*.
+    // `button` and `axis` are SDL_CONTROLLER_BUTTON_* and SDL_CONTROLLER_AXIS_*;
+    // `value` as SDL_GameControllerGetAxis reads it (a trigger from 0).
     void setVirtualButton(int button, bool down);
     void setVirtualAxis(int axis, int value);
 
   private:
+    void openNewPads();
+    void closePad(int id);
+
     bool running = false;
+    // SDL's instance ids: they stay valid while device indexes shift.
+    std::vector<int> pads;
+    int virtualPad = -1;
+    bool scanPending = false;
+    // What the listener last heard.
+    bool toldConnected = false;
+    std::array<bool, 8> toldHeld{};
+    std::array<float, 2> toldWalk{}, toldLook{};
 };
 
 extern Gamepads gamepads;
