@@ -15,20 +15,12 @@ struct HeardLog : PadListener {
     void padButton(PadButton b, bool down) override {
         heard << "button " << int(b) << (down ? " down\n" : " up\n");
     }
-    void padWalk(float forward, float right) override {
-        heard << "walk " << forward << ' ' << right << '\n';
-    }
-    void padLook(float forward, float right) override {
-        heard << "look " << forward << ' ' << right << '\n';
-    }
+    void padWalk(float f, float r) override { heard << "walk " << f << ' ' << r << '\n'; }
+    void padLook(float f, float r) override { heard << "look " << f << ' ' << r << '\n'; }
     void padConnected(bool on) override { heard << (on ? "connected\n" : "disconnected\n"); }
 };
 
-struct GamepadTest : ::testing::Test {
-    void TearDown() override { gamepads.stop(); }
-};
-
-TEST_F(GamepadTest, TheVirtualPadIsHeardOnceForEachChangeThroughTheDeadZone) {
+TEST(Gamepad, TheVirtualPadIsHeardOnceForEachChangeThroughTheDeadZone) {
     std::ostringstream messages;
     if (!gamepads.start("", messages)) {
         GTEST_SKIP() << messages.str();
@@ -44,10 +36,10 @@ TEST_F(GamepadTest, TheVirtualPadIsHeardOnceForEachChangeThroughTheDeadZone) {
         {button(SDL_CONTROLLER_BUTTON_A, true), "button 0 down\n"},
         {button(SDL_CONTROLLER_BUTTON_A, false), "button 0 up\n"},
         {axis(SDL_CONTROLLER_AXIS_LEFTY, -32768), "walk 1 0\n"},  // up is forward
-        {axis(SDL_CONTROLLER_AXIS_LEFTY, -8000), "walk 0 0\n"},
+        {axis(SDL_CONTROLLER_AXIS_LEFTY, -8000), "walk 0 0\n"},   // inside the 25 % zone
         {axis(SDL_CONTROLLER_AXIS_LEFTY, 0), ""},
         {axis(SDL_CONTROLLER_AXIS_LEFTX, -32768), "walk 0 -1\n"},
-        {axis(SDL_CONTROLLER_AXIS_RIGHTX, 16384), "look 0 0.333\n"},
+        {axis(SDL_CONTROLLER_AXIS_RIGHTX, 16384), "look 0 0.333\n"},  // halfway past it
         {axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 8000), ""},
         {axis(SDL_CONTROLLER_AXIS_TRIGGERRIGHT, 9000), "button 7 down\n"},
         {button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true), "button 5 down\n"},
@@ -62,4 +54,5 @@ TEST_F(GamepadTest, TheVirtualPadIsHeardOnceForEachChangeThroughTheDeadZone) {
         }
         EXPECT_EQ(log.heard.str(), step.heard);
     }
+    gamepads.stop();
 }
