@@ -93,8 +93,8 @@ void Gamepads::stop() {
         closePad(pads.back());
     }
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-    // Frees what SDL keeps past its subsystems (hints, error text), so no leak
-    // shows at exit; SDL serves nothing else here.
+    // SDL serves nothing else here: its hints and globals go too, so a later
+    // start begins afresh.
     SDL_Quit();
     running = false;
     toldConnected = false;
@@ -113,7 +113,7 @@ void Gamepads::openNewPads() {
             continue;
         }
         if (SDL_GameControllerOpen(device) != nullptr) {
-            pads.push_back(SDL_JoystickGetDeviceInstanceID(device));
+            pads.push_back(id);
         }
     }
 }
