@@ -9,6 +9,7 @@
 
 #include "app/frame_clock.h"
 #include "app/game_state.h"
+#include "app/gamepad.h"
 #include "app/replay.h"
 #include "app/window_modes.h"
 #include "audio/sound_player.h"
@@ -55,6 +56,7 @@ void endGame() {
     leaveGameMode();
     forgetFaceLists();
     soundPlayer.close();
+    gamepads.stop();
     if (mainWindow != 0) {
         glutDestroyWindow(mainWindow);
     }

@@ -43,6 +43,9 @@ void printHelp(std::ostream& out) {
             << std::string(line.keys.size() < 18 ? 18 - line.keys.size() : 1, ' ') << line.action
             << '\n';
     }
+    out << "\nA gamepad plays too, plugged in at any time: the left stick or the D-pad walks,\n"
+           "A or the right trigger fires, Start pauses, the right stick moves the camera;\n"
+           "in the menus the D-pad moves, A chooses and B goes back.\n";
     out << "\nOptions, for this run only (the Options page keeps settings for good):\n"
            "  --max-fps N       draw at most N frames a second (0: no cap)\n"
            "  --mute            start with the sound off\n"

@@ -12,6 +12,7 @@
 #include "app/game_state.h"
 #include "app/high_scores.h"
 #include "app/keyboard.h"
+#include "app/pad_input.h"
 #include "app/replay.h"
 #include "audio/sound_player.h"
 #include "control/camera.h"
@@ -154,6 +155,7 @@ double currentTimeMs() {
 
 void onIdle() {
     noteLoopTurn();
+    pollPads();
     if (stopRequested()) {
         endGame();
     }

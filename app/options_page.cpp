@@ -22,7 +22,20 @@ namespace {
 
 // The rows of the page, top to bottom: the settings and "Reset to defaults"
 // in the left column, then one row per action in the right.
-enum Row { Volume, Sound, FullScreen, FrameCap, FrameRate, InvertTilt, Reset, FirstKey };
+enum Row {
+    Volume,
+    Sound,
+    FullScreen,
+    FrameCap,
+    FrameRate,
+    InvertTilt,
+    PadDeadZone,
+    PadInvert,
+    PadRumble,
+    Reset,
+    FirstKey
+};
+constexpr int deadZoneStep = 5;
 constexpr int rowCount = FirstKey + actionCount;
 constexpr Key enterKey = 13, escapeKey = 27;
 constexpr float textSize = 0.05f, rowSpacing = 0.068f, top = 0.56f;
@@ -37,7 +50,8 @@ const char* onOff(bool on) {
 const char* settingLabels[FirstKey] = {"sound volume",         "sound",
                                        "full screen at start", "frame cap",
                                        "show frame rate",      "invert camera tilt",
-                                       "Reset to defaults"};
+                                       "pad dead zone",        "pad invert camera",
+                                       "pad rumble",           "Reset to defaults"};
 
 std::string rowLabel(int row) {
     return row < FirstKey ? settingLabels[row] : actionLabel(Action(row - FirstKey));
@@ -57,6 +71,12 @@ std::string rowValue(int row) {
             return onOff(settings.showFrameRate);
         case InvertTilt:
             return onOff(settings.invertTilt);
+        case PadDeadZone:
+            return std::to_string(settings.padDeadZone);
+        case PadInvert:
+            return onOff(settings.padInvert);
+        case PadRumble:
+            return onOff(settings.padRumble);
         case Reset:
             return "";
         default:
@@ -90,6 +110,15 @@ void change(int row, int step) {
             break;
         case InvertTilt:
             settings.invertTilt = !settings.invertTilt;
+            break;
+        case PadDeadZone:
+            settings.padDeadZone = std::clamp(settings.padDeadZone + step * deadZoneStep, 0, 50);
+            break;
+        case PadInvert:
+            settings.padInvert = !settings.padInvert;
+            break;
+        case PadRumble:
+            settings.padRumble = !settings.padRumble;
             break;
         case Reset:
             settings = Settings();

@@ -13,6 +13,7 @@
 #include "app/game_state.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
+#include "app/pad_input.h"
 #include "core/regular_file.h"
 #include "game/playable_world.h"
 
@@ -23,7 +24,7 @@ namespace {
 // Version 1 wrote keys, which all meant their default actions then; version 2
 // writes the player's actions by name and only the fixed keys as keys.
 const char* const headers[] = {"vortimbal3 replay 1", "vortimbal3 replay 2"};
-const char* const kindNames[] = {"key", "special", "menu", "pause", "menu-open", "action"};
+const char* const kindNames[] = {"key", "special", "menu", "pause", "menu-open", "action", "walk"};
 constexpr int kindCount = int(sizeof kindNames / sizeof kindNames[0]);
 // Far more inputs than hours of play bring; a larger file is not a replay.
 constexpr std::size_t maxInputs = 1000000;
@@ -110,6 +111,9 @@ void apply(const Input& input) {
             break;
         case InputKind::Action:
             doAction(Action(input.code), input.value);
+            break;
+        case InputKind::Walk:
+            replayWalk(input.code, input.value);
             break;
         case InputKind::Menu:
             onMenu(input.code);

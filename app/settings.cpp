@@ -29,7 +29,8 @@ Settings::Settings() {
 bool Settings::operator==(const Settings& other) const {
     return volume == other.volume && muted == other.muted && fullScreen == other.fullScreen &&
            frameCap == other.frameCap && showFrameRate == other.showFrameRate &&
-           invertTilt == other.invertTilt && keys == other.keys;
+           invertTilt == other.invertTilt && padDeadZone == other.padDeadZone &&
+           padInvert == other.padInvert && padRumble == other.padRumble && keys == other.keys;
 }
 
 namespace {
@@ -38,7 +39,15 @@ namespace {
 constexpr std::size_t maxFileSize = 64 * 1024;
 // inih reads a longer line as several, each a line of its own.
 constexpr std::size_t maxLineLength = INI_MAX_LINE - 3;
-constexpr int maxVolume = 10;
+struct Number {
+    const char* name;
+    int Settings::*field;
+    int most;  // from 0
+};
+const Number numbers[] = {
+    {"volume", &Settings::volume, 10},
+    {"pad_dead_zone", &Settings::padDeadZone, 50},
+};
 
 struct Flag {
     const char* name;
@@ -49,6 +58,8 @@ const Flag flags[] = {
     {"fullscreen", &Settings::fullScreen},
     {"show_frame_rate", &Settings::showFrameRate},
     {"invert_tilt", &Settings::invertTilt},
+    {"pad_invert", &Settings::padInvert},
+    {"pad_rumble", &Settings::padRumble},
 };
 
 const char* boolName(bool value) {
@@ -182,16 +193,20 @@ class Loader {
 
     bool game(const std::string& name, const std::string& value) {
         long long number = 0;
-        if (name == "volume") {
+        for (const Number& n : numbers) {
+            if (name != n.name) {
+                continue;
+            }
+            int& field = s.*n.field;
             if (!readNumber(value, number)) {
-                complain() << "volume \"" << value << "\" is not a number 0 to " << maxVolume
-                           << "; kept " << s.volume << '\n';
+                complain() << name << " \"" << value << "\" is not a number 0 to " << n.most
+                           << "; kept " << field << '\n';
                 return true;
             }
-            s.volume = int(std::clamp(number, 0LL, (long long)maxVolume));
-            if (s.volume != number) {
-                complain() << "volume " << value << " is out of 0 to " << maxVolume << "; set to "
-                           << s.volume << '\n';
+            field = int(std::clamp(number, 0LL, (long long)n.most));
+            if (field != number) {
+                complain() << name << ' ' << value << " is out of 0 to " << n.most << "; set to "
+                           << field << '\n';
             }
             return true;
         }
@@ -342,8 +357,11 @@ bool SettingsFile::save(const Settings& settings, std::ostream& messages) {
     }
     std::ostringstream text;
     writeUnknown(text, "");
-    text << "[game]\nvolume = " << settings.volume << "\nframe_cap = " << capName(settings.frameCap)
-         << "  ; 30, 60, 120, 144 or none\n";
+    text << "[game]\n";
+    for (const Number& n : numbers) {
+        text << n.name << " = " << settings.*n.field << '\n';
+    }
+    text << "frame_cap = " << capName(settings.frameCap) << "  ; 30, 60, 120, 144 or none\n";
     for (const Flag& flag : flags) {
         text << flag.name << " = " << boolName(settings.*flag.field) << '\n';
     }

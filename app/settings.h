@@ -19,6 +19,9 @@ struct Settings {
     int frameCap = 60;        // frames per second: 30, 60, 120, 144, or 0 for none
     bool showFrameRate = false;
     bool invertTilt = false;  // of the camera
+    int padDeadZone = 25;     // percent of a stick's travel
+    bool padInvert = false;   // the right stick's forward and back
+    bool padRumble = true;
     std::array<Key, actionCount> keys;
 
     bool operator==(const Settings& other) const;

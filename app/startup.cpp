@@ -18,6 +18,8 @@
 #include "app/game_state.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
+#include "app/pad_input.h"
+#include "app/settings.h"
 #include "app/swap_interval.h"
 #include "app/window_modes.h"
 #include "audio/sound_player.h"
@@ -141,7 +143,10 @@ void startUp(int* argc, char** argv) {
     world.setCitizenPool(mainMaterialPool);
     world.build();
     soundPlayer.open("sounds", std::cout);
-    gameListener = &soundPlayer;
+    const std::string settingsPath =
+        SettingsFile::defaultFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    const std::size_t slash = settingsPath.rfind('/');
+    startPads(slash == std::string::npos ? "" : settingsPath.substr(0, slash), std::cout);
     createMenus();
     setUpWindow();
     // The window exists already, so the reshape request is what sizes it.

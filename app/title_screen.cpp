@@ -2,6 +2,7 @@
 
 #include <GL/gl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <iterator>
 #include <string>
@@ -9,6 +10,7 @@
 
 #include "app/game_flow.h"
 #include "app/game_state.h"
+#include "app/gamepad.h"
 #include "app/high_scores.h"
 #include "app/settings.h"
 #include "app/stroke_font.h"
@@ -83,20 +85,29 @@ std::vector<HelpLine> helpLines() {
     std::string walk =
         keys({Action::WalkForward, Action::WalkBack, Action::TurnLeft, Action::TurnRight});
     walk = walk == "up  down  left  right" ? "arrows" : walk;
-    return {{walk, "walk and turn"},
-            {keys({Action::Fire}) + "  enter", "fire"},
-            {keys({Action::Pause}), "pause - back to title"},
-            {keys({Action::CameraForward, Action::CameraBack, Action::CameraTurnLeft,
-                   Action::CameraTurnRight}),
-             "move and turn camera"},
-            {keys({Action::CameraTiltUp, Action::CameraTiltDown}), "tilt camera"},
-            {keys({Action::CameraUp, Action::CameraDown}), "camera up - down"},
-            {keys({Action::CameraSlideLeft, Action::CameraSlideRight}), "slide camera"},
-            {keys({Action::Lamp1, Action::Lamp2}), "switch the lamps"},
-            {keys({Action::Sound}), "sound on - off"},
-            {keys({Action::FrameRate}), "frame rate on - off"},
-            {keys({Action::Screenshot}), "screenshot"},
-            {"right button", "camera and display menu"}};
+    std::vector<HelpLine> lines = {
+        {walk, "walk and turn"},
+        {keys({Action::Fire}) + "  enter", "fire"},
+        {keys({Action::Pause}), "pause - back to title"},
+        {keys({Action::CameraForward, Action::CameraBack, Action::CameraTurnLeft,
+               Action::CameraTurnRight}),
+         "move and turn camera"},
+        {keys({Action::CameraTiltUp, Action::CameraTiltDown}), "tilt camera"},
+        {keys({Action::CameraUp, Action::CameraDown}), "camera up - down"},
+        {keys({Action::CameraSlideLeft, Action::CameraSlideRight}), "slide camera"},
+        {keys({Action::Lamp1, Action::Lamp2}), "switch the lamps"},
+        {keys({Action::Sound}), "sound on - off"},
+        {keys({Action::FrameRate}), "frame rate on - off"},
+        {keys({Action::Screenshot}), "screenshot"},
+        {"right button", "camera and display menu"}};
+    if (gamepads.connected()) {
+        lines.insert(lines.end(), {{"pad: left stick  d-pad", "walk and turn"},
+                                   {"a  right trigger", "fire - choose"},
+                                   {"b", "back"},
+                                   {"start", "pause - resume"},
+                                   {"right stick", "move and turn camera"}});
+    }
+    return lines;
 }
 
 void drawTitleScreen() {
@@ -129,12 +140,15 @@ void drawHelpScreen() {
     glDisable(GL_LIGHTING);
     drawPageTitle("Help");
     drawTextCentered(gameGoal, 0, 0.56f, 0.06f, 1.0f, 1.0f, 0.3f);
-    const float size = 0.07f;
+    const std::vector<HelpLine> lines = helpLines();
+    // With a pad's lines too, they close up to stay above the page's last line.
+    const float spacing = std::min(0.095f, 1.12f / float(lines.size() - 1));
+    const float size = std::min(0.07f, spacing * 0.75f);
     float y = 0.44f;
-    for (const HelpLine& line : helpLines()) {
+    for (const HelpLine& line : lines) {
         drawTextRight(line.keys.c_str(), -0.05f, y, size, 1.0f, 0.5f, 0.1f);
         drawText(line.action.c_str(), 0.05f, y, size, 0.8f, 0.9f, 1.0f);
-        y -= 0.095f;
+        y -= spacing;
     }
     drawTextCentered("press fire to go back", 0, -0.78f, 0.08f, 1, 1, 1);
     glEnable(GL_LIGHTING);

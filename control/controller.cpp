@@ -153,17 +153,17 @@ void Controller::thrustFromFlags() {
     thrust = Vector3();
     spinInput = Vector3();
     if (keyForward)
-        thrust.z += linearStep;
+        thrust.z += linearStep * forwardScale;
     if (keyBackward)
-        thrust.z -= linearStep;
+        thrust.z -= linearStep * forwardScale;
     if (keyRise)
         thrust.y += linearStep;
     if (keySink)
         thrust.y -= linearStep;
     if (keyTurnLeft)
-        spinInput.y += angularStep;
+        spinInput.y += angularStep * turnScale;
     if (keyTurnRight)
-        spinInput.y -= angularStep;
+        spinInput.y -= angularStep * turnScale;
     if (keyPitchUp)
         spinInput.x += angularStep;
     if (keyPitchDown)

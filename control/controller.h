@@ -71,6 +71,10 @@ class Controller {
     Vector3 thrust;     // in the owner's frame: x sideways, y up, z forward
     Vector3 spinInput;  // x pitch, y yaw
     bool flagsDirty = false;
+    // How much of a step the forward and turn flags give: less than all of it
+    // for a stick pushed part of the way.
+    float forwardScale = 1.0f;
+    float turnScale = 1.0f;
     float linearStep = 0.1f;
     float angularStep = 2.0f;
 

@@ -42,6 +42,9 @@ class PlayableWorld {
     virtual void steerForward(bool pressed) = 0;
     virtual void steerRight(bool pressed) = 0;
     virtual void steerBack(bool pressed) = 0;
+    // A stick: forward (-1 back to 1) and right (-1 left to 1), each as far as
+    // pushed; 0 lets go of that way.
+    virtual void steerAnalogue(float forward, float right) = 0;
 
     virtual void switchOnLights() = 0;
     // Each returns whether its lamp is on now.

@@ -3,6 +3,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "control/camera.h"
 #include "core/random.h"
@@ -376,6 +377,18 @@ void World::steerRight(bool pressed) {
     if (player != nullptr) {
         player->setTurnRight(pressed);
     }
+}
+
+void World::steerAnalogue(float forward, float right) {
+    if (player == nullptr) {
+        return;
+    }
+    player->setForward(forward > 0);
+    player->setBackward(forward < 0);
+    player->setTurnRight(right > 0);
+    player->setTurnLeft(right < 0);
+    player->forwardScale = forward != 0 ? std::fabs(forward) : 1.0f;
+    player->turnScale = right != 0 ? std::fabs(right) : 1.0f;
 }
 
 void World::steerBack(bool pressed) {

@@ -47,6 +47,7 @@ class World : public SceneObject, public PlayableWorld {
     void steerForward(bool pressed) override;
     void steerRight(bool pressed) override;
     void steerBack(bool pressed) override;
+    void steerAnalogue(float forward, float right) override;
 
     // A figure that has risen out of the city leaves it for good.
     void depart(Figure* figure);

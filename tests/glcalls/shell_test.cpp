@@ -1,4 +1,5 @@
 #include <GL/glut.h>
+#include <SDL2/SDL_gamecontroller.h>
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -19,11 +20,13 @@
 #include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/game_state.h"
+#include "app/gamepad.h"
 #include "app/high_scores.h"
 #include "app/hud.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
 #include "app/notice.h"
+#include "app/pad_input.h"
 #include "app/replay.h"
 #include "app/settings.h"
 #include "app/startup.h"
@@ -452,4 +455,26 @@ TEST_F(Shell, TheFontHasEveryCharacterTheGameWrites) {
     for (char c : std::string("-.0123456789:/GHNOQVabcdefghijklmnopqrstuvwxyz")) {
         EXPECT_TRUE(hasGlyph(c)) << c;
     }
+}
+
+// A pad in play: the stick walks as far as it is pushed, A fires, and pulling
+// the pad out pauses the game.
+TEST_F(Shell, APadWalksFiresAndPausesWhenPulledOut) {
+    std::ostringstream said;
+    if (!gamepads.start("", said)) {
+        GTEST_SKIP() << "no pad support here: " << said.str();
+    }
+    gameState = Playing;
+    ASSERT_TRUE(gamepads.attachVirtualPad());
+    pollPads();
+    gamepads.setVirtualAxis(SDL_CONTROLLER_AXIS_LEFTY, -32767);
+    pollPads();
+    gamepads.setVirtualButton(SDL_CONTROLLER_BUTTON_A, true);
+    pollPads();
+    gamepads.detachVirtualPad();
+    pollPads();
+    gamepads.stop();
+    EXPECT_EQ(world.commands, (Commands{"steerAnalogue 1000 0", "playerFire on", "playerFire off",
+                                        "steerAnalogue 0 0"}));
+    EXPECT_EQ(gameState, Title) << "a pad pulled out in play pauses the game";
 }

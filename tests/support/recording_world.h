@@ -45,6 +45,10 @@ class RecordingWorld : public vortimbal::PlayableWorld {
     void steerForward(bool pressed) override { log("steerForward", pressed); }
     void steerRight(bool pressed) override { log("steerRight", pressed); }
     void steerBack(bool pressed) override { log("steerBack", pressed); }
+    void steerAnalogue(float forward, float right) override {
+        log("steerAnalogue " + std::to_string(int(forward * 1000)) + " " +
+            std::to_string(int(right * 1000)));
+    }
     void switchOnLights() override { log("switchOnLights"); }
     bool toggleLight0() override {
         log("toggleLight0");

@@ -1,0 +1,211 @@
+#include "app/pad_input.h"
+
+#include <GL/glut.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "app/frame_clock.h"
+#include "app/game_flow.h"
+#include "app/game_state.h"
+#include "app/gamepad.h"
+#include "app/keyboard.h"
+#include "app/replay.h"
+#include "app/settings.h"
+#include "audio/sound_player.h"
+#include "game/game_listener.h"
+#include "game/playable_world.h"
+
+namespace vortimbal {
+
+namespace {
+
+constexpr Key enterKey = 13, escapeKey = 27;
+// A stick pushed this far is a key held, for menus and the camera.
+constexpr float stickAsKey = 0.5f;
+
+// A stick read as four keys: each held while the stick leans its way.
+struct StickKeys {
+    bool up = false, down = false, left = false, right = false;
+};
+
+class PadInput : public PadListener {
+  public:
+    void padButton(PadButton button, bool pressed) override {
+        const int direction = pressed ? 1 : -1;
+        switch (button) {
+            case PadButton::A:
+            case PadButton::RightTrigger:
+                if (gameState == Playing) {
+                    act(Action::Fire, direction);
+                } else if (button == PadButton::A) {
+                    pressKey(enterKey, direction);
+                }
+                break;
+            case PadButton::B:
+                if (gameState != Playing) {
+                    pressKey(escapeKey, direction);
+                }
+                break;
+            case PadButton::Start:
+                pressKey(escapeKey, direction);
+                break;
+            default:
+                dpad(button, direction);
+                break;
+        }
+    }
+
+    void padWalk(float forward, float right) override {
+        if (gameState == Playing) {
+            const int f = int(std::lround(forward * 1000)), r = int(std::lround(right * 1000));
+            recordInput(InputKind::Walk, f, r);
+            replayWalk(f, r);
+        }
+        leanAsKeys(menuStick, forward, right, [](Key key, int direction) {
+            if (gameState != Playing) {
+                pressKey(key, direction);
+            }
+        });
+    }
+
+    void padLook(float forward, float right) override {
+        if (settings.padInvert) {
+            forward = -forward;
+        }
+        leanAsKeys(lookStick, forward, right, [](Key key, int direction) {
+            const Action action = key == specialKey(GLUT_KEY_UP)     ? Action::CameraForward
+                                  : key == specialKey(GLUT_KEY_DOWN) ? Action::CameraBack
+                                  : key == specialKey(GLUT_KEY_LEFT) ? Action::CameraTurnLeft
+                                                                     : Action::CameraTurnRight;
+            act(action, direction);
+        });
+    }
+
+    // A pad pulled out mid-game leaves its player nothing to play with.
+    void padConnected(bool connected) override {
+        if (!connected && gameState == Playing && !replaying()) {
+            recordInput(InputKind::Pause, 0, 0);
+            pauseGame();
+        }
+    }
+
+  private:
+    static void act(Action action, int direction) {
+        recordInput(InputKind::Action, int(action), direction);
+        doAction(action, direction);
+    }
+
+    // The D-pad walks in play and moves through the menus elsewhere.
+    static void dpad(PadButton button, int direction) {
+        static const Action walks[] = {Action::WalkForward, Action::WalkBack, Action::TurnLeft,
+                                       Action::TurnRight};
+        static const Key arrows[] = {specialKey(GLUT_KEY_UP), specialKey(GLUT_KEY_DOWN),
+                                     specialKey(GLUT_KEY_LEFT), specialKey(GLUT_KEY_RIGHT)};
+        const int way = int(button) - int(PadButton::DpadUp);
+        if (gameState == Playing) {
+            act(walks[way], direction);
+        } else {
+            pressKey(arrows[way], direction);
+        }
+    }
+
+    template <typename Press>
+    static void leanAsKeys(StickKeys& keys, float forward, float right, Press press) {
+        const auto lean = [&](bool& held, bool now, int glutKey) {
+            if (held != now) {
+                held = now;
+                press(specialKey(glutKey), now ? 1 : -1);
+            }
+        };
+        lean(keys.up, forward > stickAsKey, GLUT_KEY_UP);
+        lean(keys.down, forward < -stickAsKey, GLUT_KEY_DOWN);
+        lean(keys.left, right < -stickAsKey, GLUT_KEY_LEFT);
+        lean(keys.right, right > stickAsKey, GLUT_KEY_RIGHT);
+    }
+
+    StickKeys menuStick, lookStick;
+};
+
+PadInput padInput;
+
+// A short rumble when a citizen is lost, beside the sound of it.
+class PlayListener : public GameListener {
+  public:
+    void shotFired(const Vector3& from) override { soundPlayer.shotFired(from); }
+    void figureHit(const Vector3& at, bool badGuy) override {
+        soundPlayer.figureHit(at, badGuy);
+        if (!badGuy && settings.padRumble) {
+            gamepads.rumble();
+        }
+    }
+    void levelCleared() override { soundPlayer.levelCleared(); }
+    void gameOver() override { soundPlayer.gameOver(); }
+    void titleChoice() override { soundPlayer.titleChoice(); }
+};
+
+PlayListener playListener;
+
+// A test pad's script: "STEP button N 0|1" and "STEP axis N VALUE", SDL's
+// button and axis numbers, played on the virtual pad at those steps.
+struct PadEvent {
+    long step;
+    bool button;
+    int which, value;
+};
+std::vector<PadEvent> script;
+std::size_t nextEvent = 0;
+
+void readScript(const char* file, std::ostream& messages) {
+    std::ifstream in(file);
+    std::string line, kind;
+    for (PadEvent event{}; std::getline(in, line);) {
+        std::istringstream fields(line);
+        if (fields >> event.step >> kind >> event.which >> event.value) {
+            event.button = kind == "button";
+            script.push_back(event);
+        }
+    }
+    if (!gamepads.attachVirtualPad()) {
+        messages << "The test pad could not be attached\n";
+    }
+}
+
+}  // namespace
+
+void startPads(const std::string& configFolder, std::ostream& messages) {
+    gameListener = &playListener;
+    const std::string mappings = configFolder.empty() ? "" : configFolder + "/gamecontrollerdb.txt";
+    if (!gamepads.start(mappings, messages)) {
+        return;
+    }
+    gamepads.deadZone = settings.padDeadZone;
+    if (const char* file = std::getenv("VORTIMBAL_TEST_PAD")) {
+        readScript(file, messages);
+    }
+}
+
+void pollPads() {
+    if (!gamepads.started()) {
+        return;
+    }
+    for (; nextEvent < script.size() && script[nextEvent].step <= stepsTaken; ++nextEvent) {
+        const PadEvent& e = script[nextEvent];
+        e.button ? gamepads.setVirtualButton(e.which, e.value != 0)
+                 : gamepads.setVirtualAxis(e.which, e.value);
+    }
+    gamepads.deadZone = settings.padDeadZone;
+    // A replay plays the recorded pad, not the one in the player's hands.
+    if (!replaying()) {
+        gamepads.poll(padInput);
+    }
+}
+
+void replayWalk(int forwardThousandths, int rightThousandths) {
+    gameWorld->steerAnalogue(float(forwardThousandths) / 1000, float(rightThousandths) / 1000);
+}
+
+}  // namespace vortimbal
