@@ -25,6 +25,11 @@ TEST(Controller, KeysDriveDampedMotionThatStopsExactlyWithinThePitchLimits) {
     Mover mover;
     mover.setForward(true);
     EXPECT_NEAR(mover.run(300).velocity.z, 1.0f, 1e-4) << "a held key reaches unit speed";
+    Mover halfway;  // a stick pushed halfway
+    halfway.setForward(true);
+    halfway.forwardScale = 0.5f;
+    // Half the thrust, less the same friction, over the same damping: (0.05 - 0.02) / 0.08.
+    EXPECT_NEAR(halfway.run(300).velocity.z, 0.375f, 1e-3) << "slower than the key";
     mover.setTurnLeft(true);
     EXPECT_GT(mover.run(100).spin.y, 1) << "turning left raises the yaw";
     mover.setForward(false);
