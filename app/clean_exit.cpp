@@ -1,6 +1,6 @@
 #include "app/clean_exit.h"
 
-#include <GL/glut.h>
+#include <GL/freeglut.h>
 
 #include <csignal>
 #include <cstdio>
@@ -68,6 +68,13 @@ void endGame() {
     std::cout.flush();
     std::fflush(stdout);
     std::exit(0);
+}
+
+void endOnWindowClose() {
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
+    // A process ending some other way closes GLUT's windows too: that is no
+    // way out of its own.
+    std::atexit([] { ending = true; });
 }
 
 void onWindowClose() {

@@ -15,6 +15,8 @@ bool stopRequested();
 // window: closes the sound, the lists and the window, finishes a recording,
 // prints the closing line and ends the process with status 0, output flushed.
 [[noreturn]] void endGame();
+// A closed window ends the game through endGame, not through GLUT's own exit.
+void endOnWindowClose();
 // GLUT's word that the player closed the window.
 void onWindowClose();
 

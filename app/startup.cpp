@@ -135,8 +135,7 @@ void setUpWindow() {
 void startUp(int* argc, char** argv) {
     enterDataFolder(std::getenv("VORTIMBAL_DATA"), VORTIMBAL_DATA_DIR, std::cout);
     glutInit(argc, argv);
-    // A closed window ends the game through its own way out, not GLUT's exit.
-    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
+    endOnWindowClose();
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     mainWindow = glutCreateWindow("Vortimbal 3");
     mainMaterialPool = loadSurfaces();
