@@ -83,12 +83,7 @@ void drawWorldAsCubes() {
 }
 
 void drawScene() {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    setPerspective();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    camera.applyView();
+    setSceneMatrices();
     if (firstFrame) {
         gameWorld->draw();
         firstFrame = 0;
@@ -102,6 +97,15 @@ void drawScene() {
 }
 
 }  // namespace
+
+void setSceneMatrices() {
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    setPerspective();
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    camera.applyView();
+}
 
 void setPerspective() {
     gluPerspective(fieldOfView, aspectRatio(), camera.nearPlane, camera.farPlane);

@@ -11,5 +11,7 @@ void onReshape(int width, int height);
 
 // The scene's perspective projection for the current window size.
 void setPerspective();
+// The projection and the camera's view, as the scene is drawn through them.
+void setSceneMatrices();
 
 }  // namespace vortimbal

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "app/safe_file.h"
+#include "app/xdg_folder.h"
 #include "core/regular_file.h"
 
 namespace vortimbal {
@@ -66,14 +67,7 @@ bool parse(const std::string& text, std::vector<Score>& table) {
 }  // namespace
 
 std::string HighScores::defaultFile(const char* xdgDataHome, const char* home) {
-    // The XDG rule: only an absolute XDG_DATA_HOME counts.
-    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') {
-        return std::string(xdgDataHome) + "/vortimbal3/scores";
-    }
-    if (home != nullptr && home[0] == '/') {
-        return std::string(home) + "/.local/share/vortimbal3/scores";
-    }
-    return "";
+    return xdgFile(xdgDataHome, home, ".local/share", "scores");
 }
 
 void HighScores::load(const std::string& name, std::ostream& messages) {

@@ -15,6 +15,7 @@
 #include <iostream>
 
 #include "app/safe_file.h"
+#include "app/xdg_folder.h"
 
 namespace vortimbal {
 
@@ -79,14 +80,7 @@ std::string freeName(const std::string& folder) {
 }  // namespace
 
 std::string screenshotFolder(const char* xdgDataHome, const char* home) {
-    // The XDG rule: only an absolute XDG_DATA_HOME counts.
-    if (xdgDataHome != nullptr && xdgDataHome[0] == '/') {
-        return std::string(xdgDataHome) + "/vortimbal3/screenshots";
-    }
-    if (home != nullptr && home[0] == '/') {
-        return std::string(home) + "/.local/share/vortimbal3/screenshots";
-    }
-    return "";
+    return xdgFile(xdgDataHome, home, ".local/share", "screenshots");
 }
 
 bool writePng(const std::string& path, int width, int height,

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "app/safe_file.h"
+#include "app/xdg_folder.h"
 #include "core/regular_file.h"
 
 namespace vortimbal {
@@ -292,14 +293,7 @@ class Loader {
 }  // namespace
 
 std::string SettingsFile::defaultFile(const char* xdgConfigHome, const char* home) {
-    // The XDG rule: only an absolute XDG_CONFIG_HOME counts.
-    if (xdgConfigHome != nullptr && xdgConfigHome[0] == '/') {
-        return std::string(xdgConfigHome) + "/vortimbal3/settings.ini";
-    }
-    if (home != nullptr && home[0] == '/') {
-        return std::string(home) + "/.config/vortimbal3/settings.ini";
-    }
-    return "";
+    return xdgFile(xdgConfigHome, home, ".config", "settings.ini");
 }
 
 Settings SettingsFile::load(const std::string& name, std::ostream& messages) {

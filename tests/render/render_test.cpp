@@ -191,12 +191,7 @@ Spot find(const Image& frame, int r, int g, int b, int slack) {
 // Where p shows through the game's camera: x, y in pixels from the top left,
 // and a depth from 0 to 1 when it lies in front of the camera.
 Vector3 projected(const Vector3& p) {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    setPerspective();
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    camera.applyView();
+    setSceneMatrices();
     GLdouble model[16], projection[16], x = 0, y = 0, z = -1;
     GLint viewport[4];
     glGetDoublev(GL_MODELVIEW_MATRIX, model);

@@ -1,0 +1,17 @@
+#include "app/xdg_folder.h"
+
+namespace vortimbal {
+
+std::string xdgFile(const char* xdgHome, const char* home, const char* homeFallback,
+                    const char* leaf) {
+    const std::string inside = std::string("/vortimbal3/") + leaf;
+    if (xdgHome != nullptr && xdgHome[0] == '/') {
+        return xdgHome + inside;
+    }
+    if (home != nullptr && home[0] == '/') {
+        return std::string(home) + "/" + homeFallback + inside;
+    }
+    return "";
+}
+
+}  // namespace vortimbal
