@@ -85,8 +85,10 @@ void countFrame(double now) {
 void drawNotice() {
     const std::string notice = currentNotice();
     if (!notice.empty()) {
-        // Above the bottom line, which a long notice would run into.
-        drawOutlinedText(notice.c_str(), -0.98f, -0.76f, 0.065f, 1.0f, 1.0f, 0.6f);
+        // In play above the bottom line, which a long notice would run into; on
+        // the title below its last item.
+        const float y = gameState == Title ? -0.9f : -0.76f;
+        drawOutlinedText(notice.c_str(), -0.98f, y, 0.065f, 1.0f, 1.0f, 0.6f);
     }
 }
 
