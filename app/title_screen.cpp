@@ -82,12 +82,15 @@ std::vector<HelpLine> helpLines() {
         }
         return text;
     };
+    // 'z' fires too, as long as no action has it.
+    const bool zFires =
+        std::find(settings.keys.begin(), settings.keys.end(), Key('z')) == settings.keys.end();
     std::string walk =
         keys({Action::WalkForward, Action::WalkBack, Action::TurnLeft, Action::TurnRight});
     walk = walk == "up  down  left  right" ? "arrows" : walk;
     std::vector<HelpLine> lines = {
         {walk, "walk and turn"},
-        {keys({Action::Fire}) + "  enter", "fire"},
+        {keys({Action::Fire}) + (zFires ? "  z  enter" : "  enter"), "fire"},
         {keys({Action::Pause}), "pause - back to title"},
         {keys({Action::CameraForward, Action::CameraBack, Action::CameraTurnLeft,
                Action::CameraTurnRight}),
