@@ -57,26 +57,37 @@ std::string rowLabel(int row) {
     return row < FirstKey ? settingLabels[row] : actionLabel(Action(row - FirstKey));
 }
 
+// The setting a row switches on and off, or null for the other rows.
+bool* switchOf(int row) {
+    switch (row) {
+        case Sound:
+            return &settings.muted;
+        case FullScreen:
+            return &settings.fullScreen;
+        case FrameRate:
+            return &settings.showFrameRate;
+        case InvertTilt:
+            return &settings.invertTilt;
+        case PadInvert:
+            return &settings.padInvert;
+        case PadRumble:
+            return &settings.padRumble;
+        default:
+            return nullptr;
+    }
+}
+
 std::string rowValue(int row) {
+    if (const bool* on = switchOf(row)) {
+        return onOff(row == Sound ? !*on : *on);  // the row says whether sound plays
+    }
     switch (row) {
         case Volume:
             return std::to_string(settings.volume);
-        case Sound:
-            return onOff(!settings.muted);
-        case FullScreen:
-            return onOff(settings.fullScreen);
         case FrameCap:
             return settings.frameCap == 0 ? "none" : std::to_string(settings.frameCap);
-        case FrameRate:
-            return onOff(settings.showFrameRate);
-        case InvertTilt:
-            return onOff(settings.invertTilt);
         case PadDeadZone:
             return std::to_string(settings.padDeadZone);
-        case PadInvert:
-            return onOff(settings.padInvert);
-        case PadRumble:
-            return onOff(settings.padRumble);
         case Reset:
             return "";
         default:
@@ -92,40 +103,19 @@ int nextFrameCap(int step) {
 
 // Left and right, or fire: the setting of the row steps one way or the other.
 void change(int row, int step) {
-    switch (row) {
-        case Volume:
-            settings.volume = std::clamp(settings.volume + step, 0, 10);
-            break;
-        case Sound:
-            settings.muted = !settings.muted;
-            break;
-        case FullScreen:
-            settings.fullScreen = !settings.fullScreen;
-            break;
-        case FrameCap:
-            settings.frameCap = nextFrameCap(step);
-            break;
-        case FrameRate:
-            settings.showFrameRate = !settings.showFrameRate;
-            break;
-        case InvertTilt:
-            settings.invertTilt = !settings.invertTilt;
-            break;
-        case PadDeadZone:
-            settings.padDeadZone = std::clamp(settings.padDeadZone + step * deadZoneStep, 0, 50);
-            break;
-        case PadInvert:
-            settings.padInvert = !settings.padInvert;
-            break;
-        case PadRumble:
-            settings.padRumble = !settings.padRumble;
-            break;
-        case Reset:
-            settings = Settings();
-            break;
-        default:
-            choosingKeyFor = row - FirstKey;
-            return;
+    if (bool* on = switchOf(row)) {
+        *on = !*on;
+    } else if (row == Volume) {
+        settings.volume = std::clamp(settings.volume + step, 0, 10);
+    } else if (row == FrameCap) {
+        settings.frameCap = nextFrameCap(step);
+    } else if (row == PadDeadZone) {
+        settings.padDeadZone = std::clamp(settings.padDeadZone + step * deadZoneStep, 0, 50);
+    } else if (row == Reset) {
+        settings = Settings();
+    } else {
+        choosingKeyFor = row - FirstKey;
+        return;
     }
     applySettings();
     saveSettings();

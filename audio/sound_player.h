@@ -28,7 +28,6 @@ class SoundPlayer : public GameListener {
 
     // Puts the listener where the camera is, facing where it looks.
     void followCamera();
-    void toggleMute() { setMuted(!muted); }
     void setMuted(bool mute);
     bool isMuted() const { return muted; }
     // From 0, silent, to 10, as loud as the effects were made.
