@@ -7,7 +7,9 @@ start_private_display() {
     while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
         display=$((display + 1))
     done
-    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$log" 2>&1 &
+    # -noreset: a server that resets when its last client leaves refuses the
+    # next test's game that connects in that moment.
+    Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp -noreset >"$log" 2>&1 &
     xvfb_pid=$!
     trap 'kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true' EXIT
     for _ in $(seq 50); do
