@@ -11,6 +11,12 @@ int rand() {
     return int((randomState >> 16) & 0x7fff);
 }
 
+void skipRandom(int count) {
+    for (int i = 0; i < count; ++i) {
+        rand();
+    }
+}
+
 std::uint32_t seedRandom(std::uint32_t seed) {
     const std::uint32_t left = randomState;
     randomState = seed;

@@ -28,7 +28,9 @@ void Limb::settle() {
 }
 
 Arm::Arm(MaterialPool* pool, float side, SceneObject* parent)
-    : Limb("obj/arm.obj", pool, side, parent, Vector3(-0.8f * side, 0.1f, 0)) {}
+    : Limb("obj/arm.obj", pool, side, parent, Vector3(-0.8f * side, 0.1f, 0)) {
+    addLighterModel("obj/arm_far.obj");
+}
 
 // The two arms swing in opposite directions around z = 0.2.
 void Arm::update() {
@@ -38,7 +40,9 @@ void Arm::update() {
 }
 
 Leg::Leg(MaterialPool* pool, float side, SceneObject* parent)
-    : Limb("obj/leg.obj", pool, side, parent, Vector3(-0.3f * side, -1.0f, 0)) {}
+    : Limb("obj/leg.obj", pool, side, parent, Vector3(-0.3f * side, -1.0f, 0)) {
+    addLighterModel("obj/leg_far.obj");
+}
 
 // A leg swinging forward lifts its foot; one swinging back keeps it on the ground.
 void Leg::update() {
@@ -55,6 +59,7 @@ void Leg::update() {
 Head::Head(MaterialPool* pool, SceneObject* parent)
     : Mesh("obj/head.obj", pool, partScale, parent, partOffset, 0) {
     position = Vector3(0, 0.85f, 0.4f);
+    addLighterModel("obj/head_far.obj");
 }
 
 // The head bobs all the time, also when the figure stands still.
@@ -68,6 +73,7 @@ void Head::update() {
 
 Figure::Figure(MaterialPool* pool, World* world)
     : Mesh("obj/body.obj", pool, 1.0f, nullptr, Vector3(0, 0.7f, 0.2f), 0), world(world) {
+    addLighterModel("obj/body_far.obj");
     leg1 = new Leg(pool, -1, this);
     addChild(leg1);
     leg2 = new Leg(pool, 1, this);

@@ -101,8 +101,23 @@ World::~World() {
 
 void World::depart(Figure* figure) {
     removeChild(figure);
-    figure->releaseFaceLists();
     departed.add(figure);
+}
+
+// A bad guy may still hunt a citizen that left: it goes on towards where that
+// one was, as it always has, so the citizen is kept until no one follows it.
+void World::freeDeparted() {
+    for (int d = departed.count() - 1; d >= 0; --d) {
+        Controller* gone = departed.get(d);
+        bool followed = camera.getTarget() == gone;
+        for (int i = 0; i < movers.count() && !followed; ++i) {
+            followed = movers.get(i)->getTarget() == gone;
+        }
+        if (!followed) {
+            delete departed.get(d);
+            departed.removeAt(d);
+        }
+    }
 }
 
 // A pool of the four materials a figure's parts are painted with.
@@ -165,8 +180,10 @@ int World::addFigures(int count, bool bad) {
     if (count <= 0) {
         return 0;
     }
-    MaterialPool* badGuyPool =
-        figurePool(Color(0.5f, 0, 0, 1), Color(0.5f, 0, 0, 1), Color(1.0f, 0.5f, 0.5f, 1));
+    if (bad && badGuyPool == nullptr) {
+        badGuyPool =
+            figurePool(Color(0.5f, 0, 0, 1), Color(0.5f, 0, 0, 1), Color(1.0f, 0.5f, 0.5f, 1));
+    }
     for (int i = 0; i < count; ++i) {
         if (bad) {
             addBadGuy(badGuyPool);
@@ -235,6 +252,7 @@ void World::update() {
     }
     badGuysCounted = bad;
     goodCounted = good;
+    freeDeparted();
 }
 
 void World::applyRules(SceneObject* mover, int& bad, int& good) {

@@ -49,8 +49,10 @@ class World : public SceneObject, public PlayableWorld {
     void steerBack(bool pressed) override;
     void steerAnalogue(float forward, float right) override;
 
-    // A figure that has risen out of the city leaves it for good.
+    // A figure that has risen out of the city leaves it for good; it is freed
+    // once no one hunts or follows it any more.
     void depart(Figure* figure);
+    int departedKept() const { return departed.count(); }
 
     Figure* getPlayer() const { return player; }
 
@@ -71,11 +73,13 @@ class World : public SceneObject, public PlayableWorld {
     void addCitizen();
     void addBadGuy(MaterialPool* pool);
     int badGuysInTheCity();
+    void freeDeparted();
     // Gravity, the ground and the wrap-around for one mover; counts figures.
     void applyRules(SceneObject* mover, int& bad, int& good);
     Figure* figureHitAlong(const Figure* shooter) const;
 
     MaterialPool* citizenPool = nullptr;
+    MaterialPool* badGuyPool = nullptr;
     Figure* player = nullptr;
     int badGuysCounted = 0;
     int goodCounted = 0;

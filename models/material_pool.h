@@ -4,6 +4,7 @@
 
 #include "core/list.h"
 #include "models/material.h"
+#include "models/model_shelf.h"
 
 namespace vortimbal {
 
@@ -20,10 +21,13 @@ class MaterialPool {
     int count() const { return entries.count(); }
     MaterialBase* entry(int i) const { return entries.get(i); }
     bool isInUse() const { return inUse; }
+    // The models read with these surfaces.
+    ModelShelf& models() { return shelf; }
 
   private:
     List<MaterialBase*> entries{64};
     bool inUse = false;
+    ModelShelf shelf;
 };
 
 }  // namespace vortimbal

@@ -5,8 +5,10 @@
 
 #include "core/array.h"
 #include "core/files.h"
+#include "core/random.h"
 #include "models/face.h"
 #include "models/material.h"
+#include "models/material_pool.h"
 #include "scene/angles.h"
 
 namespace vortimbal {
@@ -87,13 +89,51 @@ float tameCoordinate(float value) {
 Mesh::Mesh(const char* fileName, MaterialPool* materialPool, float scale, SceneObject* parent,
            const Vector3& offset, float angle)
     : SceneObject(materialPool, parent),
-      currentMaterial(defaultMaterial),
       scale(scale),
       offset(offset),
+      angle(angle),
       sinAngle(std::sin(degreesToRadians(angle))),
       cosAngle(std::cos(degreesToRadians(angle))) {
-    InputFile file(fileName, true);
     name = fileName;
+    share(model(fileName));
+}
+
+Mesh::~Mesh() = default;
+
+void Mesh::addLighterModel(const char* fileName) {
+    // Seeded alike each time, and the game's sequence put back where it was.
+    const std::uint32_t left = seedRandom();
+    try {
+        setLighterGeometry(model(fileName));
+    } catch (...) {
+        seedRandom(left);
+        throw;
+    }
+    seedRandom(left);
+}
+
+std::shared_ptr<Geometry> Mesh::model(const char* fileName) {
+    const ModelShelf::Key key{fileName, scale, offset, angle};
+    std::shared_ptr<Geometry> kept =
+        materialPool != nullptr ? materialPool->models().find(key) : nullptr;
+    if (kept != nullptr) {
+        // Reading it would have taken these: a recorded game replays the same.
+        skipRandom(kept->randomDraws());
+        return kept;
+    }
+    auto read = std::make_shared<Geometry>();
+    reading = read.get();
+    currentMaterial = defaultMaterial;
+    flatTextures = false;
+    readFile(fileName);
+    if (materialPool != nullptr) {
+        materialPool->models().keep(key, read);
+    }
+    return read;
+}
+
+void Mesh::readFile(const char* fileName) {
+    InputFile file(fileName, true);
     Array<char> chunk(chunkSize);
     List<char> line(lineStep);
     bool lineTooLong = false;
@@ -122,8 +162,6 @@ Mesh::Mesh(const char* fileName, MaterialPool* materialPool, float scale, SceneO
         processLine(line);
     }
 }
-
-Mesh::~Mesh() = default;
 
 // The line ends with a 0; only its first two characters decide its kind.
 void Mesh::processLine(const List<char>& line) {
@@ -176,15 +214,15 @@ void Mesh::readVertex(const char* text) {
     const float x = tameCoordinate(a + offset.x);
     const float y = tameCoordinate(c + offset.y);
     const float z = tameCoordinate(b + offset.z);
-    addVertex(Vector3(tameCoordinate(cosAngle * x + sinAngle * z), tameCoordinate(y),
-                      tameCoordinate(-sinAngle * x + cosAngle * z)));
+    reading->addVertex(Vector3(tameCoordinate(cosAngle * x + sinAngle * z), tameCoordinate(y),
+                               tameCoordinate(-sinAngle * x + cosAngle * z)));
 }
 
 // Only vertex indices count: numbers after a slash are texture or normal
 // indices. A face with any index out of range is dropped whole.
 void Mesh::readFace(const char* text) {
-    trimVertices();
-    const int known = vertexCount();
+    reading->trimVertices();
+    const int known = reading->vertexCount();
     List<int> indices(indexStep);
     bool valid = true;
     int slashes = 0;
@@ -226,17 +264,18 @@ void Mesh::readFace(const char* text) {
         }
         const int i0 = indices.get(0), i1 = indices.get(1), i2 = indices.get(2);
         if (flatTextures) {
-            addFace(new FlatTexturedTriangle(i2, i1, i0, currentMaterial));
+            reading->addFace(new FlatTexturedTriangle(i2, i1, i0, currentMaterial));
         } else {
-            addFace(new TexturedTriangle(i2, i1, i0, currentMaterial));
+            reading->addFace(new TexturedTriangle(i2, i1, i0, currentMaterial));
         }
     } else if (n == 3) {
-        addFace(new Triangle(indices.get(2), indices.get(1), indices.get(0), currentMaterial));
+        reading->addFace(
+            new Triangle(indices.get(2), indices.get(1), indices.get(0), currentMaterial));
     } else if (n == 4) {
-        addFace(new Quad(indices.get(3), indices.get(2), indices.get(1), indices.get(0),
-                         currentMaterial));
+        reading->addFace(new Quad(indices.get(3), indices.get(2), indices.get(1), indices.get(0),
+                                  currentMaterial));
     } else {
-        addFace(new Polygon(indices, currentMaterial));
+        reading->addFace(new Polygon(indices, currentMaterial));
     }
 }
 

@@ -5,8 +5,6 @@
 #include <algorithm>
 
 #include "control/camera.h"
-#include "core/random.h"
-#include "models/face.h"
 #include "models/material_pool.h"
 #include "scene/debug_line.h"
 #include "scene/octree.h"
@@ -20,6 +18,10 @@ namespace {
 constexpr float drawDistanceLimit = 250;
 constexpr float farFactor = 30;
 constexpr float cullFactor = 1.5f;
+// Objects with a lighter look take it beyond the first distance and give it up
+// within the second.
+constexpr float lighterBeyond = 32;
+constexpr float fullWithin = 28;
 const Color markerWhite(1, 1, 1, 1);
 const Color markerTip(1, 1, 0.7f, 1);
 const Color collisionColor(1, 0.5f, 0.5f, 1);
@@ -47,9 +49,6 @@ SceneObject::SceneObject(MaterialPool* materialPool, SceneObject* parent)
     : Controller(this), materialPool(materialPool), parent(parent) {}
 
 SceneObject::~SceneObject() {
-    for (int i = 0; i < faces.count(); ++i) {
-        delete faces.get(i);
-    }
     for (int i = 0; i < children.count(); ++i) {
         delete children.get(i);
     }
@@ -83,29 +82,13 @@ void SceneObject::removeChild(Transformable* child) {
     }
 }
 
-void SceneObject::addVertex(const Vector3& v) {
-    vertexMin =
-        Vector3(std::min(vertexMin.x, v.x), std::min(vertexMin.y, v.y), std::min(vertexMin.z, v.z));
-    vertexMax =
-        Vector3(std::max(vertexMax.x, v.x), std::max(vertexMax.y, v.y), std::max(vertexMax.z, v.z));
-    vertexCube.center = (vertexMax + vertexMin) / 2;
-    vertexCube.size = std::max(vertexCube.size, largestExtent(vertexMin, vertexMax));
-    Vector3 shaded = v;
-    shaded.shade = 0.2f + float(rand() % 120) / 100;
-    vertices.add(shaded);
-}
-
-void SceneObject::addFace(Face* face) {
-    faces.add(face);
-}
-
 MaterialBase* SceneObject::findMaterial(const char* name) const {
     return materialPool == nullptr ? nullptr : materialPool->find(name);
 }
 
 void SceneObject::updateCubes() {
-    Vector3 lo = vertexMin;
-    Vector3 hi = vertexMax;
+    Vector3 lo = geometry->getMin();
+    Vector3 hi = geometry->getMax();
     for (int i = 0; i < children.count(); ++i) {
         Transformable* child = children.get(i);
         if (child->kind() != SceneObjectKind) {
@@ -123,7 +106,7 @@ void SceneObject::updateCubes() {
     }
     // With no vertices and no such children the bounds cancel out: centre 0, size 0.
     localCube.center = (hi + lo) / 2;
-    localCube.size = std::max(vertexCube.size, largestExtent(lo, hi));
+    localCube.size = std::max(geometry->getCube().size, largestExtent(lo, hi));
     worldCube = localCube;
     worldCube.center = localCube.center + position;
 }
@@ -158,6 +141,9 @@ void SceneObject::draw() {
     if (showBoundingCubes) {
         drawMovementMarker();
     }
+    if (parent == nullptr) {
+        updateDistance();
+    }
     glPushMatrix();
     applyTransform();
     if (showBoundingCubes) {
@@ -189,49 +175,20 @@ void SceneObject::drawCollisionMarkers() const {
     }
 }
 
+void SceneObject::updateDistance() {
+    const float d2 = (camera.position - position).lengthSquared();
+    if (d2 > lighterBeyond * lighterBeyond) {
+        distant = true;
+    } else if (d2 < fullWithin * fullWithin) {
+        distant = false;
+    }
+}
+
 void SceneObject::drawSurfaces() {
     if (!isFar()) {
-        if (faces.count() > 0) {
-            faceList.draw([this] { drawFaces(); });
-        }
+        (lighterGeometry != nullptr && isDistant() ? lighterGeometry : geometry)->draw();
     } else if (parent == nullptr) {
         makeFarShape().draw();
-    }
-}
-
-// Faces in a row that can share a glBegin do: the driver's cost is per glBegin
-// far more than per corner. Colour tracking makes each corner's shade a colour.
-void SceneObject::drawFaces() {
-    glColorMaterial(GL_FRONT, GL_AMBIENT);
-    glEnable(GL_COLOR_MATERIAL);
-    const Face* open = nullptr;
-    try {
-        for (int i = 0; i < faces.count(); ++i) {
-            Face* face = faces.get(i);
-            if (open == nullptr || !face->joins(*open)) {
-                if (open != nullptr) {
-                    open->end();
-                }
-                open = face;
-                face->begin();
-            }
-            face->corners(vertices);
-        }
-    } catch (...) {
-        open->end();
-        glDisable(GL_COLOR_MATERIAL);
-        throw;
-    }
-    if (open != nullptr) {
-        open->end();
-    }
-    glDisable(GL_COLOR_MATERIAL);
-}
-
-void SceneObject::releaseFaceLists() {
-    faceList.release();
-    for (int i = 0; i < movers.count(); ++i) {
-        static_cast<SceneObject*>(movers.get(i))->releaseFaceLists();
     }
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "control/controller.h"
 #include "core/array.h"
 #include "core/list.h"
 #include "scene/bounding_cube.h"
-#include "scene/face_list.h"
+#include "scene/geometry.h"
 #include "scene/pyramid_shape.h"
 #include "scene/transformable.h"
 #include "scene/vector3.h"
@@ -28,7 +29,7 @@ class SceneObject : public Shape, public Controller {
     SceneObject(MaterialPool* materialPool, SceneObject* parent);
     SceneObject(const SceneObject&) = delete;
     SceneObject& operator=(const SceneObject&) = delete;
-    // Deletes the faces, the children and the octree.
+    // Deletes the children and the octree.
     ~SceneObject() override;
 
     int kind() const override { return SceneObjectKind; }
@@ -40,6 +41,9 @@ class SceneObject : public Shape, public Controller {
     // The pyramid drawn instead of the object when it is far from the camera.
     virtual PyramidShape makeFarShape() const;
     virtual bool isFar() const;
+    // Whether the lighter geometry is drawn: the whole object is beyond a
+    // distance, with a margin so that it does not flicker at the boundary.
+    bool isDistant() const { return parent != nullptr ? parent->isDistant() : distant; }
     // Reacts to being shot; figures do.
     virtual void hit() {}
 
@@ -50,26 +54,30 @@ class SceneObject : public Shape, public Controller {
     void addChild(Transformable* child);
     // Gives the child up without deleting it; a stranger changes nothing.
     void removeChild(Transformable* child);
-    void addVertex(const Vector3& v);
-    void addFace(Face* face);
-    int vertexCount() const { return vertices.count(); }
-    void trimVertices() { vertices.trim(); }
+    void addVertex(const Vector3& v) { geometry->addVertex(v); }
+    void addFace(Face* face) { geometry->addFace(face); }
+    int vertexCount() const { return geometry->vertexCount(); }
+    void trimVertices() { geometry->trimVertices(); }
     MaterialBase* findMaterial(const char* name) const;
 
     BoundingCube getLocalCube() const { return localCube; }
     BoundingCube getWorldCube() const { return worldCube; }
-    BoundingCube getVertexCube() const { return vertexCube; }
+    BoundingCube getVertexCube() const { return geometry->getCube(); }
     // Recomputes the local cube from the vertices and the scene-object children.
     void updateCubes();
-    // Frees the compiled faces of this object and its children, which are no
-    // longer drawn; they would compile again if they were.
-    void releaseFaceLists();
+    // Shows geometry shared with other objects instead of its own.
+    void share(std::shared_ptr<Geometry> shared) { geometry = std::move(shared); }
+    // A simpler look for when the object is distant; null keeps the full one.
+    void setLighterGeometry(std::shared_ptr<Geometry> lighter) {
+        lighterGeometry = std::move(lighter);
+    }
+    const std::shared_ptr<Geometry>& getGeometry() const { return geometry; }
 
     SceneObject* getParent() const { return parent; }
     const List<Transformable*>& getChildren() const { return children; }
     int moverCount() const { return movers.count(); }
-    const List<Face*>& getFaces() const { return faces; }
-    const List<Vector3>& getVertices() const { return vertices; }
+    const List<Face*>& getFaces() const { return geometry->getFaces(); }
+    const List<Vector3>& getVertices() const { return geometry->getVertices(); }
     Octree* getOctree() const { return octree; }
     bool isVisible() const { return visible; }
 
@@ -82,15 +90,12 @@ class SceneObject : public Shape, public Controller {
 
   protected:
     MaterialPool* materialPool;
-    List<Face*> faces{64};
-    List<Vector3> vertices{64};
+    std::shared_ptr<Geometry> geometry = std::make_shared<Geometry>();
+    std::shared_ptr<Geometry> lighterGeometry;
     SceneObject* parent;
     List<Transformable*> children{64};
     List<Controller*> movers{64};
     List<int> moverKinds{64};
-    Vector3 vertexMin{100000, 100000, 100000};
-    Vector3 vertexMax{-100000, -100000, -100000};
-    BoundingCube vertexCube;
     BoundingCube worldCube;
     BoundingCube localCube;
     Octree* octree = nullptr;
@@ -98,13 +103,13 @@ class SceneObject : public Shape, public Controller {
     List<Vector3> debugPoints{64};
     Array<int> resolveCounts{1};
     bool visible = true;
-    FaceList faceList;
+    bool distant = false;
 
   private:
     void drawMovementMarker() const;
     void drawCollisionMarkers() const;
+    void updateDistance();
     void drawSurfaces();
-    void drawFaces();
     void drawChildren();
 
     // Collision between children; see scene_object_motion.cpp.

@@ -1,6 +1,6 @@
 // Measures what the game costs on this machine: frames of each screen beside
 // the empty-frame floor, world steps with and without octrees, one "Add Bad
-// Guys", resident memory and, run as "bench startup", start-up to the first
+// Guys", resident memory (also over a long game) and, run as "bench startup", start-up to the first
 // frame. Run from the data folder under a display; prints Markdown rows.
 
 #include <GL/freeglut.h>
@@ -21,6 +21,7 @@
 #include "app/game_state.h"
 #include "app/startup.h"
 #include "control/camera.h"
+#include "game/figure.h"
 #include "game/world.h"
 #include "scene/switches.h"
 
@@ -144,14 +145,59 @@ void measureRaidAndMemory() {
     std::printf("| resident memory with 500 extra bad guys, drawn | %.0f MiB |\n", residentMiB());
 }
 
+// A perfect player: steps up behind each bad guy in turn and fires, until
+// the level is cleared; then the level is drawn once.
+void clearLevel(World& city) {
+    for (int i = 0; i < 60; ++i) {
+        city.update();
+    }
+    Figure* player = city.getPlayer();
+    for (int tries = 0; city.badGuysLeft() > 0 && tries < 4000; ++tries) {
+        for (int i = 0; i < city.getChildren().count(); ++i) {
+            auto* figure = dynamic_cast<Figure*>(city.getChildren().get(i));
+            if (figure != nullptr && figure->isBad()) {
+                player->position = figure->position - Vector3(0, 0, 8);
+                player->rotation = Vector3();
+                city.fire(player);
+            }
+        }
+        city.update();
+    }
+    glutMainLoopEvent();
+    onDisplay();
+    glFinish();
+}
+
+// Resident memory over a long scripted game and over New Games after it.
+void measureLongGame() {
+    auto& city = dynamic_cast<World&>(*gameWorld);
+    std::printf("| Memory over a scripted game | resident |\n|---|---|\n");
+    startNewGame();
+    clearLevel(city);
+    std::printf("| level 1 cleared | %.0f MiB |\n", residentMiB());
+    while (level < 20) {
+        startNextLevel();
+        clearLevel(city);
+    }
+    std::printf("| level 20 cleared | %.0f MiB |\n", residentMiB());
+    for (int game = 1; game <= 5; ++game) {
+        startNewGame();
+        clearLevel(city);
+        if (game == 1 || game == 5) {
+            std::printf("| New Game %d, level 1 cleared | %.0f MiB |\n", game, residentMiB());
+        }
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const Clock::time_point started = Clock::now();
     const std::string mode = argc > 1 ? argv[1] : "";
     const double seconds = argc > 2 ? std::atof(argv[2]) : 4;
-    if (mode != "startup" && mode != "frames" && mode != "steps" && mode != "other") {
-        std::fprintf(stderr, "usage: bench startup | frames [SECONDS] | steps | other\n");
+    if (mode != "startup" && mode != "frames" && mode != "steps" && mode != "other" &&
+        mode != "memory") {
+        std::fprintf(stderr, "usage: bench startup | frames [SECONDS] | steps | other | memory\n");
         return 2;
     }
     maxFramesPerSecond = 0;
@@ -167,6 +213,8 @@ int main(int argc, char** argv) {
         measureFrames(seconds);
     } else if (mode == "steps") {
         measureSteps();
+    } else if (mode == "memory") {
+        measureLongGame();
     } else {
         measureRaidAndMemory();
     }

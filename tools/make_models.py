@@ -4,7 +4,8 @@
     tools/make_models.py [folder]     (default: data/obj)
 
 Three houses for the city (house2, houses, houses2), the four parts of a
-figure (body, arm, head, leg) and a bird. Everything is drawn here in the
+figure (body, arm, head, leg), the same parts lighter for far away (body_far
+and so on) and a bird. Everything is drawn here in the
 frame the game shows it in: y up, units of the city, each part placed where
 the game puts it. Each model is then written in the units of its file, undoing
 the scale and offset the game loads it with.
@@ -462,6 +463,50 @@ def head():
     return m
 
 
+# The lighter figure, drawn in the distance instead of the one above: the same
+# parts at the same places, about 120 triangles in all instead of over 600.
+
+
+def body_far():
+    m = Model("Figure far away: body", scale=1.0, offset=(0, 0.7, 0.2))
+    m.loft("body", [ring((0, 0.85, 0.2), 0.46, 0.24, 6),
+                    ring((0, 1.5, 0.22), 0.52, 0.27, 6),
+                    ring((0, 1.92, 0.2), 0.7, 0.24, 6)])
+    return m
+
+
+def limb_far(title, surface, joint, top, bottom, reach):
+    """A four-sided stick from `top` down to `bottom` (heights, with their
+    half widths), open at the top where the body hides it; its lower end
+    reaches `reach` forward, as a hand or a foot does."""
+    m = Model(title, scale=0.5, offset=(0, 1.0, 0), origin=joint)
+    x, z = joint[0], joint[2]
+    (y0, r0), (y1, r1) = bottom, top
+    m.loft(surface, [ring((x, y0, z + reach / 2), r0, r0 + reach / 2, 4, 0.5),
+                     ring((x, y1, z), r1, r1, 4, 0.5)], cap_top=False)
+    return m
+
+
+def arm_far():
+    return limb_far("Figure far away: arm", "arm", ARM_JOINT, (1.9, 0.12), (0.95, 0.08), 0.05)
+
+
+def leg_far():
+    return limb_far("Figure far away: leg", "leg", LEG_JOINT, (1.05, 0.17), (0.0, 0.11), 0.3)
+
+
+def head_far():
+    m = Model("Figure far away: head", scale=0.5, offset=(0, 1.0, 0), origin=HEAD_JOINT)
+    cy, cz, r = 2.2, 0.26, 0.27
+    rings = []
+    for lat in (-55, 10, 60):
+        a = math.radians(lat)
+        rings.append(ring((0, cy + r * math.sin(a), cz), r * math.cos(a), r * 1.05 * math.cos(a),
+                          6))
+    m.loft("head", rings)
+    return m
+
+
 # ---------------------------------------------------------------------------
 # The bird, loaded at scale 0.02 with offset (-0.4, -6.3, -6.2) and drawn
 # rolled by 180 degrees about z, flying towards -z.
@@ -522,6 +567,10 @@ MODELS = {
     "arm.obj": arm,
     "leg.obj": leg,
     "head.obj": head,
+    "body_far.obj": body_far,
+    "arm_far.obj": arm_far,
+    "leg_far.obj": leg_far,
+    "head_far.obj": head_far,
     "bird.obj": bird,
 }
 

@@ -44,13 +44,17 @@ class Meshes : public ::testing::Test {
 
     std::unique_ptr<Mesh> load(const std::string& text, float scale = 1, Vector3 offset = Vector3(),
                                float angle = 0, MaterialPool* from = nullptr) {
-        const std::string file =
-            ::testing::TempDir() + "mesh_test_" + std::to_string(getpid()) + ".obj";
+        // A file of its own each time: a pool keeps what it read by name.
+        static int loads = 0;
+        const std::string file = ::testing::TempDir() + "mesh_test_" + std::to_string(getpid()) +
+                                 "_" + std::to_string(++loads) + ".obj";
         std::FILE* out = std::fopen(file.c_str(), "wb");
         std::fwrite(text.data(), 1, text.size(), out);
         std::fclose(out);
-        return std::make_unique<Mesh>(file.c_str(), from ? from : &pool, scale, nullptr, offset,
-                                      angle);
+        auto mesh = std::make_unique<Mesh>(file.c_str(), from ? from : &pool, scale, nullptr,
+                                           offset, angle);
+        std::remove(file.c_str());
+        return mesh;
     }
 
     Material white{"white", Color(1, 1, 1, 1), Color(0, 0, 0, 1)};

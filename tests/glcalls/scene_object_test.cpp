@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include "control/camera.h"
 #include "gl_recorder.h"
@@ -76,6 +78,32 @@ TEST(SceneObjects, FarObjectsAreDrawnAsPyramidsAndVeryFarOnesNotAtAll) {
         }
         EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
         delete object;
+    }
+    camera.position = view;
+}
+
+// A lighter look (here a quad) is taken beyond 32 units and given up within
+// 28; in between, the object keeps the look it had, so it does not flicker.
+TEST(SceneObjects, DistantObjectsTakeTheirLighterLookWithAMargin) {
+    const Vector3 view = std::exchange(camera.position, Vector3());
+    std::unique_ptr<SceneObject> object(triangleObject(Vector3()));
+    auto lighter = std::make_shared<Geometry>();
+    for (const Vector3& corner :
+         {Vector3(-1, 0, 0), Vector3(1, 0, 0), Vector3(1, 2, 0), Vector3(-1, 2, 0)}) {
+        lighter->addVertex(corner);
+    }
+    lighter->addFace(new Quad(0, 1, 2, 3, nullptr));
+    object->setLighterGeometry(lighter);
+    for (const auto& [z, primitive] : {std::pair{-20, GL_TRIANGLES},
+                                       {-31, GL_TRIANGLES},
+                                       {-33, GL_QUADS},
+                                       {-29, GL_QUADS},
+                                       {-27, GL_TRIANGLES}}) {
+        glrec::reset();
+        object->position.z = float(z);
+        object->draw();
+        const std::vector<glrec::Call> begins = glrec::named("glBegin");
+        EXPECT_TRUE(begins.size() == 1 && begins[0].args[0] == primitive) << z;
     }
     camera.position = view;
 }

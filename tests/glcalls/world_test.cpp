@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
+#include <malloc.h>
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <map>
+#include <memory>
 #include <tuple>
 #include <vector>
 
@@ -53,6 +56,19 @@ void hashTree(const SceneObject& object, std::uint32_t& hash) {
         }
         hashTree(*child, hash);
     }
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
+#endif
+
+// Bytes the program holds on the heap now.
+long heapInUse() {
+#if defined(__SANITIZE_ADDRESS__)
+    return long(__sanitizer_get_current_allocated_bytes());
+#else
+    return long(mallinfo2().uordblks);
+#endif
 }
 
 bool isChild(const World& w, const Transformable* object) {
@@ -215,10 +231,13 @@ TEST_F(Worlds, ShotsCostCitizensScoreBadGuysAndSpareThePlayer) {
 // in turn, wherever it stands, and fires, as a perfect player would.
 TEST_F(Worlds, TwentyLevelsPlayThrough) {
     Figure* player = city.getPlayer();
+    long heapAfterLevel2 = 0;
+    std::shared_ptr<Geometry> firstBadGuyLook, lastBadGuyLook;
     run(60);
     for (int l = 1; l <= 20; ++l) {
         startNextLevel();
         run(60);
+        (l == 1 ? firstBadGuyLook : lastBadGuyLook) = figuresOf(city, true).back()->getGeometry();
         for (int tries = 0; city.badGuysLeft() > 0 && tries < 4000; ++tries) {
             for (Figure* badGuy : figuresOf(city, true)) {
                 player->position = badGuy->position - Vector3(0, 0, 8);
@@ -228,9 +247,15 @@ TEST_F(Worlds, TwentyLevelsPlayThrough) {
             city.update();
         }
         ASSERT_EQ(city.badGuysLeft(), 0) << "level " << l;
+        if (l == 2) {
+            heapAfterLevel2 = heapInUse();
+        }
     }
     EXPECT_EQ(level, 20);
     EXPECT_GT(city.score(), 0);
+    // What left the city is freed, and every bad guy shows the one copy of each model.
+    EXPECT_LT(heapInUse() - heapAfterLevel2, 256 * 1024) << "bytes more after level 20";
+    EXPECT_EQ(lastBadGuyLook, firstBadGuyLook);
 }
 
 TEST_F(Worlds, FiguresAndBirdsWrapOverTheEdgesOfTheSquare) {

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "core/list.h"
+#include "scene/bounding_cube.h"
+#include "scene/face_list.h"
+#include "scene/vector3.h"
+
+namespace vortimbal {
+
+class Face;
+
+// The vertices and faces of one model, with their bounds, drawn through one
+// display list. Every figure of a kind shows the same geometry, so it is read
+// and compiled once and shared.
+class Geometry {
+  public:
+    Geometry() = default;
+    Geometry(const Geometry&) = delete;
+    Geometry& operator=(const Geometry&) = delete;
+    // Deletes the faces.
+    ~Geometry();
+
+    // Gives the vertex a shade drawn from the game's random sequence.
+    void addVertex(const Vector3& v);
+    void addFace(Face* face);
+    void trimVertices() { vertices.trim(); }
+
+    int vertexCount() const { return vertices.count(); }
+    const List<Vector3>& getVertices() const { return vertices; }
+    const List<Face*>& getFaces() const { return faces; }
+    const Vector3& getMin() const { return min; }
+    const Vector3& getMax() const { return max; }
+    BoundingCube getCube() const { return cube; }
+    // How many numbers reading it took from the game's random sequence: one
+    // for each vertex and one for each face.
+    int randomDraws() const { return vertices.count() + faces.count(); }
+
+    void draw();
+
+  private:
+    void drawFaces();
+
+    List<Face*> faces{64};
+    List<Vector3> vertices{64};
+    Vector3 min{100000, 100000, 100000};
+    Vector3 max{-100000, -100000, -100000};
+    BoundingCube cube;
+    FaceList faceList;
+};
+
+}  // namespace vortimbal
