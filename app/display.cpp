@@ -84,9 +84,11 @@ void drawWorldAsCubes() {
 
 void drawScene() {
     setSceneMatrices();
-    if (firstFrame) {
+    // The first frame comes up at once; the next draws the whole city once
+    // unseen, so its faces are compiled and the renderer ready before play.
+    if (framesBeforeWarmUp >= 0 && framesBeforeWarmUp-- == 0) {
         gameWorld->draw();
-        firstFrame = 0;
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     }
     if (gameState == Title) {
         drawWorldAsCubes();

@@ -18,7 +18,8 @@ extern float windowHeight;
 extern int inGameMode;
 extern unsigned char lastKeyDown;
 extern int titleSelection;
-extern int firstFrame;
+// Frames to show before the one that draws the city unseen; -1 once it did.
+extern int framesBeforeWarmUp;
 // GLUT's number for the game's window; 0 before it exists.
 extern int mainWindow;
 // The window is in full screen, entered from the menu.

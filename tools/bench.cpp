@@ -205,7 +205,6 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (mode == "startup") {
-        glutMainLoopEvent();
         onDisplay();
         glFinish();
         std::printf("%.1f\n", msSince(started));

@@ -437,12 +437,12 @@ TEST_F(Shell, FramesLookThroughTheCameraAndSurviveAZeroHeight) {
     EXPECT_EQ(glrec::named("gluPerspective").back().args[1], 2);
     onReshape(640, 480);
     glrec::reset();
-    std::tie(showSurfaces, showBoundingCubes, firstFrame) = std::make_tuple(1, 0, 1);
+    std::tie(showSurfaces, showBoundingCubes, framesBeforeWarmUp) = std::make_tuple(1, 0, 0);
     onDisplay();
     gameState = Playing;
     onDisplay();
     EXPECT_EQ(world.drawnWith, (std::vector<std::pair<int, int>>{{1, 0}, {0, 1}, {1, 0}}))
-        << "the first frame draws the world once more; the title shows wire cubes";
+        << "the warm-up frame draws the world once more; the title shows wire cubes";
     EXPECT_EQ(std::make_pair(showSurfaces, showBoundingCubes), std::make_pair(1, 0));
     EXPECT_TRUE(glIsEnabled(GL_LIGHTING) && glIsEnabled(GL_DEPTH_TEST))
         << "the overlay switches lighting and the depth test back on";
