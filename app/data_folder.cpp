@@ -16,27 +16,21 @@ bool holdsData(const std::string& folder) {
     return isFolder(folder + "/obj") && isFolder(folder + "/bmp");
 }
 
-// <prefix>/share/vortimbal3 for a program in <prefix>/bin, or "".
-std::string besideProgram() {
+// The data's place relative to the program's own folder, or "".
+std::string besideProgram(const char* fromProgram) {
     char path[4096];
     const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (length <= 0) {
+    if (length <= 0 || fromProgram == nullptr || fromProgram[0] == 0) {
         return "";
     }
-    std::string program(path, std::size_t(length));
-    const std::size_t slash = program.rfind('/');
-    const std::string bin = program.substr(0, slash);
-    const std::size_t parent = bin.rfind('/');
-    if (slash == std::string::npos || parent == std::string::npos ||
-        bin.compare(parent, std::string::npos, "/bin") != 0) {
-        return "";
-    }
-    return bin.substr(0, parent) + "/share/vortimbal3";
+    const std::string program(path, std::size_t(length));
+    return program.substr(0, program.rfind('/') + 1) + fromProgram;
 }
 
 }  // namespace
 
-std::string enterDataFolder(const char* chosen, const char* installed, std::ostream& messages) {
+std::string enterDataFolder(const char* chosen, const char* installed, const char* fromProgram,
+                            std::ostream& messages) {
     if (chosen != nullptr && chosen[0] != 0) {
         if (chdir(chosen) == 0) {
             return chosen;
@@ -47,7 +41,8 @@ std::string enterDataFolder(const char* chosen, const char* installed, std::ostr
     if (holdsData(".")) {
         return "";
     }
-    for (const std::string& folder : {besideProgram(), std::string(installed ? installed : "")}) {
+    for (const std::string& folder :
+         {besideProgram(fromProgram), std::string(installed ? installed : "")}) {
         if (!folder.empty() && holdsData(folder) && chdir(folder.c_str()) == 0) {
             return folder;
         }

@@ -7,10 +7,11 @@ namespace vortimbal {
 
 // Goes into the folder the models (obj/) and images (bmp/) are read from:
 // `chosen` when it is set (the player's $VORTIMBAL_DATA), else the working
-// directory when it has both, else share/vortimbal3 beside the program's own
-// bin/ folder (an install moved elsewhere), else `installed`. Returns the
+// directory when it has both, else `fromProgram` taken from the program's own
+// folder (an install moved or unpacked elsewhere), else `installed`. Returns the
 // folder it went into, or "" when it stayed where it was; a chosen folder that
 // cannot be entered costs a message on `messages`.
-std::string enterDataFolder(const char* chosen, const char* installed, std::ostream& messages);
+std::string enterDataFolder(const char* chosen, const char* installed, const char* fromProgram,
+                            std::ostream& messages);
 
 }  // namespace vortimbal

@@ -21,6 +21,7 @@
 #include "app/pad_input.h"
 #include "app/settings.h"
 #include "app/swap_interval.h"
+#include "app/window_class.h"
 #include "app/window_modes.h"
 #include "audio/sound_player.h"
 #include "core/diagnostics.h"
@@ -133,11 +134,13 @@ void setUpWindow() {
 }
 
 void startUp(int* argc, char** argv) {
-    enterDataFolder(std::getenv("VORTIMBAL_DATA"), VORTIMBAL_DATA_DIR, std::cout);
+    enterDataFolder(std::getenv("VORTIMBAL_DATA"), VORTIMBAL_DATA_DIR, VORTIMBAL_DATA_FROM_PROGRAM,
+                    std::cout);
     glutInit(argc, argv);
     endOnWindowClose();
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     mainWindow = glutCreateWindow("Vortimbal 3");
+    setWindowClass("vortimbal3");
     mainMaterialPool = loadSurfaces();
     world.setCitizenPool(mainMaterialPool);
     world.build();

@@ -4,6 +4,7 @@
 
 #include "app/game_state.h"
 #include "app/startup.h"
+#include "app/window_class.h"
 #include "models/material.h"
 #include "scene/face_list.h"
 
@@ -23,6 +24,7 @@ void enterGameMode() {
         return;
     }
     inGameMode = 1;
+    setWindowClass("vortimbal3");
     setUpWindow();
 }
 

@@ -1,11 +1,12 @@
 # Sourced by the play and test commands: makes sure the Debian packages they
 # need are there, installing them when run as root.
 
-# The packages to build and run the game.
-PLAY_PACKAGES="build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libpng-dev libinih-dev libsdl2-dev pkg-config"
+# The packages to build and run the game (librsvg2-bin draws its icons).
+PLAY_PACKAGES="build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libpng-dev libinih-dev libsdl2-dev libx11-dev pkg-config librsvg2-bin"
 # What the tests need on top: GoogleTest, a virtual X server, input and
-# screenshot tools, clang for the fuzz targets, and Python to measure sound.
-TEST_PACKAGES="$PLAY_PACKAGES googletest libgtest-dev libgmock-dev xvfb xdotool x11-utils imagemagick clang clang-format python3"
+# screenshot tools, clang for the fuzz targets, Python to measure sound, and
+# Debian's tools to build and check the package.
+TEST_PACKAGES="$PLAY_PACKAGES googletest libgtest-dev libgmock-dev xvfb xdotool x11-utils imagemagick clang clang-format python3 dpkg-dev file lintian appstream desktop-file-utils man-db"
 
 missing_packages() {
     local package

@@ -28,6 +28,7 @@ start_game() {
 
 stop_game() {
     [ -z "$game_pid" ] || { kill "$game_pid" && wait "$game_pid"; } 2>/dev/null || true
+    game_pid=""
     rm -rf "$game_log" "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
 }
 
@@ -83,3 +84,12 @@ wait_for_exit() {
 
 # Succeeds when a screenshot shows the title "Vortimbal 3" in its light blue.
 shows_title() { has_colour "$1" 640x80+0+40 CCE6FF || has_colour "$1" 640x80+0+40 CCE5FF; }
+
+# Succeeds when a screenshot shows the city: the ground fills the lower third,
+# far more green than blue there.
+shows_city() {
+    local green
+    green=$(convert "$screenshots/$1.png" -crop 640x160+0+320 -resize '1x1!' \
+        -format '%[fx:int(255*(g-b))]' info:)
+    [ "$green" -gt 40 ]
+}
