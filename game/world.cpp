@@ -236,7 +236,15 @@ void World::draw() {
     light0.upload();
     light1.upload();
     playerLight.upload();
-    SceneObject::draw();
+    DistantBatch::open = &distantFigures;
+    try {
+        SceneObject::draw();
+    } catch (...) {
+        DistantBatch::open = nullptr;
+        throw;
+    }
+    DistantBatch::open = nullptr;
+    distantFigures.draw();
 }
 
 void World::update() {

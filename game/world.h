@@ -2,6 +2,7 @@
 
 #include "game/playable_world.h"
 #include "models/light.h"
+#include "scene/distant_batch.h"
 #include "scene/scene_object.h"
 
 namespace vortimbal {
@@ -25,7 +26,8 @@ class World : public SceneObject, public PlayableWorld {
     void switchOnLights() override;
     bool toggleLight0() override { return toggleLight(light0); }
     bool toggleLight1() override { return toggleLight(light1); }
-    // The lamps are uploaded first, under the camera's transform.
+    // The lamps are uploaded first, under the camera's transform; distant
+    // figures are drawn last, all at once.
     void draw() override;
 
     // One step: everyone moves, falls, stays in the square and is counted.
@@ -86,6 +88,7 @@ class World : public SceneObject, public PlayableWorld {
     int badGuysShot = 0;
     int citizensLost = 0;
     List<Figure*> departed{64};
+    DistantBatch distantFigures;
     List<MaterialPool*> figurePools{64};
 };
 

@@ -33,6 +33,9 @@ class Face {
     // Throws "Index out of bounds" for an index past the vertices, before any call.
     virtual void corners(const Array<Vector3>& vertices) = 0;
     virtual void end() const;
+    // The vertex indices in the order the corners are sent.
+    virtual int cornerCount() const = 0;
+    virtual int cornerIndex(int i) const = 0;
 
     // 0.95 to 1.94 in steps of 0.01, drawn from the game's random sequence.
     float getBrightness() const { return brightness; }
@@ -53,6 +56,8 @@ class ThreeVertexFace : public Face {
 
     // The kept normal; null before the first draw.
     const Vector3* getNormal() const { return normal ? &*normal : nullptr; }
+    int cornerCount() const override { return 3; }
+    int cornerIndex(int i) const override { return i == 0 ? a : i == 1 ? b : c; }
 
   protected:
     // Keeps the first normal; a triangle without area gets (0, 1, 0).
@@ -79,6 +84,8 @@ class Quad : public Face {
     Batch batch() const override { return Quads; }
     void begin() const override;
     void corners(const Array<Vector3>& vertices) override;
+    int cornerCount() const override { return 4; }
+    int cornerIndex(int i) const override { return i == 0 ? a : i == 1 ? b : i == 2 ? c : d; }
 
   private:
     int a, b, c, d;
@@ -91,6 +98,8 @@ class Polygon : public Face {
     Batch batch() const override { return Alone; }
     void begin() const override;
     void corners(const Array<Vector3>& vertices) override;
+    int cornerCount() const override { return indices.count(); }
+    int cornerIndex(int i) const override { return indices.get(i); }
 
   private:
     List<int> indices;

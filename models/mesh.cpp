@@ -101,35 +101,38 @@ Mesh::Mesh(const char* fileName, MaterialPool* materialPool, float scale, SceneO
 Mesh::~Mesh() = default;
 
 void Mesh::addLighterModel(const char* fileName) {
-    // Seeded alike each time, and the game's sequence put back where it was.
     const std::uint32_t left = seedRandom();
-    try {
-        setLighterGeometry(model(fileName));
-    } catch (...) {
-        seedRandom(left);
-        throw;
-    }
+    seedRandom(left);
+    setLighterGeometry(model(fileName));
     seedRandom(left);
 }
 
+// Shades come from a sequence of their own, so that a model looks the same
+// whoever reads it first; the game's sequence still loses what reading took
+// from it before models were shared, so recorded games replay the same.
 std::shared_ptr<Geometry> Mesh::model(const char* fileName) {
     const ModelShelf::Key key{fileName, scale, offset, angle};
     std::shared_ptr<Geometry> kept =
         materialPool != nullptr ? materialPool->models().find(key) : nullptr;
-    if (kept != nullptr) {
-        // Reading it would have taken these: a recorded game replays the same.
-        skipRandom(kept->randomDraws());
-        return kept;
+    if (kept == nullptr) {
+        kept = std::make_shared<Geometry>();
+        reading = kept.get();
+        currentMaterial = defaultMaterial;
+        flatTextures = false;
+        const std::uint32_t left = seedRandom();
+        try {
+            readFile(fileName);
+        } catch (...) {
+            seedRandom(left);
+            throw;
+        }
+        seedRandom(left);
+        if (materialPool != nullptr) {
+            materialPool->models().keep(key, kept);
+        }
     }
-    auto read = std::make_shared<Geometry>();
-    reading = read.get();
-    currentMaterial = defaultMaterial;
-    flatTextures = false;
-    readFile(fileName);
-    if (materialPool != nullptr) {
-        materialPool->models().keep(key, read);
-    }
-    return read;
+    skipRandom(kept->randomDraws());
+    return kept;
 }
 
 void Mesh::readFile(const char* fileName) {

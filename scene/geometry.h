@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "core/list.h"
 #include "scene/bounding_cube.h"
 #include "scene/face_list.h"
@@ -37,6 +39,21 @@ class Geometry {
 
     void draw();
 
+    // The faces as indexed triangles of shared corners, each corner with the
+    // mean normal of its faces and the colour it is drawn with. Faces without
+    // a plain colour (textured or without a surface) are left out.
+    struct Corner {
+        Vector3 position;
+        Vector3 normal;
+        float color[4];
+    };
+    struct Triangles {
+        std::vector<Corner> corners;
+        std::vector<unsigned> indices;
+    };
+    // Made on first use.
+    const Triangles& triangles();
+
   private:
     void drawFaces();
 
@@ -46,6 +63,8 @@ class Geometry {
     Vector3 max{-100000, -100000, -100000};
     BoundingCube cube;
     FaceList faceList;
+    Triangles plain;
+    bool plainMade = false;
 };
 
 }  // namespace vortimbal

@@ -7,6 +7,7 @@
 #include "control/camera.h"
 #include "models/material_pool.h"
 #include "scene/debug_line.h"
+#include "scene/distant_batch.h"
 #include "scene/octree.h"
 #include "scene/switches.h"
 #include "scene/wire_cube_shape.h"
@@ -20,8 +21,8 @@ constexpr float farFactor = 30;
 constexpr float cullFactor = 1.5f;
 // Objects with a lighter look take it beyond the first distance and give it up
 // within the second.
-constexpr float lighterBeyond = 32;
-constexpr float fullWithin = 28;
+constexpr float lighterBeyond = 22;
+constexpr float fullWithin = 18;
 const Color markerWhite(1, 1, 1, 1);
 const Color markerTip(1, 1, 0.7f, 1);
 const Color collisionColor(1, 0.5f, 0.5f, 1);
@@ -144,6 +145,10 @@ void SceneObject::draw() {
     if (parent == nullptr) {
         updateDistance();
     }
+    if (joinsBatch()) {
+        DistantBatch::open->add(*this);
+        return;
+    }
     glPushMatrix();
     applyTransform();
     if (showBoundingCubes) {
@@ -173,6 +178,12 @@ void SceneObject::drawCollisionMarkers() const {
         WireCubeShape(debugPoints.get(i), 0.3f, collisionColor).draw();
         DebugLine(debugPoints.get(i + 1), debugPoints.get(i + 2), collisionColor).draw();
     }
+}
+
+// A distant object with nothing else to show is drawn with the frame's batch.
+bool SceneObject::joinsBatch() const {
+    return DistantBatch::open != nullptr && parent == nullptr && distant &&
+           lighterGeometry != nullptr && visible && showSurfaces && !showBoundingCubes && !isFar();
 }
 
 void SceneObject::updateDistance() {

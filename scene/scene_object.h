@@ -72,6 +72,7 @@ class SceneObject : public Shape, public Controller {
         lighterGeometry = std::move(lighter);
     }
     const std::shared_ptr<Geometry>& getGeometry() const { return geometry; }
+    const std::shared_ptr<Geometry>& getLighterGeometry() const { return lighterGeometry; }
 
     SceneObject* getParent() const { return parent; }
     const List<Transformable*>& getChildren() const { return children; }
@@ -109,6 +110,7 @@ class SceneObject : public Shape, public Controller {
     void drawMovementMarker() const;
     void drawCollisionMarkers() const;
     void updateDistance();
+    bool joinsBatch() const;
     void drawSurfaces();
     void drawChildren();
 

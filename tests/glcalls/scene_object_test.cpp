@@ -82,8 +82,8 @@ TEST(SceneObjects, FarObjectsAreDrawnAsPyramidsAndVeryFarOnesNotAtAll) {
     camera.position = view;
 }
 
-// A lighter look (here a quad) is taken beyond 32 units and given up within
-// 28; in between, the object keeps the look it had, so it does not flicker.
+// A lighter look (here a quad) is taken beyond 22 units and given up within
+// 18; in between, the object keeps the look it had, so it does not flicker.
 TEST(SceneObjects, DistantObjectsTakeTheirLighterLookWithAMargin) {
     const Vector3 view = std::exchange(camera.position, Vector3());
     std::unique_ptr<SceneObject> object(triangleObject(Vector3()));
@@ -94,11 +94,11 @@ TEST(SceneObjects, DistantObjectsTakeTheirLighterLookWithAMargin) {
     }
     lighter->addFace(new Quad(0, 1, 2, 3, nullptr));
     object->setLighterGeometry(lighter);
-    for (const auto& [z, primitive] : {std::pair{-20, GL_TRIANGLES},
-                                       {-31, GL_TRIANGLES},
-                                       {-33, GL_QUADS},
-                                       {-29, GL_QUADS},
-                                       {-27, GL_TRIANGLES}}) {
+    for (const auto& [z, primitive] : {std::pair{-15, GL_TRIANGLES},
+                                       {-21, GL_TRIANGLES},
+                                       {-23, GL_QUADS},
+                                       {-19, GL_QUADS},
+                                       {-17, GL_TRIANGLES}}) {
         glrec::reset();
         object->position.z = float(z);
         object->draw();

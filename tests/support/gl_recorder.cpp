@@ -142,6 +142,15 @@ RECORDED(glNewList, (GLuint list, GLenum mode), double(list), double(mode))
 RECORDED(glEndList, ())
 RECORDED(glBlendFunc, (GLenum source, GLenum destination), double(source), double(destination))
 RECORDED(glCallList, (GLuint list), double(list))
+RECORDED(glEnableClientState, (GLenum array), double(array))
+RECORDED(glDisableClientState, (GLenum array), double(array))
+RECORDED(glVertexPointer, (GLint size, GLenum type, GLsizei stride, const void*), double(size),
+         double(type), double(stride))
+RECORDED(glNormalPointer, (GLenum type, GLsizei stride, const void*), double(type), double(stride))
+RECORDED(glColorPointer, (GLint size, GLenum type, GLsizei stride, const void*), double(size),
+         double(type), double(stride))
+RECORDED(glDrawElements, (GLenum mode, GLsizei count, GLenum type, const void*), double(mode),
+         double(count), double(type))
 RECORDED(glDeleteLists, (GLuint list, GLsizei n), double(list), double(n))
 
 void glEnd() {
