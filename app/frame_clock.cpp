@@ -14,6 +14,7 @@
 #include "app/keyboard.h"
 #include "app/pad_input.h"
 #include "app/replay.h"
+#include "app/startup.h"
 #include "audio/sound_player.h"
 #include "control/camera.h"
 #include "core/diagnostics.h"
@@ -154,6 +155,9 @@ double currentTimeMs() {
 }
 
 void onIdle() {
+    if (framesBeforeWarmUp < 1) {
+        finishStartUp();
+    }
     noteLoopTurn();
     pollPads();
     if (stopRequested()) {

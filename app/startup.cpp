@@ -9,6 +9,7 @@
 #include <iostream>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "app/clean_exit.h"
 #include "app/command_line.h"
@@ -40,6 +41,8 @@ namespace {
 constexpr int initialWidth = 640;
 constexpr int initialHeight = 480;
 constexpr int warmUpSteps = 50;
+// Set by startUp, cleared by finishStartUp.
+bool restToStart = false;
 
 const Color black(0, 0, 0, 1);
 
@@ -144,12 +147,6 @@ void startUp(int* argc, char** argv) {
     mainMaterialPool = loadSurfaces();
     world.setCitizenPool(mainMaterialPool);
     world.build();
-    soundPlayer.open("sounds", std::cout);
-    const std::string settingsPath =
-        SettingsFile::defaultFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
-    const std::size_t slash = settingsPath.rfind('/');
-    startPads(slash == std::string::npos ? "" : settingsPath.substr(0, slash), std::cout);
-    createMenus();
     setUpWindow();
     // The window exists already, so the reshape request is what sizes it.
     glutInitWindowSize(initialWidth, initialHeight);
@@ -164,6 +161,21 @@ void startUp(int* argc, char** argv) {
     const double now = currentTimeMs();
     lastRedisplayTime = now;
     simulationTime = now;
+    restToStart = true;
+}
+
+void finishStartUp() {
+    if (!std::exchange(restToStart, false)) {
+        return;
+    }
+    soundPlayer.open("sounds", std::cout);
+    const std::string settingsPath =
+        SettingsFile::defaultFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    const std::size_t slash = settingsPath.rfind('/');
+    startPads(slash == std::string::npos ? "" : settingsPath.substr(0, slash), std::cout);
+    // Each GLUT menu is a window of its own, slow to make.
+    createMenus();
+    attachMenus();
 }
 
 bool startUpReported(const std::function<void()>& startUpSteps, std::ostream& errors) {

@@ -25,8 +25,11 @@ void registerCallbacks();
 // the menu and key repeat off. Both the window and game mode's own use it.
 void setUpWindow();
 
-// Everything before the main loop: window, state, callbacks, clock.
+// What the first frame needs: window, models, state, callbacks, clock.
 void startUp(int* argc, char** argv);
+// The rest, once the first frame is on screen, so the window fills sooner:
+// sound, pads and the menu. Does nothing before startUp or a second time.
+void finishStartUp();
 
 // Runs a start-up; an Exception it throws is reported on `errors` with a hint
 // about where the data files are looked for. Returns false when it failed.
