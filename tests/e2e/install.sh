@@ -24,15 +24,7 @@ for file in bin/vortimbal3 share/vortimbal3/obj/body.obj share/vortimbal3/bmp/1.
 done
 
 binary="$prefix/bin/vortimbal3"
-data=/
-start_game
-window=$(wait_for_window)
-focus "$window"
-sleep 1
-keys Return
-sleep 1
-screenshot "$window" e2e_installed
-shows_city e2e_installed || fail "the installed game shows no city"
+new_game_from_root_shows_city e2e_installed || fail "the installed game shows no city"
 stop_game
 cmake --build "$build" --target uninstall >/dev/null
 left=$(find "$prefix" -mindepth 1)

@@ -29,16 +29,8 @@ for size in 48 64 128 256; do
 done
 
 binary="$unpacked/usr/games/vortimbal3"
-data=/
 unset VORTIMBAL_DATA
-start_game
-window=$(wait_for_window)
-focus "$window"
-sleep 1
-keys Return
-sleep 1
-screenshot "$window" e2e_package
-shows_city e2e_package || fail "the unpacked game shows no city"
+new_game_from_root_shows_city e2e_package || fail "the unpacked game shows no city"
 class=$(sed -n 's/^StartupWMClass=//p' "$share/applications/vortimbal3.desktop")
 xprop -id "$window" WM_CLASS | grep -q "= \"$class\", \"$class\"$" ||
     fail "the window's class is not '$class': $(xprop -id "$window" WM_CLASS)"

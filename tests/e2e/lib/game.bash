@@ -93,3 +93,17 @@ shows_city() {
         -format '%[fx:int(255*(g-b))]' info:)
     [ "$green" -gt 40 ]
 }
+
+# Starts $binary from /, begins a game and tells whether the city shows in
+# the screenshot named $1; leaves the game running and $window set.
+new_game_from_root_shows_city() {
+    data=/
+    start_game
+    window=$(wait_for_window)
+    focus "$window"
+    sleep 1
+    keys Return
+    sleep 1
+    screenshot "$window" "$1"
+    shows_city "$1"
+}
