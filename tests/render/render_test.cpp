@@ -35,6 +35,7 @@
 #include "models/material_pool.h"
 #include "models/texture.h"
 #include "scene/angles.h"
+#include "scene/distant_batch.h"
 #include "scene/switches.h"
 
 using namespace vortimbal;
@@ -371,6 +372,51 @@ TEST_F(Render, TheAimMarksABadGuyInTheLineOfFire) {
     EXPECT_GE(white.count, 20) << "a white mark with nobody in line";
     EXPECT_LT(std::abs(white.x - chest.x), 3) << "on the same line";
     EXPECT_EQ(none.count, 0);
+}
+
+// A distant figure drawn in the frame's batch covers the pixels it covers drawn
+// alone, part by part: turned about every axis, its parts on their joints.
+TEST_F(Render, ADistantFigureInTheBatchStandsWhereItWouldStandAlone) {
+    OwnCity own;  // keeps the camera and the random sequence
+    Figure figure(mainMaterialPool, nullptr);
+    figure.position = figure.drawPosition = Vector3(3, 0, -30);
+    figure.drawRotation = Vector3(20, 35, -25);
+    for (int i = 0; i < figure.getChildren().count(); ++i) {
+        auto* limb = static_cast<SceneObject*>(figure.getChildren().get(i));
+        limb->position += Vector3(0, 0, 0.4f);
+        limb->drawPosition = limb->position;
+        limb->updateCubes();
+    }
+    figure.updateCubes();
+    camera.position = Vector3(0, 3, 0);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(45, 4.0 / 3.0, 1, 300);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    gluLookAt(3, 1, -20, 3, 1, -30, 0, 1, 0);  // close up, so a slip shows
+    std::vector<bool> covered[2];
+    for (std::vector<bool>& mask : covered) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+        DistantBatch batch;
+        DistantBatch::open = &mask == &covered[1] ? &batch : nullptr;
+        figure.draw();
+        DistantBatch::open = nullptr;
+        batch.draw();
+        std::vector<unsigned char> frame(std::size_t(width * height * 3));
+        glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, frame.data());
+        for (std::size_t i = 0; i < frame.size(); i += 3) {
+            mask.push_back(frame[i] + frame[i + 1] + frame[i + 2] > 0);
+        }
+    }
+    const long shown = std::count(covered[0].begin(), covered[0].end(), true);
+    long unlike = 0;
+    for (std::size_t i = 0; i < covered[0].size(); ++i) {
+        unlike += covered[0][i] != covered[1][i] ? 1 : 0;
+    }
+    EXPECT_GT(shown, 2000);
+    EXPECT_LT(unlike, shown / 50) << "of " << shown << " pixels";
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
 // The orbital cameras circle the player as he walks, and keep him in view.
