@@ -394,7 +394,7 @@ TEST_F(Render, ADistantFigureInTheBatchStandsWhereItWouldStandAlone) {
     gluPerspective(45, 4.0 / 3.0, 1, 300);
     glMatrixMode(GL_MODELVIEW);
     glLoadIdentity();
-    gluLookAt(3, 1, -20, 3, 1, -30, 0, 1, 0);  // close up, so a slip shows
+    gluLookAt(3, 6, -22, 3, 1, -30, 0, 1, 0);  // close up and from above, so a slip shows
     std::vector<bool> covered[2];
     for (std::vector<bool>& mask : covered) {
         glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
