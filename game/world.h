@@ -54,7 +54,6 @@ class World : public SceneObject, public PlayableWorld {
     // A figure that has risen out of the city leaves it for good; it is freed
     // once no one hunts or follows it any more.
     void depart(Figure* figure);
-    int departedKept() const { return departed.count(); }
 
     Figure* getPlayer() const { return player; }
 

@@ -20,7 +20,6 @@ class DistantBatch {
     void add(const SceneObject& object);
     // Draws what was added since the last draw, then forgets it.
     void draw();
-    int triangleCount() const { return int(indices.size() / 3); }
 
   private:
     void addPart(const SceneObject& part, const float (&turn)[3][3], const Vector3& at);
