@@ -51,7 +51,7 @@ bool stopRequested() {
     return stopSignalled != 0;
 }
 
-void endGame() {
+void endGame(int status) {
     ending = true;
     leaveGameMode();
     forgetFaceLists();
@@ -67,14 +67,21 @@ void endGame() {
     }
     std::cout.flush();
     std::fflush(stdout);
-    std::exit(0);
+    std::exit(status);
 }
 
 void endOnWindowClose() {
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
-    // A process ending some other way closes GLUT's windows too: that is no
-    // way out of its own.
-    std::atexit([] { ending = true; });
+    glutCloseFunc(onWindowClose);
+    // GLUT destroys its windows from its own exit handler, registered when it
+    // was initialised; handlers run last first, so this one marks the process
+    // as ending before that. Without it, a test binary's failing status became
+    // the 0 of a second way out.
+    static bool marked = false;
+    if (!marked) {
+        std::atexit([] { ending = true; });
+        marked = true;
+    }
 }
 
 void onWindowClose() {

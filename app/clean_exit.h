@@ -13,9 +13,12 @@ bool stopRequested();
 
 // The one way out, for Quit, the end of a replay, a stop signal and a closed
 // window: closes the sound, the lists and the window, finishes a recording,
-// prints the closing line and ends the process with status 0, output flushed.
-[[noreturn]] void endGame();
-// A closed window ends the game through endGame, not through GLUT's own exit.
+// prints the closing line and ends the process with `status`, output flushed.
+// A run that ends because something failed passes its failure on.
+[[noreturn]] void endGame(int status = 0);
+// A window the player closes ends the game through endGame, not through GLUT's
+// own exit. Call it once GLUT is initialised: GLUT closes its windows again as
+// the process ends, and that must leave the process's own status alone.
 void endOnWindowClose();
 // GLUT's word that the player closed the window.
 void onWindowClose();

@@ -98,7 +98,7 @@ void registerCallbacks() {
     glutSpecialFunc(onSpecialDown);
     glutWindowStatusFunc(onWindowStatus);
     glutMenuStatusFunc(onMenuStatus);
-    glutCloseFunc(onWindowClose);
+    endOnWindowClose();
 }
 
 void initGLState() {
@@ -140,7 +140,6 @@ void startUp(int* argc, char** argv) {
     enterDataFolder(std::getenv("VORTIMBAL_DATA"), VORTIMBAL_DATA_DIR, VORTIMBAL_DATA_FROM_PROGRAM,
                     std::cout);
     glutInit(argc, argv);
-    endOnWindowClose();
     glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
     mainWindow = glutCreateWindow("Vortimbal 3");
     setWindowClass("vortimbal3");

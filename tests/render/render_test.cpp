@@ -468,3 +468,9 @@ TEST_F(Render, AScreenshotSavesTheFrameUnderAFreshName) {
     EXPECT_EQ(message, "screenshot failed - see the terminal");
     std::filesystem::remove_all(home);
 }
+
+// Asked to, by the guard in tests/support/failures_reach_ctest.sh, this fails after the
+// render tests have opened their window: that failure must reach the test command.
+TEST(Harness, FailsWhenAsked) {
+    EXPECT_EQ(std::getenv("VORTIMBAL_PLANT_FAILURE"), nullptr) << "a failure planted on purpose";
+}
