@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 // What makes a figure a bad guy: how it drops into the city, and how it hunts
 // and shoots each step.
 

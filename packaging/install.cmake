@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # What an install holds beside the game and its data: the menu entry, icons,
 # manual page, AppStream metadata and the copyright; and the Debian package.
 

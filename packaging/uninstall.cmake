@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # Run by the uninstall target: removes every file the install manifest lists,
 # then each folder left empty, up to the prefix the install went to (found
 # from the game's own place, since --prefix may differ from the build's).

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # Builds Vortimbal 3 in Release and measures it on a private virtual X server:
 # frames per second of each screen beside the empty-frame floor, world steps
 # with and without octrees, start-up to the first frame, one "Add Bad Guys",

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # Sourced by the test and bench commands: starts a private virtual X server
 # (Xvfb) on a display number nobody holds, so a desktop or a parallel run is
 # left alone, and stops it when the script exits. Its log goes to $1.

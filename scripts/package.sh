@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # Builds the Debian package of Vortimbal 3 with CPack: the game in /usr/games,
 # its data in /usr/share/games/vortimbal3, built with Debian's hardening
 # flags. Prints the package's path. The build folder is build/package, or $1.

@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # Sourced by the play and test commands: makes sure the Debian packages they
 # need are there, installing them when run as root.
 
@@ -5,8 +8,8 @@
 PLAY_PACKAGES="build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libpng-dev libinih-dev libsdl2-dev libx11-dev pkg-config librsvg2-bin"
 # What the tests need on top: GoogleTest, a virtual X server, input and
 # screenshot tools, clang for the fuzz targets, Python to measure sound, and
-# Debian's tools to build and check the package.
-TEST_PACKAGES="$PLAY_PACKAGES googletest libgtest-dev libgmock-dev xvfb xdotool x11-utils imagemagick clang clang-format python3 dpkg-dev file lintian appstream desktop-file-utils man-db"
+# Debian's tools to build and check the package and the licence notices.
+TEST_PACKAGES="$PLAY_PACKAGES googletest libgtest-dev libgmock-dev xvfb xdotool x11-utils imagemagick clang clang-format python3 dpkg-dev file lintian appstream desktop-file-utils man-db reuse"
 
 missing_packages() {
     local package

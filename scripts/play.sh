@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # Builds Vortimbal 3 and starts it, with data/ as the working directory so the
 # game finds obj/ and bmp/.
 set -euo pipefail

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # Builds Vortimbal 3 with its tests and runs them all: logic and GL-call tests
 # (also under AddressSanitizer and UndefinedBehaviorSanitizer), real rendering
 # and end-to-end tests on a private virtual X server.

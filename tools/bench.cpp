@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 // Measures what the game costs on this machine: frames of each screen beside
 // the empty-frame floor, world steps with and without octrees, one "Add Bad
 // Guys", resident memory (also over a long game) and, run as "bench startup", start-up to the first

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # Formats every C++ file of the project in place; with --check, only reports
 # the files that do not follow .clang-format and fails if there are any.
 set -euo pipefail

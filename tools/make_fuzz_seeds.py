@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 """Writes the small BMP files the BMP fuzzer starts from into tests/fuzz/corpus.
 
 Good images of a few widths (with and without row padding, with a gap before

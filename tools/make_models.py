@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 """Builds the game's models and writes them as OBJ files.
 
     tools/make_models.py [folder]     (default: data/obj)

@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 """Synthesises the game's sound effects as 16-bit mono PCM WAV files.
 
     tools/make_sounds.py [folder]     (default: data/sounds)

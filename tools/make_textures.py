@@ -1,4 +1,7 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 """Draws the game's six textures and writes them as 24-bit BMP files.
 
     tools/make_textures.py [folder]     (default: data/bmp)

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 // A scripted player for the replay guard: it starts a game, turns towards
 // the nearest bad guy on the ground and fires when it faces it, and goes on
 // after each cleared level. Once LEVELS levels are cleared it calls "Add Bad

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # The play command's build takes warnings as warnings: a newer compiler's new
 # warning must not stop a player's build (scripts/test.sh makes them fatal).
 set -euo pipefail

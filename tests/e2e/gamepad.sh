@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # The pad's path through the real game, with the virtual pad a test script
 # plays: A clears the title, the left stick walks, the right trigger fires, and
 # the game, recorded, replays to the same end.

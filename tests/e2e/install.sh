@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # The game as a user meets it: --help and --version with no display at all, an
 # unknown option refused, and a copy installed to a temporary prefix that
 # starts from / and shows the city when a game begins, then uninstalls

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # A player who moves fire to another key on the Options page finds it there at
 # the next start: the new key fires, the old one does not, and the game, kept
 # as a replay, plays back the same with whatever keys.

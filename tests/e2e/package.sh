@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # The Debian package as Debian's tools and a player meet it: made by the
 # package command, accepted by lintian, with a manual page, AppStream
 # metadata and menu entry that their checkers accept; unpacked, not

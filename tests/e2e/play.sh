@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # A player's walk through the game: the 640x480 window and its title screen,
 # the help page and back, a new game with its head-up display, walking and
 # firing, keys held down as long as the system repeats them, pause and resume,

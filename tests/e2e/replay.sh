@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # The strongest guard of the rules: a game kept as a replay, made by
 # tools/scripted_player.cpp (two levels cleared, then "Add Bad Guys" and 200
 # more steps), must end exactly where it ended when it was recorded. A change

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # Sound without a sound card: OpenAL Soft's wave driver writes what the game
 # plays to a file. The title screen is silent; a new game and a shot are not.
 # Started with no device at all, the game says so once and plays on.

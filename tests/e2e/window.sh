@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # Every window state the game may meet, with GL asked for errors after every
 # frame: a replay walks through each menu toggle and camera mode, full screen
 # and game mode in and out, while the window is shrunk to 1 by 1, grown to

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 // libFuzzer entry point: the BMP loader on arbitrary bytes. Besides the
 // sanitizers' checks, a loaded image must be exactly as large as it claims.
 

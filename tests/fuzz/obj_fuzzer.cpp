@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 // libFuzzer entry point: the OBJ reader on arbitrary bytes, and every face it
 // kept drawn into the GL stand-in. Besides the sanitizers' checks, every
 // vertex must stay within the coordinate limit and no face may reach past the

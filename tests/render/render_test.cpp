@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 // Real rendering: the game's own city and screens drawn by Mesa in a freeglut
 // window on the X server the test command starts, read back pixel by pixel.
 

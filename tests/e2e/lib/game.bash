@@ -1,3 +1,6 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
 # Helpers for driving the real game binary on the test command's X server.
 # Sourced with the binary and the data folder as $1 and $2.
 
