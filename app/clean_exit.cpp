@@ -11,11 +11,12 @@
 #include <iostream>
 
 #include "app/frame_clock.h"
-#include "app/game_state.h"
-#include "app/gamepad.h"
 #include "app/replay.h"
+#include "app/shell_state.h"
 #include "app/window_modes.h"
 #include "audio/sound_player.h"
+#include "game/game_state.h"
+#include "input/gamepad.h"
 #include "scene/face_list.h"
 
 namespace vortimbal {

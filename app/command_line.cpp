@@ -9,9 +9,9 @@
 
 #include "app/frame_clock.h"
 #include "app/replay.h"
-#include "app/settings.h"
-#include "app/title_screen.h"
 #include "audio/sound_player.h"
+#include "saves/settings.h"
+#include "screens/title_screen.h"
 
 namespace vortimbal {
 

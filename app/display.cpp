@@ -12,17 +12,18 @@
 #include <string>
 #include <utility>
 
-#include "app/aim_marker.h"
 #include "app/frame_clock.h"
-#include "app/game_state.h"
-#include "app/hud.h"
-#include "app/notice.h"
-#include "app/options_page.h"
 #include "app/screenshot.h"
-#include "app/title_screen.h"
+#include "app/shell_state.h"
 #include "control/camera.h"
+#include "game/game_state.h"
 #include "game/playable_world.h"
 #include "scene/switches.h"
+#include "screens/aim_marker.h"
+#include "screens/hud.h"
+#include "screens/notice.h"
+#include "screens/options_page.h"
+#include "screens/title_screen.h"
 
 namespace vortimbal {
 

@@ -12,24 +12,24 @@
 
 #include "app/clean_exit.h"
 #include "app/game_flow.h"
-#include "app/game_state.h"
-#include "app/high_scores.h"
 #include "app/keyboard.h"
 #include "app/pad_input.h"
 #include "app/replay.h"
+#include "app/shell_state.h"
 #include "app/startup.h"
 #include "audio/sound_player.h"
 #include "control/camera.h"
 #include "core/diagnostics.h"
 #include "core/exception.h"
 #include "game/game_listener.h"
+#include "game/game_state.h"
 #include "game/playable_world.h"
+#include "saves/high_scores.h"
 
 namespace vortimbal {
 
 int maxFramesPerSecond = 0;
 bool windowSeen = true;
-long stepsTaken = 0;
 int fastStepsPerFrame = 0;
 
 namespace {

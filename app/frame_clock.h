@@ -26,8 +26,6 @@ double currentTimeMs();
 extern int maxFramesPerSecond;
 // False while the window is iconified or fully covered: nothing is drawn then.
 extern bool windowSeen;
-// Steps run since start-up: what recorded inputs are numbered by.
-extern long stepsTaken;
 // 0 keeps the step to the clock; N > 0 steps on every call and draws every
 // Nth step, -1 never draws: for replays run as fast as they can.
 extern int fastStepsPerFrame;

@@ -3,11 +3,11 @@
 
 #include "app/game_flow.h"
 
-#include "app/game_state.h"
-#include "app/title_screen.h"
 #include "app/window_modes.h"
 #include "control/camera.h"
+#include "game/game_state.h"
 #include "game/playable_world.h"
+#include "screens/title_screen.h"
 
 namespace vortimbal {
 
@@ -50,10 +50,6 @@ void leaveFinishedGame() {
     if (titleSelection == ResumeItem) {
         titleSelection = NewGameItem;
     }
-}
-
-bool gamePaused() {
-    return gameState == Title && gameUnderway;
 }
 
 }  // namespace vortimbal

@@ -15,7 +15,5 @@ void pauseGame();
 void resumeGame();
 // After Game Over: back to the title, where the finished game cannot be resumed.
 void leaveFinishedGame();
-// True while the title screen stands in front of a game that goes on.
-bool gamePaused();
 
 }  // namespace vortimbal

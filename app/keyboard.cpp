@@ -8,17 +8,20 @@
 #include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/game_flow.h"
-#include "app/game_state.h"
 #include "app/menus.h"
-#include "app/notice.h"
-#include "app/options_page.h"
 #include "app/replay.h"
-#include "app/settings.h"
-#include "app/title_screen.h"
+#include "app/settings_in_force.h"
+#include "app/shell_state.h"
 #include "audio/sound_player.h"
 #include "control/camera.h"
 #include "game/game_listener.h"
+#include "game/game_state.h"
 #include "game/playable_world.h"
+#include "input/key_repeat_filter.h"
+#include "saves/settings.h"
+#include "screens/notice.h"
+#include "screens/options_page.h"
+#include "screens/title_screen.h"
 
 namespace vortimbal {
 
@@ -29,31 +32,7 @@ constexpr unsigned char enterKey = 13;
 constexpr unsigned char lineFeedKey = 10;
 constexpr float slideThrust = 0.02f;
 
-// X repeats a held key as a release and a press. freeglut drops such a pair
-// only while the key is still down when it reads them; read late, after the
-// key came up, they arrive together in one turn of the loop. A press right
-// after a release of that key which had no press of its own in the same turn
-// is such a repeat, if the key was down long enough for the system to repeat
-// it: it is dropped, and so is the release that follows it. A quicker double
-// tap is two presses.
-struct KeyEvent {
-    unsigned char key;
-    int turn;
-    bool lone;
-    double time;
-};
-// Shorter than any system's delay before it repeats a held key, longer than a tap.
-constexpr double repeatDelayMs = 200;
-int loopTurn = 0;
-KeyEvent lastPress{0, -1, false, 0};
-KeyEvent lastRelease{0, -1, false, 0};
-unsigned char staleRepeatKey = 0;
-
-bool isLateRepeat(unsigned char key, double now) {
-    const bool heldLongEnough = key != lastPress.key || now - lastPress.time >= repeatDelayMs;
-    return key == lastRelease.key && lastRelease.turn == loopTurn && lastRelease.lone &&
-           heldLongEnough;
-}
+KeyRepeatFilter repeats;
 
 void fire(int direction) {
     const bool pressed = direction > 0;
@@ -113,16 +92,6 @@ void enter(int direction) {
     } else {
         fire(direction);
     }
-}
-
-// The action the player put on `key`, or -1.
-int boundAction(Key key) {
-    for (int i = 0; i < actionCount; ++i) {
-        if (settings.keys[std::size_t(i)] == key) {
-            return i;
-        }
-    }
-    return -1;
 }
 
 void record(Key key, int direction) {
@@ -203,6 +172,17 @@ void cameraAction(Action action, int direction) {
     }
 }
 
+// The page changes the settings; the shell puts them in force and keeps them.
+void keyOnOptionsPage(Key key, int direction) {
+    const SettingsChange change = optionsKey(key, direction);
+    if (change == SettingsChange::Values) {
+        applySettings();
+    }
+    if (change != SettingsChange::None) {
+        saveSettings();
+    }
+}
+
 // The switches a key flips on its press.
 void switchAction(Action action) {
     switch (action) {
@@ -235,20 +215,17 @@ void switchAction(Action action) {
 }  // namespace
 
 void noteLoopTurn() {
-    ++loopTurn;
+    repeats.nextTurn();
 }
 
 void onKeyDown(unsigned char key, int, int) {
     if (key == lastKeyDown || replaying()) {
         return;
     }
-    const double now = currentTimeMs();
-    if (isLateRepeat(key, now)) {
-        staleRepeatKey = key;
+    if (!repeats.press(key, currentTimeMs())) {
         return;
     }
     lastKeyDown = key;
-    lastPress = {key, loopTurn, false, now};
     pressKey(Key(key), +1);
 }
 
@@ -257,13 +234,9 @@ void onKeyUp(unsigned char key, int, int) {
         return;
     }
     lastKeyDown = 0;
-    const bool lone = !(key == lastPress.key && lastPress.turn == loopTurn);
-    lastRelease = {key, loopTurn, lone, 0};
-    if (key == staleRepeatKey) {
-        staleRepeatKey = 0;
-        return;
+    if (repeats.release(key)) {
+        pressKey(Key(key), -1);
     }
-    pressKey(Key(key), -1);
 }
 
 void onSpecialDown(int key, int, int) {
@@ -283,10 +256,10 @@ void onSpecialUp(int key, int, int) {
 void pressKey(Key key, int direction) {
     if (optionsPageShown()) {
         record(key, direction);
-        optionsKey(key, direction);
+        keyOnOptionsPage(key, direction);
         return;
     }
-    const int action = boundAction(key);
+    const int action = boundAction(settings.keys, key);
     if (action >= 0) {
         recordInput(InputKind::Action, action, direction);
         doAction(Action(action), direction);
@@ -298,7 +271,7 @@ void pressKey(Key key, int direction) {
 
 void replayKey(Key key, int direction, bool keysByDefault) {
     if (optionsPageShown()) {
-        optionsKey(key, direction);
+        keyOnOptionsPage(key, direction);
         return;
     }
     // Older replays wrote keys, which meant the keys every player had then.
@@ -309,7 +282,7 @@ void replayKey(Key key, int direction, bool keysByDefault) {
     if (action >= 0) {
         doAction(Action(action), direction);
     }
-    fixedKey(key, direction, keysByDefault ? action >= 0 : boundAction(key) >= 0);
+    fixedKey(key, direction, keysByDefault ? action >= 0 : boundAction(settings.keys, key) >= 0);
 }
 
 void doAction(Action action, int direction) {

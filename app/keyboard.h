@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/actions.h"
+#include "input/actions.h"
 
 namespace vortimbal {
 

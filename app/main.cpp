@@ -8,11 +8,11 @@
 
 #include "app/clean_exit.h"
 #include "app/command_line.h"
-#include "app/high_scores.h"
 #include "app/replay.h"
-#include "app/settings.h"
 #include "app/startup.h"
 #include "audio/sound_player.h"
+#include "saves/high_scores.h"
+#include "saves/settings.h"
 
 int main(int argc, char** argv) {
     vortimbal::lineBufferOutput();

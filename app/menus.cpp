@@ -7,15 +7,16 @@
 
 #include "app/clean_exit.h"
 #include "app/game_flow.h"
-#include "app/game_state.h"
-#include "app/notice.h"
-#include "app/options_page.h"
 #include "app/replay.h"
-#include "app/title_screen.h"
+#include "app/shell_state.h"
 #include "app/window_modes.h"
 #include "control/camera.h"
+#include "game/game_state.h"
 #include "game/playable_world.h"
 #include "scene/switches.h"
+#include "screens/notice.h"
+#include "screens/options_page.h"
+#include "screens/title_screen.h"
 
 namespace vortimbal {
 

@@ -13,14 +13,14 @@
 
 #include "app/frame_clock.h"
 #include "app/game_flow.h"
-#include "app/game_state.h"
-#include "app/gamepad.h"
 #include "app/keyboard.h"
 #include "app/replay.h"
-#include "app/settings.h"
 #include "audio/sound_player.h"
 #include "game/game_listener.h"
+#include "game/game_state.h"
 #include "game/playable_world.h"
+#include "input/gamepad.h"
+#include "saves/settings.h"
 
 namespace vortimbal {
 

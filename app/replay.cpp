@@ -13,11 +13,12 @@
 #include "app/clean_exit.h"
 #include "app/frame_clock.h"
 #include "app/game_flow.h"
-#include "app/game_state.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
 #include "app/pad_input.h"
+#include "app/shell_state.h"
 #include "core/regular_file.h"
+#include "game/game_state.h"
 #include "game/playable_world.h"
 
 namespace vortimbal {

@@ -5,7 +5,7 @@
 
 #include <GL/glut.h>
 
-#include "app/game_state.h"
+#include "app/shell_state.h"
 #include "app/startup.h"
 #include "app/window_class.h"
 #include "models/material.h"

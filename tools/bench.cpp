@@ -21,10 +21,10 @@
 #include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/game_flow.h"
-#include "app/game_state.h"
 #include "app/startup.h"
 #include "control/camera.h"
 #include "game/figure.h"
+#include "game/game_state.h"
 #include "game/world.h"
 #include "scene/switches.h"
 

@@ -18,12 +18,12 @@
 #include <string>
 
 #include "app/frame_clock.h"
-#include "app/game_state.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
 #include "app/replay.h"
 #include "app/startup.h"
 #include "game/figure.h"
+#include "game/game_state.h"
 #include "game/world.h"
 
 using namespace vortimbal;

@@ -15,12 +15,12 @@
 #include <vector>
 
 #include "app/game_flow.h"
-#include "app/game_state.h"
 #include "control/camera.h"
 #include "core/random.h"
 #include "game/bird.h"
 #include "game/figure.h"
 #include "game/game_listener.h"
+#include "game/game_state.h"
 #include "game/world.h"
 #include "gl_recorder.h"
 #include "model_folder.h"

@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/gamepad.h"
+#include "input/gamepad.h"
 
 using namespace vortimbal;
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/high_scores.h"
+#include "saves/high_scores.h"
 
 using namespace vortimbal;
 

@@ -15,15 +15,16 @@
 #include "app/keyboard.h"
 #include "app/menus.h"
 #include "app/replay.h"
-#include "app/stroke_font.h"
-#include "app/title_screen.h"
 #include "game/figure.h"
+#include "game/game_state.h"
 #include "game/world.h"
 #include "gl_recorder.h"
 #include "model_folder.h"
 #include "models/face.h"
 #include "models/texture.h"
 #include "recording_world.h"
+#include "screens/stroke_font.h"
+#include "screens/title_screen.h"
 
 using namespace vortimbal;
 

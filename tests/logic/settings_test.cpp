@@ -12,7 +12,7 @@
 #include <tuple>
 #include <utility>
 
-#include "app/settings.h"
+#include "saves/settings.h"
 
 using namespace vortimbal;
 

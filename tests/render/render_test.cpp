@@ -24,22 +24,23 @@
 
 #include "app/display.h"
 #include "app/game_flow.h"
-#include "app/game_state.h"
-#include "app/high_scores.h"
-#include "app/options_page.h"
 #include "app/screenshot.h"
-#include "app/settings.h"
 #include "app/startup.h"
-#include "app/title_screen.h"
 #include "control/camera.h"
 #include "core/random.h"
 #include "game/figure.h"
+#include "game/game_state.h"
 #include "game/world.h"
 #include "models/material_pool.h"
 #include "models/texture.h"
+#include "saves/high_scores.h"
+#include "saves/screenshot.h"
+#include "saves/settings.h"
 #include "scene/angles.h"
 #include "scene/distant_batch.h"
 #include "scene/switches.h"
+#include "screens/options_page.h"
+#include "screens/title_screen.h"
 
 using namespace vortimbal;
 

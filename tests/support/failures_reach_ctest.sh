@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 # A failure must reach the test command whatever windows the failing process
 # opened: once, a window closed as the render tests ended turned their failing
 # status into 0, and CTest passed every render test whatever it printed. Each

@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/game_state.h"
 #include "core/exception.h"
+#include "game/game_state.h"
 #include "game/playable_world.h"
 #include "scene/switches.h"
 

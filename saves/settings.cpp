@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-#include "app/settings.h"
+#include "saves/settings.h"
 
 #include <ini.h>
 #include <strings.h>
@@ -13,9 +13,9 @@
 #include <cstring>
 #include <sstream>
 
-#include "app/safe_file.h"
-#include "app/xdg_folder.h"
 #include "core/regular_file.h"
+#include "saves/safe_file.h"
+#include "saves/xdg_folder.h"
 
 namespace vortimbal {
 

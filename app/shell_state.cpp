@@ -1,29 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-#include "app/game_state.h"
-
-#include "game/world.h"
+#include "app/shell_state.h"
 
 namespace vortimbal {
 
-int gameState = Title;
-int level = 0;
-bool gameUnderway = false;
 double simulationTime = 0;
 double lastRedisplayTime = 0;
 float windowWidth = 0;
 float windowHeight = 0;
 int inGameMode = 0;
 unsigned char lastKeyDown = 0;
-int titleSelection = 19;
 int framesBeforeWarmUp = 1;
 int mainWindow = 0;
 int inFullScreen = 0;
 bool menuOpen = false;
-int helpShown = 0;
-
-World world;
-PlayableWorld* gameWorld = &world;
 
 }  // namespace vortimbal

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-#include "app/stroke_font.h"
+#include "screens/stroke_font.h"
 
 #include <GL/gl.h>
 

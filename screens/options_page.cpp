@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-#include "app/options_page.h"
+#include "screens/options_page.h"
 
 #include <GL/gl.h>
 #include <GL/glut.h>
@@ -11,13 +11,10 @@
 #include <iterator>
 #include <string>
 
-#include "app/frame_clock.h"
-#include "app/game_state.h"
-#include "app/replay.h"
-#include "app/settings.h"
-#include "app/stroke_font.h"
-#include "app/title_screen.h"
-#include "audio/sound_player.h"
+#include "game/game_state.h"
+#include "saves/settings.h"
+#include "screens/stroke_font.h"
+#include "screens/title_screen.h"
 
 namespace vortimbal {
 
@@ -105,7 +102,7 @@ int nextFrameCap(int step) {
 }
 
 // Left and right, or fire: the setting of the row steps one way or the other.
-void change(int row, int step) {
+SettingsChange change(int row, int step) {
     if (bool* on = switchOf(row)) {
         *on = !*on;
     } else if (row == Volume) {
@@ -118,15 +115,14 @@ void change(int row, int step) {
         settings = Settings();
     } else {
         choosingKeyFor = row - FirstKey;
-        return;
+        return SettingsChange::None;
     }
-    applySettings();
-    saveSettings();
+    return SettingsChange::Values;
 }
 
 // The chosen key goes to the waiting action; an action that had it takes the
 // waiting action's old key in exchange.
-void bindKey(Key key) {
+SettingsChange bindKey(Key key) {
     auto& keys = settings.keys;
     const auto waiting = std::size_t(choosingKeyFor);
     const auto holder = std::find(keys.begin(), keys.end(), key);
@@ -135,17 +131,18 @@ void bindKey(Key key) {
     }
     keys[waiting] = key;
     choosingKeyFor = -1;
-    saveSettings();
+    return SettingsChange::Keys;
 }
 
-void chooseKey(Key key, int direction) {
+SettingsChange chooseKey(Key key, int direction) {
     if (key == escapeKey) {
         if (direction < 0) {
             choosingKeyFor = -1;
         }
     } else if (direction > 0) {
-        bindKey(key);
+        return bindKey(key);
     }
+    return SettingsChange::None;
 }
 
 // Labels in one column, values in the next, the chosen row in yellow.
@@ -170,30 +167,30 @@ bool optionsPageShown() {
     return gameState == Title && helpShown == OptionsPage;
 }
 
-void optionsKey(Key key, int direction) {
+SettingsChange optionsKey(Key key, int direction) {
     if (choosingKeyFor >= 0) {
-        chooseKey(key, direction);
-        return;
+        return chooseKey(key, direction);
     }
     if (key == escapeKey) {
         if (direction < 0) {
             helpShown = MenuPage;
         }
-        return;
+        return SettingsChange::None;
     }
     if (direction < 0) {
-        return;
+        return SettingsChange::None;
     }
     if (key == specialKey(GLUT_KEY_UP) || key == specialKey(GLUT_KEY_DOWN)) {
         const int step = key == specialKey(GLUT_KEY_UP) ? -1 : 1;
         selected = std::clamp(selected + step, 0, rowCount - 1);
     } else if (key == specialKey(GLUT_KEY_LEFT) || key == specialKey(GLUT_KEY_RIGHT)) {
         if (selected < FirstKey && selected != Reset) {
-            change(selected, key == specialKey(GLUT_KEY_LEFT) ? -1 : 1);
+            return change(selected, key == specialKey(GLUT_KEY_LEFT) ? -1 : 1);
         }
     } else if (key == enterKey || key == settings.keys[std::size_t(Action::Fire)]) {
-        change(selected, 1);
+        return change(selected, 1);
     }
+    return SettingsChange::None;
 }
 
 void drawOptionsScreen() {
@@ -213,18 +210,6 @@ void drawOptionsScreen() {
     drawOutlinedText(footer.c_str(), 0, -0.9f, 0.055f, 1.0f, asking ? 1.0f : 0.9f,
                      asking ? 0.2f : 0.9f, Align::Centre);
     glEnable(GL_LIGHTING);
-}
-
-void applySettings() {
-    soundPlayer.setVolume(settings.volume);
-    soundPlayer.setMuted(settings.muted);
-    maxFramesPerSecond = settings.frameCap;
-}
-
-void saveSettings() {
-    if (!replaying()) {
-        settingsFile.save(settings, std::cout);
-    }
 }
 
 }  // namespace vortimbal

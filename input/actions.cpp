@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-#include "app/actions.h"
+#include "input/actions.h"
 
 #include <GL/glut.h>
 
@@ -111,6 +111,11 @@ Key keyFromName(const std::string& name) {
         }
     }
     return noKey;
+}
+
+int boundAction(const KeyBindings& keys, Key key) {
+    const auto bound = std::find(keys.begin(), keys.end(), key);
+    return bound == keys.end() ? -1 : int(bound - keys.begin());
 }
 
 }  // namespace vortimbal

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "app/actions.h"
+#include "input/actions.h"
 
 namespace vortimbal {
 
@@ -13,11 +13,9 @@ bool optionsPageShown();
 void drawOptionsScreen();
 // A key on the page: the arrows move and change, fire or Enter changes or asks
 // for a key, Escape goes back (or cancels the question).
-void optionsKey(Key key, int direction);
-
-// Puts the sound settings and the frame cap in force.
-void applySettings();
-// Saves the settings at once, after a change; a replay changes nothing kept.
-void saveSettings();
+// What a key changed: nothing, a key binding, or a value to put in force. The
+// shell puts a change in force and keeps it.
+enum class SettingsChange { None, Keys, Values };
+SettingsChange optionsKey(Key key, int direction);
 
 }  // namespace vortimbal

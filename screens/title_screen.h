@@ -20,6 +20,9 @@ enum TitleItem {
 
 // The pages the title screen shows in place of its menu, as `helpShown` holds them.
 enum TitlePage { MenuPage = 0, HelpPage = 1, ScoresPage = 2, OptionsPage = 3 };
+extern int helpShown;
+// The highlighted item's id.
+extern int titleSelection;
 
 // One line of the controls, as the help page and --help show them.
 struct HelpLine {

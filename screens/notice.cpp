@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-#include "app/notice.h"
+#include "screens/notice.h"
 
-#include "app/frame_clock.h"
+#include "game/game_state.h"
 
 namespace vortimbal {
 

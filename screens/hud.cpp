@@ -1,19 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-#include "app/hud.h"
+#include "screens/hud.h"
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
-#include "app/aim_marker.h"
-#include "app/game_state.h"
-#include "app/high_scores.h"
-#include "app/notice.h"
-#include "app/settings.h"
-#include "app/stroke_font.h"
+#include "game/game_state.h"
 #include "game/playable_world.h"
+#include "saves/high_scores.h"
+#include "saves/settings.h"
+#include "screens/aim_marker.h"
+#include "screens/notice.h"
+#include "screens/stroke_font.h"
 
 namespace vortimbal {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-#include "app/xdg_folder.h"
+#include "saves/xdg_folder.h"
 
 namespace vortimbal {
 

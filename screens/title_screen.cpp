@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-#include "app/title_screen.h"
+#include "screens/title_screen.h"
 
 #include <GL/gl.h>
 
@@ -11,14 +11,16 @@
 #include <string>
 #include <vector>
 
-#include "app/game_flow.h"
-#include "app/game_state.h"
-#include "app/gamepad.h"
-#include "app/high_scores.h"
-#include "app/settings.h"
-#include "app/stroke_font.h"
+#include "game/game_state.h"
+#include "input/gamepad.h"
+#include "saves/high_scores.h"
+#include "saves/settings.h"
+#include "screens/stroke_font.h"
 
 namespace vortimbal {
+
+int helpShown = MenuPage;
+int titleSelection = NewGameItem;
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/actions.h"
+#include "input/actions.h"
 
 namespace vortimbal {
 
@@ -25,7 +25,7 @@ struct Settings {
     int padDeadZone = 25;     // percent of a stick's travel
     bool padInvert = false;   // the right stick's forward and back
     bool padRumble = true;
-    std::array<Key, actionCount> keys;
+    KeyBindings keys;
 
     bool operator==(const Settings& other) const;
 };

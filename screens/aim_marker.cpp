@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-#include "app/aim_marker.h"
+#include "screens/aim_marker.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
 
-#include "app/game_state.h"
+#include "game/game_state.h"
 #include "game/playable_world.h"
 #include "scene/coloring.h"
 

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <array>
 #include <string>
 
 namespace vortimbal {
@@ -39,6 +40,11 @@ constexpr Key noKey = -1;
 constexpr Key specialKey(int glutKey) {
     return 256 + glutKey;
 }
+
+// The key chosen for each action, in the order of Action.
+using KeyBindings = std::array<Key, actionCount>;
+// The action bound to `key`, or -1.
+int boundAction(const KeyBindings& keys, Key key);
 
 // The action's name in the settings file ("walk_forward") and on screen
 // ("walk forward").

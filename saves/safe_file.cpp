@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-#include "app/safe_file.h"
+#include "saves/safe_file.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
