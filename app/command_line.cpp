@@ -10,6 +10,7 @@
 #include "app/frame_clock.h"
 #include "app/replay.h"
 #include "audio/sound_player.h"
+#include "game/game_state.h"
 #include "saves/settings.h"
 #include "screens/title_screen.h"
 
@@ -23,6 +24,14 @@ constexpr long maxFpsLimit = 10000;
 constexpr int refused = 2;
 // A fast replay shows every this many steps.
 constexpr int fastDrawInterval = 10;
+
+bool readDifficulty(const char* text, std::ostream& errors) {
+    if (text == nullptr || !difficultyFromName(text, chosenDifficulty)) {
+        errors << "--difficulty needs easy, normal or hard\n";
+        return false;
+    }
+    return true;
+}
 
 bool readFrameRate(const char* text, std::ostream& errors) {
     char* end = nullptr;
@@ -38,8 +47,11 @@ bool readFrameRate(const char* text, std::ostream& errors) {
 }
 
 void printHelp(std::ostream& out) {
-    out << "Usage: vortimbal3 [--max-fps N] [GLUT options such as -display :1]\n"
-           "Vortimbal 3: shoot the bad guys before they shoot the city's citizens.\n\n"
+    out << "Usage: vortimbal3 [--difficulty NAME] [--max-fps N] [GLUT options such as -display "
+           ":1]\n"
+           "Vortimbal 3: shoot the bad guys before they shoot the city's citizens.\n"
+        << scoringRule
+        << ".\n\n"
            "Keys:\n";
     for (const HelpLine& line : helpLines()) {
         out << "  " << line.keys
@@ -50,6 +62,7 @@ void printHelp(std::ostream& out) {
            "A or the right trigger fires, Start pauses, the right stick moves the camera;\n"
            "in the menus the D-pad moves, A chooses and B goes back.\n";
     out << "\nOptions, for this run only (the Options page keeps settings for good):\n"
+           "  --difficulty NAME easy, normal or hard, for the games of this run\n"
            "  --max-fps N       draw at most N frames a second (0: no cap)\n"
            "  --mute            start with the sound off\n"
            "  --fullscreen      start in full screen; --windowed, in a window\n"
@@ -76,6 +89,7 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
     maxFramesPerSecond = settings.frameCap;
     soundPlayer.setMuted(settings.muted);
     startFullScreen = settings.fullScreen;
+    chosenDifficulty = settings.difficulty;
     int kept = 1;
     bool fast = false, noDraw = false;
     // Files are opened only once every option is known good: a typo must not
@@ -109,6 +123,9 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
             fast = true;
         } else if (std::strcmp(arg, "--no-draw") == 0) {
             noDraw = true;
+        } else if (std::strcmp(arg, "--difficulty") == 0) {
+            ++i;
+            usable = readDifficulty(value, errors);
         } else if (std::strcmp(arg, "--max-fps") == 0) {
             ++i;
             usable = readFrameRate(value, errors);

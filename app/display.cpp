@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "app/frame_clock.h"
+#include "app/replay.h"
 #include "app/screenshot.h"
 #include "app/shell_state.h"
 #include "control/camera.h"
@@ -66,7 +67,7 @@ void drawOverlay() {
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     if (gameState != Title) {
-        drawHud();
+        drawHud(replaying());
     } else {
         drawTitlePage();
     }

@@ -68,7 +68,8 @@ void stepWorld() {
         tell(&GameListener::gameOver);
         // A replay plays an old game again: it is not a new one for the table.
         if (!replaying()) {
-            highScores.add({gameWorld->score(), level, today()}, std::cout);
+            highScores.add({gameWorld->score(), level, today(), gameWorld->getDifficulty()},
+                           std::cout);
         }
     } else if (gameWorld->badGuysLeft() == 0) {
         gameState = LevelCleared;

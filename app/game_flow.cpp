@@ -17,7 +17,8 @@ constexpr int citizensAndPlayer = 51;
 
 void startNextLevel() {
     level += 1;
-    gameWorld->addFigures(level * 5 + 5, true);
+    const DifficultyRules& rules = rulesOf(gameWorld->getDifficulty());
+    gameWorld->addFigures(level * rules.badGuysPerLevel + rules.extraBadGuys, true);
     gameWorld->addFigures(citizensAndPlayer - gameWorld->goodLeft(), false);
     gameWorld->resetPlayer(float(level) * 0.05f + 0.95f);
     // The player is back at the start: the view must not sweep there through the houses.
@@ -28,6 +29,7 @@ void startNextLevel() {
 
 void startNewGame() {
     gameWorld->removeBadGuys();
+    gameWorld->setDifficulty(chosenDifficulty);
     level = 0;
     startNextLevel();
 }

@@ -5,6 +5,7 @@
 
 #include <GL/glut.h>
 
+#include "app/clean_exit.h"
 #include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/game_flow.h"
@@ -219,6 +220,10 @@ void noteLoopTurn() {
 }
 
 void onKeyDown(unsigned char key, int, int) {
+    // A replay takes no live key but the one that stops it.
+    if (replaying() && key == escapeKey) {
+        endGame();
+    }
     if (key == lastKeyDown || replaying()) {
         return;
     }

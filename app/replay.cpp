@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
+#include <utility>
 #include <vector>
 
 #include "app/clean_exit.h"
@@ -67,11 +68,21 @@ bool parse(std::istream& in) {
         return false;
     }
     keysByDefault = line == headers[0];
+    // Older replays were all played at the rules "normal" has.
+    chosenDifficulty = Difficulty::Normal;
     long last = 0;
+    bool first = true;
     while (std::getline(in, line) && inputs.size() < maxInputs) {
         std::istringstream fields(line);
         std::string word, extra;
         Input input{};
+        if (std::exchange(first, false) && line.rfind("difficulty ", 0) == 0) {
+            if (!(fields >> word >> word) || fields >> extra ||
+                !difficultyFromName(word, chosenDifficulty)) {
+                return false;
+            }
+            continue;
+        }
         if (line.rfind("end ", 0) == 0) {
             const bool whole = (fields >> word >> endStep) && !(fields >> extra) &&
                                endStep >= last && !std::getline(in, line);
@@ -139,7 +150,7 @@ bool startRecording(const std::string& file, std::ostream& errors) {
         errors << "Cannot record to " << file << '\n';
         return false;
     }
-    std::fprintf(recording, "%s\n", headers[1]);
+    std::fprintf(recording, "%s\ndifficulty %s\n", headers[1], difficultyName(chosenDifficulty));
     return true;
 }
 

@@ -5,6 +5,7 @@
 // and shoots each step.
 
 #include "core/random.h"
+#include "game/difficulty.h"
 #include "game/figure.h"
 #include "game/world.h"
 
@@ -25,17 +26,22 @@ void World::addBadGuy(MaterialPool* pool) {
     badGuy->setTarget(randomCitizen());
 }
 
-// Fires now and then, and now and then picks another citizen to hunt.
+// Fires now and then, and now and then picks another citizen to hunt. Both
+// draws are made at every difficulty, so the random sequence stays in step.
 void Figure::actAsBadGuy() {
     if (world == nullptr) {
         return;
     }
-    if (rand() % 100 == 0) {
+    const DifficultyRules& rules = rulesOf(world->getDifficulty());
+    const bool holdingFire = rules.holdFireWhileFalling && isFalling();
+    if (rand() % rules.shotOdds == 0 && !holdingFire) {
         world->fire(this);
     }
-    if (rand() % 500 == 0) {
+    if (rand() % rules.newTargetOdds == 0) {
         setTarget(world->randomCitizen());
-        world->fire(this);
+        if (rules.firesOnNewTarget && !holdingFire) {
+            world->fire(this);
+        }
     }
 }
 

@@ -55,6 +55,13 @@ class Figure : public Mesh {
     int classId() const override { return FigureClassId; }
     PyramidShape makeFarShape() const override;
     void hit() override { riseTimer = 1.0; }
+    // Sent out of the city with a game that ended: it rises like a figure
+    // hit, but is no longer in the fight, nor counted.
+    void withdraw() {
+        hit();
+        withdrawn = true;
+    }
+    bool isWithdrawn() const { return withdrawn; }
     bool collides() const override { return riseTimer <= maxRise; }
     void update() override;
 
@@ -63,6 +70,8 @@ class Figure : public Mesh {
     void setBad() { bad = true; }
     bool isBad() const { return bad; }
     bool isRising() const { return riseTimer > 0; }
+    // Still dropping into the city, well above the ground.
+    bool isFalling() const { return !isRising() && position.y > 1.0f; }
 
     Arm* arm1;
     Arm* arm2;
@@ -77,6 +86,7 @@ class Figure : public Mesh {
     void actAsBadGuy();
 
     double riseTimer = -1.0;
+    bool withdrawn = false;
     World* world;
     bool bad = false;
 };

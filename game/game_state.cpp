@@ -11,6 +11,7 @@ int gameState = Title;
 int level = 0;
 bool gameUnderway = false;
 long stepsTaken = 0;
+Difficulty chosenDifficulty = Difficulty::Normal;
 
 World world;
 PlayableWorld* gameWorld = &world;

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "game/difficulty.h"
+
 namespace vortimbal {
 
 class PlayableWorld;
@@ -14,6 +16,9 @@ extern int gameState;
 extern int level;
 // A game has started and not ended: the title can resume it.
 extern bool gameUnderway;
+// What "New Game" starts: the player's setting, or --difficulty for one run,
+// or a replay's.
+extern Difficulty chosenDifficulty;
 // Fixed steps run since start-up: the game's clock, what recorded inputs are
 // numbered by.
 extern long stepsTaken;

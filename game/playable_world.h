@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "game/difficulty.h"
 #include "scene/vector3.h"
 
 namespace vortimbal {
@@ -32,11 +33,16 @@ class PlayableWorld {
     // Figures that are not bad guys, the player included.
     virtual int goodLeft() const = 0;
     virtual int score() const = 0;
+    // Citizens lost to shots in this game, each 10 points off the score.
+    virtual int citizensShot() const = 0;
 
     // Returns how many came: the city holds a bounded number of bad guys.
     virtual int addFigures(int count, bool bad) = 0;
     // Makes the bad guys rise out and zeroes what makes the score.
     virtual void removeBadGuys() = 0;
+    // The rules of the game from now on; normal until set.
+    virtual void setDifficulty(Difficulty difficulty) = 0;
+    virtual Difficulty getDifficulty() const = 0;
     virtual void resetPlayer(float speedFactor) = 0;
 
     virtual void playerFire(bool pressed) = 0;

@@ -168,6 +168,7 @@ void World::addHouses() {
             new Mesh(house.file, citizenPool, house.scale, nullptr, house.offset, house.angle);
         mesh->position = house.position;
         addChild(mesh);
+        houses.add(mesh);
     }
 }
 
@@ -274,7 +275,7 @@ void World::applyRules(SceneObject* mover, int& bad, int& good) {
             mover->velocity.y = 0;
         }
     }
-    if (Figure* figure = asFigure(mover)) {
+    if (Figure* figure = asFigure(mover); figure != nullptr && !figure->isWithdrawn()) {
         (figure->isBad() ? bad : good) += 1;
     }
     wrap(mover->position.x, mover->drawPosition.x);
@@ -321,10 +322,14 @@ Figure* figureNear(const Vector3& p, const Figure* shooter, const Objects& objec
 // looked at, so the switch never changes what a shot hits.
 Figure* World::figureHitAlong(const Figure* shooter) const {
     const bool throughOctree = useOctrees && octree != nullptr;
+    const bool housesStop = shooter->isBad() && rulesOf(difficulty).housesStopShots;
     const Vector3 direction = shooter->forward();
     Vector3 point = shooter->position + direction * shotStart;
     for (int step = 0; step < shotSteps; ++step) {
         point = point + direction;
+        if (housesStop && insideHouse(point)) {
+            return nullptr;
+        }
         Figure* figure = nullptr;
         if (!throughOctree) {
             figure = figureNear(point, shooter, movers, movers.count());
@@ -337,6 +342,31 @@ Figure* World::figureHitAlong(const Figure* shooter) const {
         }
     }
     return nullptr;
+}
+
+// Within a house's walls, as its model's bounds stand in the city.
+bool World::insideHouse(const Vector3& point) const {
+    for (int i = 0; i < houses.count(); ++i) {
+        const SceneObject* house = houses.get(i);
+        const Vector3 low = house->position + house->getVertexMin();
+        const Vector3 high = house->position + house->getVertexMax();
+        if (point.x >= low.x && point.x <= high.x && point.z >= low.z && point.z <= high.z &&
+            point.y <= high.y) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool World::inSight(const Vector3& from, const Vector3& to) const {
+    const Vector3 way = to - from;
+    const int steps = int(std::sqrt(way.lengthSquared()));
+    for (int i = 1; i < steps; ++i) {
+        if (insideHouse(from + way * (float(i) / float(steps)))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 LineOfFire World::lineOfFire() const {
@@ -383,7 +413,7 @@ void World::removeBadGuys() {
     for (int i = movers.count() - 1; i >= 0; --i) {
         Figure* figure = asFigure(movers.get(i));
         if (figure != nullptr && figure->isBad()) {
-            figure->hit();
+            figure->withdraw();
         }
     }
     badGuysShot = 0;

@@ -38,15 +38,20 @@ class World : public SceneObject, public PlayableWorld {
     int badGuysLeft() const override { return badGuysCounted; }
     int goodLeft() const override { return goodCounted; }
     int score() const override { return 100 * badGuysShot - 10 * citizensLost; }
+    int citizensShot() const override { return citizensLost; }
 
     // A shot along the shooter's line of sight, through the octree.
     void fire(Figure* shooter);
     void playerFire(bool pressed) override;
     LineOfFire lineOfFire() const override;
+    // No house stands between the two points.
+    bool inSight(const Vector3& from, const Vector3& to) const;
     // A citizen drawn at random, or null after 500 unlucky draws.
     Figure* randomCitizen();
     void resetPlayer(float speedFactor) override;
     void removeBadGuys() override;
+    void setDifficulty(Difficulty chosen) override { difficulty = chosen; }
+    Difficulty getDifficulty() const override { return difficulty; }
 
     void steerLeft(bool pressed) override;
     void steerForward(bool pressed) override;
@@ -81,6 +86,7 @@ class World : public SceneObject, public PlayableWorld {
     // Gravity, the ground and the wrap-around for one mover; counts figures.
     void applyRules(SceneObject* mover, int& bad, int& good);
     Figure* figureHitAlong(const Figure* shooter) const;
+    bool insideHouse(const Vector3& point) const;
 
     MaterialPool* citizenPool = nullptr;
     MaterialPool* badGuyPool = nullptr;
@@ -89,6 +95,8 @@ class World : public SceneObject, public PlayableWorld {
     int goodCounted = 0;
     int badGuysShot = 0;
     int citizensLost = 0;
+    Difficulty difficulty = Difficulty::Normal;
+    List<SceneObject*> houses{8};
     List<Figure*> departed{64};
     DistantBatch distantFigures;
     List<MaterialPool*> figurePools{64};

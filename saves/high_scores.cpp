@@ -42,7 +42,8 @@ bool getLine(std::istream& in, std::string& line) {
     return true;
 }
 
-// Strict: the header, then up to ten "points level date" lines, best first.
+// Strict: the header, then up to ten "points level date [difficulty]" lines,
+// best first; tables from before difficulties were all played at normal.
 bool parse(const std::string& text, std::vector<Score>& table) {
     if (text.size() > maxFileSize) {
         return false;
@@ -55,9 +56,11 @@ bool parse(const std::string& text, std::vector<Score>& table) {
     while (getLine(lines, line)) {
         std::istringstream fields(line);
         Score score;
-        std::string extra;
-        if (!(fields >> score.points >> score.level >> score.date) || fields >> extra ||
-            score.level < 1 || !isDate(score.date) || int(table.size()) == HighScores::kept ||
+        std::string difficulty, extra;
+        if (!(fields >> score.points >> score.level >> score.date) ||
+            (fields >> difficulty && !difficultyFromName(difficulty, score.difficulty)) ||
+            fields >> extra || score.level < 1 || !isDate(score.date) ||
+            int(table.size()) == HighScores::kept ||
             (!table.empty() && score.points > table.back().points)) {
             return false;
         }
@@ -193,7 +196,8 @@ void HighScores::save(std::ostream& messages) {
     std::ostringstream text;
     text << header << '\n';
     for (const Score& score : table) {
-        text << score.points << ' ' << score.level << ' ' << score.date << '\n';
+        text << score.points << ' ' << score.level << ' ' << score.date << ' '
+             << difficultyName(score.difficulty) << '\n';
     }
     if (!replaceFile(file, text.str())) {
         notSaved("cannot write", messages);

@@ -7,12 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "game/difficulty.h"
+
 namespace vortimbal {
 
 struct Score {
     int points = 0;
     int level = 0;
     std::string date;  // YYYY-MM-DD
+    Difficulty difficulty = Difficulty::Normal;
 };
 
 // The ten best finished games, best first, kept in a small text file that

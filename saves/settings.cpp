@@ -34,7 +34,8 @@ bool Settings::operator==(const Settings& other) const {
     return volume == other.volume && muted == other.muted && fullScreen == other.fullScreen &&
            frameCap == other.frameCap && showFrameRate == other.showFrameRate &&
            invertTilt == other.invertTilt && padDeadZone == other.padDeadZone &&
-           padInvert == other.padInvert && padRumble == other.padRumble && keys == other.keys;
+           difficulty == other.difficulty && padInvert == other.padInvert &&
+           padRumble == other.padRumble && keys == other.keys;
 }
 
 namespace {
@@ -214,6 +215,13 @@ class Loader {
             }
             return true;
         }
+        if (name == "difficulty") {
+            if (!difficultyFromName(value, s.difficulty)) {
+                complain() << "difficulty \"" << value << "\" is not easy, normal or hard; kept "
+                           << difficultyName(s.difficulty) << '\n';
+            }
+            return true;
+        }
         if (name == "frame_cap") {
             const char* const allowed = " is not 30, 60, 120, 144 or none; ";
             if (value == "none") {
@@ -359,6 +367,7 @@ bool SettingsFile::save(const Settings& settings, std::ostream& messages) {
         text << n.name << " = " << settings.*n.field << '\n';
     }
     text << "frame_cap = " << capName(settings.frameCap) << "  ; 30, 60, 120, 144 or none\n";
+    text << "difficulty = " << difficultyName(settings.difficulty) << "  ; easy, normal or hard\n";
     for (const Flag& flag : flags) {
         text << flag.name << " = " << boolName(settings.*flag.field) << '\n';
     }

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "game/difficulty.h"
 #include "input/actions.h"
 
 namespace vortimbal {
@@ -25,6 +26,7 @@ struct Settings {
     int padDeadZone = 25;     // percent of a stick's travel
     bool padInvert = false;   // the right stick's forward and back
     bool padRumble = true;
+    Difficulty difficulty = Difficulty::Normal;  // of each New Game
     KeyBindings keys;
 
     bool operator==(const Settings& other) const;

@@ -66,6 +66,8 @@ class SceneObject : public Shape, public Controller {
     BoundingCube getLocalCube() const { return localCube; }
     BoundingCube getWorldCube() const { return worldCube; }
     BoundingCube getVertexCube() const { return geometry->getCube(); }
+    const Vector3& getVertexMin() const { return geometry->getMin(); }
+    const Vector3& getVertexMax() const { return geometry->getMax(); }
     // Recomputes the local cube from the vertices and the scene-object children.
     void updateCubes();
     // Shows geometry shared with other objects instead of its own.

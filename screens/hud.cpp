@@ -3,6 +3,9 @@
 
 #include "screens/hud.h"
 
+#include <GL/gl.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -22,6 +25,35 @@ namespace {
 constexpr float hudSize = 0.1f;
 constexpr float citizensSize = 0.0455f;
 constexpr float bannerShadow = 0.02f;
+// How long a lost citizen's cost stands beside the score: 1.5 s.
+constexpr long lossShownSteps = 30;
+
+// The HUD's distance from the window's edges: a share of the window, and never
+// under a few pixels, so no outline or digit is cut off at any size.
+struct Margins {
+    float x, y;
+};
+Margins margins() {
+    GLint viewport[4] = {0, 0, 640, 480};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    constexpr float pixels = 10;
+    return {std::max(0.03f, 2 * pixels / float(std::max(viewport[2], 1))),
+            std::max(0.03f, 2 * pixels / float(std::max(viewport[3], 1)))};
+}
+
+// Citizens lost lately, for the few seconds their cost shows; -1 before the
+// HUD has seen a game.
+int citizensSeen = -1;
+int recentlyLost = 0;
+long lossShownUntil = -1;
+
+void noteCitizensShot(int shot) {
+    if (citizensSeen >= 0 && shot > citizensSeen) {
+        recentlyLost = (stepsTaken < lossShownUntil ? recentlyLost : 0) + shot - citizensSeen;
+        lossShownUntil = stepsTaken + lossShownSteps;
+    }
+    citizensSeen = shot;
+}
 
 // Frames drawn in the last whole second, for the readout.
 int framesThisSecond = 0;
@@ -29,13 +61,26 @@ int framesLastSecond = 0;
 double secondStart = 0;
 
 // The bad guys' count, with a small red figure before it to say what it counts.
-void drawBadGuysLeft(int count) {
+void drawBadGuysLeft(int count, float y) {
     char text[16];
     std::snprintf(text, sizeof text, "%d", count);
     const float width = float(std::strlen(text)) * hudSize * advanceFactor;
     const char mark[] = {figureMark, '\0'};
-    drawOutlinedText(mark, -width / 2 - 0.02f, -0.89f, hudSize, 0.9f, 0.1f, 0.1f, Align::Right);
-    drawOutlinedText(text, 0, -0.89f, hudSize, 0.5f, 0, 0, Align::Centre);
+    drawOutlinedText(mark, -width / 2 - 0.02f, y, hudSize, 0.9f, 0.1f, 0.1f, Align::Right);
+    drawOutlinedText(text, 0, y, hudSize, 0.5f, 0, 0, Align::Centre);
+}
+
+// The score, and beside it what lost citizens just cost, so a falling score
+// is never a mystery.
+void drawScore(float right, float top) {
+    char text[64];
+    noteCitizensShot(gameWorld->citizensShot());
+    std::snprintf(text, sizeof text, "score: %d", gameWorld->score());
+    drawOutlinedText(text, right, top, hudSize, 0.7f, 0.7f, 1.0f, Align::Right);
+    if (stepsTaken < lossShownUntil) {
+        std::snprintf(text, sizeof text, "-%d", 10 * recentlyLost);
+        drawOutlinedText(text, right, top - hudSize - 0.03f, 0.07f, 1.0f, 0.3f, 0.2f, Align::Right);
+    }
 }
 
 // A big white line with its black shadow below and to the right.
@@ -46,19 +91,25 @@ void drawBanner(const char* text, float y, float size) {
 
 }  // namespace
 
-void drawHud() {
+void drawHud(bool replay) {
     char text[1024];
-    std::snprintf(text, sizeof text, "score: %d", gameWorld->score());
-    drawOutlinedText(text, 0.98f, 0.98f, hudSize, 0.7f, 0.7f, 1.0f, Align::Right);
-    drawBadGuysLeft(gameWorld->badGuysLeft());
+    const Margins margin = margins();
+    const float left = -1 + margin.x, right = 1 - margin.x, top = 1 - margin.y;
+    const float bottom = -1 + margin.y;
+    drawScore(right, top);
+    drawBadGuysLeft(gameWorld->badGuysLeft(), bottom + hudSize);
     std::snprintf(text, sizeof text, "level %d", level);
-    drawOutlinedText(text, -0.98f, 0.98f, hudSize, 0.7f, 0.7f, 1.0f);
-    std::snprintf(text, sizeof text, "%d citizens left", gameWorld->goodLeft() - 1);
-    drawOutlinedText(text, -0.98f, 0.85f, citizensSize, 0.7f, 0.7f, 1.0f);
-
+    drawOutlinedText(text, left, top, hudSize, 0.7f, 0.7f, 1.0f);
+    const int citizens = gameWorld->goodLeft() - 1;
+    std::snprintf(text, sizeof text, citizens == 1 ? "%d citizen left" : "%d citizens left",
+                  citizens);
+    drawOutlinedText(text, left, top - hudSize - 0.03f, citizensSize, 0.7f, 0.7f, 1.0f);
+    if (replay) {
+        drawOutlinedText("replay", left, bottom + 0.07f, 0.07f, 1.0f, 0.6f, 0.2f);
+    }
     if (settings.showFrameRate) {
         std::snprintf(text, sizeof text, "%d fps", framesLastSecond);
-        drawOutlinedText(text, 0.98f, -0.9f, 0.06f, 0.7f, 1.0f, 0.7f, Align::Right);
+        drawOutlinedText(text, right, bottom + 0.06f, 0.06f, 0.7f, 1.0f, 0.7f, Align::Right);
     }
     if (gameState == Playing) {
         drawAimMarker();
@@ -73,6 +124,10 @@ void drawHud() {
             drawBanner(text, -0.1f, 0.09f);
         }
         drawBanner("press enter", -0.4f, 0.13f);
+        // A first game lost at once is a game too hard for now, not a player who failed.
+        if (level == 1 && gameWorld->getDifficulty() != Difficulty::Easy) {
+            drawBanner("too hard - try easy on the Options page", -0.62f, 0.06f);
+        }
     }
 }
 
@@ -91,7 +146,7 @@ void drawNotice() {
         // In play above the bottom line, which a long notice would run into; on
         // the title below its last item.
         const float y = gameState == Title ? -0.9f : -0.76f;
-        drawOutlinedText(notice.c_str(), -0.98f, y, 0.065f, 1.0f, 1.0f, 0.6f);
+        drawOutlinedText(notice.c_str(), -1 + margins().x, y, 0.065f, 1.0f, 1.0f, 0.6f);
     }
 }
 

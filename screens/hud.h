@@ -7,7 +7,8 @@ namespace vortimbal {
 
 // Score, bad guys left, level and citizens left, plus the aim in play and the
 // banner of a cleared level or of the end of the game.
-void drawHud();
+// `replay` says so on the HUD while a replay plays.
+void drawHud(bool replay);
 // What a key or a menu switch just changed, for a moment; on every screen.
 void drawNotice();
 // One more frame shown at `now` (ms), for the frame-rate readout.

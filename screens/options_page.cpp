@@ -13,6 +13,8 @@
 
 #include "game/game_state.h"
 #include "saves/settings.h"
+#include "screens/chosen_marker.h"
+#include "screens/notice.h"
 #include "screens/stroke_font.h"
 #include "screens/title_screen.h"
 
@@ -23,6 +25,7 @@ namespace {
 // The rows of the page, top to bottom: the settings and "Reset to defaults"
 // in the left column, then one row per action in the right.
 enum Row {
+    DifficultyRow,
     Volume,
     Sound,
     FullScreen,
@@ -40,18 +43,17 @@ constexpr int rowCount = FirstKey + actionCount;
 constexpr Key enterKey = 13, escapeKey = 27;
 constexpr float textSize = 0.05f, rowSpacing = 0.068f, top = 0.56f;
 
-int selected = Volume;
+int selected = DifficultyRow;
 int choosingKeyFor = -1;  // the action waiting for its key, or -1
 
 const char* onOff(bool on) {
     return on ? "on" : "off";
 }
 
-const char* settingLabels[FirstKey] = {"sound volume",         "sound",
-                                       "full screen at start", "frame cap",
-                                       "show frame rate",      "invert camera tilt",
-                                       "pad dead zone",        "pad invert camera",
-                                       "pad rumble",           "Reset to defaults"};
+const char* settingLabels[FirstKey] = {
+    "difficulty",       "sound volume",       "sound",         "full screen at start", "frame cap",
+    "show frame rate",  "invert camera tilt", "pad dead zone", "pad invert camera",    "pad rumble",
+    "Reset to defaults"};
 
 std::string rowLabel(int row) {
     return row < FirstKey ? settingLabels[row] : actionLabel(Action(row - FirstKey));
@@ -82,6 +84,8 @@ std::string rowValue(int row) {
         return onOff(row == Sound ? !*on : *on);  // the row says whether sound plays
     }
     switch (row) {
+        case DifficultyRow:
+            return difficultyName(chosenDifficulty);
         case Volume:
             return std::to_string(settings.volume);
         case FrameCap:
@@ -105,6 +109,10 @@ int nextFrameCap(int step) {
 SettingsChange change(int row, int step) {
     if (bool* on = switchOf(row)) {
         *on = !*on;
+    } else if (row == DifficultyRow) {
+        // For the next New Game; kept for the runs after this one too.
+        const int next = (int(chosenDifficulty) + step + difficultyCount) % difficultyCount;
+        settings.difficulty = chosenDifficulty = Difficulty(next);
     } else if (row == Volume) {
         settings.volume = std::clamp(settings.volume + step, 0, 10);
     } else if (row == FrameCap) {
@@ -113,6 +121,7 @@ SettingsChange change(int row, int step) {
         settings.padDeadZone = std::clamp(settings.padDeadZone + step * deadZoneStep, 0, 50);
     } else if (row == Reset) {
         settings = Settings();
+        chosenDifficulty = settings.difficulty;
     } else {
         choosingKeyFor = row - FirstKey;
         return SettingsChange::None;
@@ -126,8 +135,10 @@ SettingsChange bindKey(Key key) {
     auto& keys = settings.keys;
     const auto waiting = std::size_t(choosingKeyFor);
     const auto holder = std::find(keys.begin(), keys.end(), key);
-    if (holder != keys.end()) {
+    if (holder != keys.end() && holder != keys.begin() + long(waiting)) {
         *holder = keys[waiting];
+        // The swap moves a key the player did not touch: say where it went.
+        showNotice(actionLabel(Action(holder - keys.begin())) + " now on " + keyName(*holder));
     }
     keys[waiting] = key;
     choosingKeyFor = -1;
@@ -148,6 +159,11 @@ SettingsChange chooseKey(Key key, int direction) {
 // Labels in one column, values in the next, the chosen row in yellow.
 void drawRow(int row, float x, float valueX, float y) {
     const bool chosen = row == selected;
+    if (chosen) {
+        const float valueWidth = float(rowValue(row).size()) * textSize * advanceFactor;
+        const float right = valueX + std::max(0.12f, valueWidth);
+        drawChosenMarker(x, right, y, y - textSize);
+    }
     const float r = chosen ? 1.0f : row < FirstKey ? 0.6f : 1.0f;
     const float g = chosen ? 1.0f : row < FirstKey ? 0.8f : 0.6f;
     const float b = chosen ? 0.2f : row < FirstKey ? 1.0f : 0.2f;
@@ -159,7 +175,7 @@ void drawRow(int row, float x, float valueX, float y) {
 
 void openOptionsPage() {
     helpShown = OptionsPage;
-    selected = Volume;
+    selected = DifficultyRow;
     choosingKeyFor = -1;
 }
 
@@ -205,8 +221,9 @@ void drawOptionsScreen() {
         drawRow(row, -0.1f, 0.45f, top - rowSpacing * float(row - FirstKey));
     }
     const bool asking = choosingKeyFor >= 0;
-    const std::string footer = asking ? "press a key for " + actionLabel(Action(choosingKeyFor))
-                                      : std::string("arrows choose - fire changes - esc goes back");
+    const std::string footer =
+        asking ? "press a key for " + actionLabel(Action(choosingKeyFor))
+               : std::string("up down choose - left right change a value - esc goes back");
     drawOutlinedText(footer.c_str(), 0, -0.9f, 0.055f, 1.0f, asking ? 1.0f : 0.9f,
                      asking ? 0.2f : 0.9f, Align::Centre);
     glEnable(GL_LIGHTING);

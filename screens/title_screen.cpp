@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "input/gamepad.h"
 #include "saves/high_scores.h"
 #include "saves/settings.h"
+#include "screens/chosen_marker.h"
 #include "screens/stroke_font.h"
 
 namespace vortimbal {
@@ -45,6 +47,7 @@ struct Layout {
 constexpr Layout menuLayout = {0.3f, 0.24f, 0.18f};
 constexpr Layout pausedLayout = {0.3f, 0.2f, 0.15f};
 constexpr float shadowOffset = 0.01f;
+constexpr float difficultyGap = 0.06f;
 constexpr float backdropAlpha = 0.75f;
 
 // The items on show, top to bottom.
@@ -78,6 +81,8 @@ void drawPageTitle(const char* title) {
 }  // namespace
 
 const char* const gameGoal = "shoot the red bad guys before they shoot the citizens";
+const char* const scoringRule =
+    "a bad guy hit scores 100 - every citizen lost costs 10 - whoever shot him";
 
 std::vector<HelpLine> helpLines() {
     const auto keys = [](std::initializer_list<Action> actions) {
@@ -122,7 +127,11 @@ void drawTitleScreen() {
     glDisable(GL_LIGHTING);
     const std::vector<Item> items = shownItems();
     const Layout& layout = gamePaused() ? pausedLayout : menuLayout;
-    const auto itemY = [&](std::size_t i) { return layout.top - layout.spacing * float(i); };
+    // The items below "New Game" make room for its difficulty.
+    const auto itemY = [&](std::size_t i) {
+        const bool belowNewGame = i > 0 && items[i - 1].id != ResumeItem;
+        return layout.top - layout.spacing * float(i) - (belowNewGame ? difficultyGap : 0);
+    };
     drawTitle(0.02f, 0.78f, 0, 0, 0);
     for (std::size_t i = 0; i < items.size(); ++i) {
         drawTextCentered(items[i].label, shadowOffset, itemY(i) - shadowOffset, layout.size, 0, 0,
@@ -135,11 +144,21 @@ void drawTitleScreen() {
         drawTextCentered(text, 0, 0.45f, 0.07f, 1.0f, 1.0f, 0.3f);
     }
     const int selected = selectedIndex(items);
+    const float halfWidth =
+        float(std::strlen(items[std::size_t(selected)].label)) * layout.size * advanceFactor / 2;
+    drawChosenMarker(-halfWidth, halfWidth, itemY(std::size_t(selected)),
+                     itemY(std::size_t(selected)) - layout.size);
     for (std::size_t i = 0; i < items.size(); ++i) {
         const Item& item = items[i];
         const bool white = int(i) == selected;
         drawTextCentered(item.label, 0, itemY(i), layout.size, white ? 1 : item.r,
                          white ? 1 : item.g, white ? 1 : item.b);
+        if (item.id == NewGameItem) {
+            // What New Game starts, under it, in the gap before the next item.
+            char text[32];
+            std::snprintf(text, sizeof text, "difficulty: %s", difficultyName(chosenDifficulty));
+            drawTextCentered(text, 0, itemY(i) - layout.size - 0.035f, 0.06f, 0.9f, 0.8f, 0.6f);
+        }
     }
     glEnable(GL_LIGHTING);
 }
@@ -148,11 +167,12 @@ void drawHelpScreen() {
     glDisable(GL_LIGHTING);
     drawPageTitle("Help");
     drawTextCentered(gameGoal, 0, 0.56f, 0.06f, 1.0f, 1.0f, 0.3f);
+    drawTextCentered(scoringRule, 0, 0.48f, 0.045f, 1.0f, 0.6f, 0.5f);
     const std::vector<HelpLine> lines = helpLines();
     // With a pad's lines too, they close up to stay above the page's last line.
-    const float spacing = std::min(0.095f, 1.12f / float(lines.size() - 1));
+    const float spacing = std::min(0.095f, 1.08f / float(lines.size() - 1));
     const float size = std::min(0.07f, spacing * 0.75f);
-    float y = 0.44f;
+    float y = 0.4f;
     for (const HelpLine& line : lines) {
         drawTextRight(line.keys.c_str(), -0.05f, y, size, 1.0f, 0.5f, 0.1f);
         drawText(line.action.c_str(), 0.05f, y, size, 0.8f, 0.9f, 1.0f);
@@ -178,14 +198,15 @@ void drawScoresScreen() {
         const bool newest = i == highScores.newest();
         const float r = newest ? 1.0f : 0.8f, g = newest ? 1.0f : 0.9f, b = newest ? 0.2f : 1.0f;
         std::snprintf(text, sizeof text, "%d", i + 1);
-        drawTextRight(text, -0.62f, y, size, 1.0f, 0.5f, 0.1f);
+        drawTextRight(text, -0.72f, y, size, 1.0f, 0.5f, 0.1f);
         std::snprintf(text, sizeof text, "%d", score.points);
-        drawTextRight(text, -0.12f, y, size, r, g, b);
+        drawTextRight(text, -0.26f, y, size, r, g, b);
         std::snprintf(text, sizeof text, "level %d", score.level);
-        drawText(text, -0.02f, y, size, r, g, b);
-        drawText(score.date.c_str(), 0.42f, y, size, r, g, b);
+        drawText(text, -0.18f, y, size, r, g, b);
+        drawText(score.date.c_str(), 0.2f, y, size, r, g, b);
+        drawText(difficultyName(score.difficulty), 0.66f, y, size, r, g, b);
         if (newest) {
-            drawText("new", -0.9f, y, size, 1.0f, 1.0f, 0.2f);
+            drawText("new", -0.95f, y, size, 1.0f, 1.0f, 0.2f);
         }
         y -= 0.11f;
     }

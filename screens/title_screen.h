@@ -31,6 +31,8 @@ struct HelpLine {
 };
 // What the game asks of the player, in one line.
 extern const char* const gameGoal;
+// How the score counts, in one line.
+extern const char* const scoringRule;
 // The controls with the keys the player chose.
 std::vector<HelpLine> helpLines();
 

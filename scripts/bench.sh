@@ -52,11 +52,21 @@ cpu_over_5s() {
     echo $(((after - before) * 100 / ($(getconf CLK_TCK) * 5)))
 }
 
+# Level 1 played ten times by the newcomer (tools/newcomer.cpp), each with a
+# sequence of its own: games won, and the citizens left (mean and worst).
+newcomer_row() {
+    local results
+    results=$(for seed in $(seq 10); do "$build/vortimbal_newcomer" "$1" "$seed" | tail -n 1; done)
+    awk -v name="$1" '{won += $1 == "won"; sum += $2; worst = NR == 1 || $2 < worst ? $2 : worst}
+        END {printf "| %s | %d of %d | %.1f | %d |\n", name, won, NR, sum / NR, worst}' <<<"$results"
+}
+
 frames=$("$bench" frames 4)
 steps=$("$bench" steps)
 other=$("$bench" other)
 memory=$("$bench" memory)
 startup=$(startup_ms)
+newcomer=$(for difficulty in easy normal hard; do newcomer_row "$difficulty"; done)
 read -r capped_title capped_play < <(cpu_use)
 read -r free_title free_play < <(cpu_use --max-fps 0)
 
@@ -88,6 +98,19 @@ $steps
 
 $(echo "$other" | grep -v '^renderer: ')
 | start-up to the first frame, median of 5 | $startup ms |
+
+## A newcomer's level 1
+
+A scripted player with a human's limits plays level 1 ten times at each
+difficulty: it sees only the bad guys no house hides, turns with the arrow
+keys, walks up to a bad guy more than 30 units away, and fires only once the
+aim mark has shown red for its reaction time, 0.4 to 0.7 s. Each game uses a
+sequence of its own for that hesitation, so each plays out differently. A
+game lost, or not won in ten minutes, leaves the citizens it had.
+
+| Difficulty | level 1 won | citizens left, mean | worst |
+|---|---|---|---|
+$newcomer
 
 ## CPU use
 

@@ -361,6 +361,8 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
          "vortimbal3 replay 1\n9 key 32 1\n3 key 32 -1\nend 10\n"},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 1\nend 4\n7 key 32 1\n"},
         {{"--record", "REPLAY", "--no-such-option"}, 2, 0, {}, "", "a recorded game\n"},
+        {{"--difficulty", "expert"}, 2, 0, {}, "", ""},
+        {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 2\ndifficulty expert\nend 4\n"},
         {{"--windowed", "--fullscreen", "--mute"}, keepRunning, 60, {}, "", ""},
     };
     for (const auto& c : cases) {
@@ -393,6 +395,41 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
     EXPECT_TRUE(soundPlayer.isMuted() && startFullScreen) << "for this run";
     std::tie(startFullScreen, settings.muted) = std::make_tuple(false, false);
     soundPlayer.setMuted(false);
+}
+
+// A recording keeps its difficulty, and its replay plays at it whatever the
+// settings or the command line ask; replays from before difficulties were normal.
+TEST(CommandLine, AReplayPlaysAtTheDifficultyItWasRecordedAt) {
+    const std::string file = ::testing::TempDir() + "difficulty_" + std::to_string(getpid());
+    const auto run = [](std::vector<std::string> args) {
+        args.insert(args.begin(), "vortimbal3");
+        std::vector<char*> argv;
+        for (std::string& arg : args) {
+            argv.push_back(arg.data());
+        }
+        argv.push_back(nullptr);
+        int argc = int(args.size());
+        std::ostringstream out, errors;
+        return takeOptions(argc, argv.data(), out, errors);
+    };
+    settings.difficulty = Difficulty::Easy;
+    ASSERT_EQ(run({"--difficulty", "hard", "--record", file}), keepRunning);
+    endRecording();
+    std::ifstream recorded(file);
+    std::string header, difficulty;
+    std::getline(recorded, header);
+    std::getline(recorded, difficulty);
+    EXPECT_EQ(difficulty, "difficulty hard");
+    ASSERT_EQ(run({"--replay", file}), keepRunning);
+    EXPECT_EQ(chosenDifficulty, Difficulty::Hard) << "not the settings' easy";
+    std::ofstream(file) << "vortimbal3 replay 2\nend 3\n";
+    ASSERT_EQ(run({"--difficulty", "hard", "--replay", file}), keepRunning);
+    EXPECT_EQ(chosenDifficulty, Difficulty::Normal);
+    std::ofstream(file) << "garbage";
+    std::ostringstream refused;
+    EXPECT_FALSE(startReplay(file, refused)) << "and the run is no replay any more";
+    std::remove(file.c_str());
+    settings.difficulty = chosenDifficulty = Difficulty::Normal;
 }
 
 TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {

@@ -171,9 +171,10 @@ TEST_F(Worlds, EachLevelDropsBadGuysThatHuntCitizensAndShootNowAndThen) {
     EXPECT_EQ(city.addFigures(50, true), 5) << "the city holds a bounded number of bad guys";
     city.maxBadGuys = 2000;
     startNewGame();
-    run(21);  // the old bad guys rise out of the city
+    city.update();
     EXPECT_EQ(level, 1);
-    EXPECT_EQ(city.badGuysLeft(), 10) << "a new game starts over";
+    EXPECT_EQ(city.badGuysLeft(), 10)
+        << "a new game starts over; the old bad guys rise out uncounted";
     for (Figure* figure : figuresOf(city)) {
         figure->setBad();
     }
@@ -192,6 +193,28 @@ TEST_F(Worlds, ALevelPlaysOutTheSameEveryTime) {
     EXPECT_EQ(hash, 1410887291u);
     EXPECT_EQ(std::make_tuple(city.score(), city.badGuysLeft(), city.goodLeft()),
               std::make_tuple(-160, 10, 36));
+}
+
+// An idle player's city, thirty seconds into level 1: easy keeps most of it,
+// hard loses it sooner than normal, whose rules the test above pins.
+TEST_F(Worlds, EasyKeepsAnIdlePlayersCityLongerAndHardLosesItSooner) {
+    int left[difficultyCount] = {};
+    for (int d = 0; d < difficultyCount; ++d) {
+        seedRandom(1);
+        World idle;
+        idle.build();
+        ScopedWorld playing{idle};
+        chosenDifficulty = Difficulty(d);
+        startNewGame();
+        for (int i = 0; i < 650; ++i) {
+            idle.update();
+        }
+        left[d] = idle.goodLeft() - 1;
+    }
+    chosenDifficulty = Difficulty::Normal;
+    EXPECT_GE(left[int(Difficulty::Easy)], 40);
+    EXPECT_LT(left[int(Difficulty::Normal)], 30);
+    EXPECT_LT(left[int(Difficulty::Hard)], left[int(Difficulty::Normal)]);
 }
 
 // What the sound hears of the shots: where each was fired from, and each hit.

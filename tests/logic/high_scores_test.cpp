@@ -56,13 +56,15 @@ TEST_F(HighScoresFile, TheTenBestSurviveARestartBestFirst) {
     }
     EXPECT_EQ(table.add({1, 1, "2026-12-06"}, messages), -1) << "below all ten";
     EXPECT_EQ(table.newest(), -1);
-    EXPECT_EQ(rival.add({95, 1, "2026-12-06"}, messages), 5) << "among the other game's";
+    EXPECT_EQ(rival.add({95, 1, "2026-12-06", Difficulty::Easy}, messages), 5)
+        << "among the other game's";
     const std::string none = "High scores: none kept yet (" + file + ")\n";
     EXPECT_EQ(messages.str(), none + none);
     HighScores restarted;
     restarted.load(file, messages);
     EXPECT_EQ(points(restarted), (std::vector<int>{900, 300, 300, 110, 100, 95, 90, 80, 70, 60}));
     EXPECT_EQ(restarted.entries()[0].level, 2);
+    EXPECT_EQ(restarted.entries()[5].difficulty, Difficulty::Easy);
     EXPECT_EQ(restarted.add({300, 4, today()}, messages), 3) << "after the equal ones";
     const std::filesystem::path dir = std::filesystem::path(file).parent_path();
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2) << "and its lock";
@@ -104,6 +106,7 @@ TEST_F(HighScoresFile, ADamagedFileOrAnUnwritableFolderCostsAMessageNotTheGame) 
         HighScores kept;
         kept.load(file, messages);
         EXPECT_EQ(points(kept), (std::vector<int>{700, 500}));
+        EXPECT_EQ(kept.entries()[1].difficulty, Difficulty::Normal) << "played before difficulties";
     }
     std::filesystem::remove(file);
     mkfifo(file.c_str(), 0600);  // cannot be opened, even by root

@@ -32,6 +32,7 @@ TEST_F(SettingsFileTest, EverySettingAndANewerVersionsLinesSurviveASave) {
     Settings changed;
     changed.volume = 3;
     changed.frameCap = 0;
+    changed.difficulty = Difficulty::Hard;
     changed.muted = changed.fullScreen = changed.showFrameRate = changed.invertTilt = true;
     std::rotate(changed.keys.begin(), changed.keys.begin() + 1, changed.keys.end());
     changed.keys[0] = ';';  // a comment after a blank
@@ -56,6 +57,7 @@ TEST_F(SettingsFileTest, EachDamagedLineCostsOneMessageNamingItAndKeepsTheRest) 
         {"[game]\nvolume = -1\n", 2, [](Settings& s) { s.volume = 0; }},
         {"[game]\nframe_cap = 99999999999999999999\n", 2, [](Settings& s) { s.frameCap = 144; }},
         {"[game]\nvolume = loud\n", 2, [](Settings&) {}},
+        {"[game]\ndifficulty = expert\n", 2, [](Settings&) {}},
         {"[keys]\nfire = up\nwalk_forward = up\n", 3, upForFire},
         {"[keys]\nfire = up\nturn_left = up\n", 3, upForFire},
     };

@@ -29,6 +29,7 @@ class RecordingWorld : public vortimbal::PlayableWorld {
     int badGuysLeft() const override { return badGuys; }
     int goodLeft() const override { return good; }
     int score() const override { return points; }
+    int citizensShot() const override { return 0; }
 
     int addFigures(int count, bool bad) override {
         (bad ? badGuys : good) += count;
@@ -39,6 +40,8 @@ class RecordingWorld : public vortimbal::PlayableWorld {
         badGuys = 0;
         log("removeBadGuys");
     }
+    void setDifficulty(vortimbal::Difficulty chosen) override { difficulty = chosen; }
+    vortimbal::Difficulty getDifficulty() const override { return difficulty; }
     void resetPlayer(float speedFactor) override {
         lastSpeedFactor = speedFactor;
         log("resetPlayer");
@@ -68,6 +71,7 @@ class RecordingWorld : public vortimbal::PlayableWorld {
     std::vector<std::pair<int, int>> drawnWith;
     int steps = 0;
     bool throwOnUpdate = false;
+    vortimbal::Difficulty difficulty = vortimbal::Difficulty::Normal;
     int badGuys = 10;
     int good = 51;
     int points = 0;
