@@ -13,6 +13,8 @@
 #include "app/clean_exit.h"
 #include "app/game_flow.h"
 #include "app/keyboard.h"
+#include "app/menus.h"
+#include "app/mouse.h"
 #include "app/pad_input.h"
 #include "app/replay.h"
 #include "app/shell_state.h"
@@ -79,6 +81,7 @@ void stepWorld() {
 
 void step() {
     feedReplay(stepsTaken);
+    applyMouseTurn();
     simulationTime += stepMs;
     camera.update();
     soundPlayer.followCamera();
@@ -164,6 +167,8 @@ void onIdle() {
     }
     noteLoopTurn();
     pollPads();
+    refreshMenus();
+    holdPointer();
     if (stopRequested()) {
         endGame();
     }

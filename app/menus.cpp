@@ -5,6 +5,10 @@
 
 #include <GL/glut.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "app/clean_exit.h"
 #include "app/game_flow.h"
 #include "app/replay.h"
@@ -45,6 +49,97 @@ constexpr int badGuysPerRaid = 50;
 
 int mainMenu = 0;
 
+// The entries of one menu, top to bottom; a submenu follows them.
+struct Entry {
+    int id;
+    const char* label;
+};
+const Entry displayEntries[] = {{BoundingCubesId, "(Show/Hide) Bounding Cubes"},
+                                {SurfacesId, "(Show/Hide) Surfaces"},
+                                {FullScreenId, "(Enter/Leave) Fullscreen"},
+                                {GameModeId, "(Enter/Leave) Game Mode"}};
+const Entry distanceEntries[] = {{FarId, "Far"}, {AverageId, "Average"}, {NearId, "Near"}};
+const Entry cameraEntries[] = {{FreeId, "Free"},
+                               {FaceAndFollowId, "Face and Follow"},
+                               {JustBehindId, "Just Behind"},
+                               {FollowId, "Follow"},
+                               {Orbital1Id, "Orbital 1"},
+                               {Orbital2Id, "Orbital 2"}};
+const Entry mainEntries[] = {{AddBadGuysId, "Add Bad Guys"},
+                             {OctreesId, "Do [Not] Use Octrees"},
+                             {ClippingId, "Do [Not] Use Bounding Cube Clipping"}};
+
+struct Menu {
+    const Entry* entries;
+    int count;
+    int handle = 0;
+    std::vector<std::string> shown;  // the labels GLUT has now
+};
+Menu menus[] = {{displayEntries, 4, 0, {}},
+                {distanceEntries, 3, 0, {}},
+                {cameraEntries, 6, 0, {}},
+                {mainEntries, 3, 0, {}}};
+
+// A switch's state, or -1 for an entry that is none.
+int switchState(int id) {
+    switch (id) {
+        case BoundingCubesId:
+            return showBoundingCubes;
+        case SurfacesId:
+            return showSurfaces;
+        case FullScreenId:
+            return inFullScreen;
+        case GameModeId:
+            return inGameMode;
+        case OctreesId:
+            return useOctrees;
+        case ClippingId:
+            return useClipping;
+        default:
+            return -1;
+    }
+}
+
+// Whether the entry names the camera's mode or distance as they are.
+bool chosenNow(int id) {
+    const std::pair<int, int> modes[] = {
+        {FreeId, Free},     {FaceAndFollowId, FaceAndFollow}, {JustBehindId, JustBehind},
+        {FollowId, Follow}, {Orbital1Id, Orbital1},           {Orbital2Id, Orbital2}};
+    for (const auto& [entry, mode] : modes) {
+        if (id == entry) {
+            return camera.getMode() == mode;
+        }
+    }
+    const std::pair<int, float> distances[] = {{NearId, 10.0f}, {AverageId, 20.0f}, {FarId, 30.0f}};
+    for (const auto& [entry, distance] : distances) {
+        if (id == entry) {
+            return camera.getDistance() == distance;
+        }
+    }
+    return false;
+}
+
+const char* labelOf(int id) {
+    for (const Menu& menu : menus) {
+        for (int i = 0; i < menu.count; ++i) {
+            if (menu.entries[i].id == id) {
+                return menu.entries[i].label;
+            }
+        }
+    }
+    return "";
+}
+
+int addMenu(Menu& menu) {
+    menu.handle = glutCreateMenu(onMenuChoice);
+    menu.shown.clear();
+    for (int i = 0; i < menu.count; ++i) {
+        menu.shown.push_back(menuLabel(menu.entries[i].id));
+        glutAddMenuEntry(menu.shown.back().c_str(), menu.entries[i].id);
+    }
+    return menu.handle;
+}
+
 void toggle(int& flag, const char* name) {
     flag = flag == 0 ? 1 : 0;
     noticeSwitch(name, flag != 0);
@@ -52,33 +147,42 @@ void toggle(int& flag, const char* name) {
 
 }  // namespace
 
+std::string menuLabel(int id) {
+    const int state = switchState(id);
+    if (state >= 0) {
+        return std::string(labelOf(id)) + (state != 0 ? ": on" : ": off");
+    }
+    return (chosenNow(id) ? "* " : "") + std::string(labelOf(id));
+}
+
 void createMenus() {
-    const int display = glutCreateMenu(onMenuChoice);
-    glutAddMenuEntry("(Show/Hide) Bounding Cubes", BoundingCubesId);
-    glutAddMenuEntry("(Show/Hide) Surfaces", SurfacesId);
-    glutAddMenuEntry("(Enter/Leave) Fullscreen", FullScreenId);
-    glutAddMenuEntry("(Enter/Leave) Game Mode", GameModeId);
+    auto& [display, distance, cameraMode, top] = menus;
+    addMenu(display);
+    addMenu(distance);
+    addMenu(cameraMode);
+    glutAddSubMenu("Distance", distance.handle);
+    mainMenu = addMenu(top);
+    glutAddSubMenu("Display", display.handle);
+    glutAddSubMenu("Camera Mode", cameraMode.handle);
+}
 
-    const int distance = glutCreateMenu(onMenuChoice);
-    glutAddMenuEntry("Far", FarId);
-    glutAddMenuEntry("Average", AverageId);
-    glutAddMenuEntry("Near", NearId);
-
-    const int cameraMode = glutCreateMenu(onMenuChoice);
-    glutAddMenuEntry("Free", FreeId);
-    glutAddMenuEntry("Face and Follow", FaceAndFollowId);
-    glutAddMenuEntry("Just Behind", JustBehindId);
-    glutAddMenuEntry("Follow", FollowId);
-    glutAddMenuEntry("Orbital 1", Orbital1Id);
-    glutAddMenuEntry("Orbital 2", Orbital2Id);
-    glutAddSubMenu("Distance", distance);
-
-    mainMenu = glutCreateMenu(onMenuChoice);
-    glutAddMenuEntry("Add Bad Guys", AddBadGuysId);
-    glutAddMenuEntry("Do [Not] Use Octrees", OctreesId);
-    glutAddMenuEntry("Do [Not] Use Bounding Cube Clipping", ClippingId);
-    glutAddSubMenu("Display", display);
-    glutAddSubMenu("Camera Mode", cameraMode);
+void refreshMenus() {
+    // GLUT refuses to change a menu that is open.
+    if (menuOpen || mainMenu == 0) {
+        return;
+    }
+    const int current = glutGetMenu();
+    for (Menu& menu : menus) {
+        for (int i = 0; i < menu.count; ++i) {
+            std::string label = menuLabel(menu.entries[i].id);
+            if (label != menu.shown[std::size_t(i)]) {
+                glutSetMenu(menu.handle);
+                glutChangeToMenuEntry(i + 1, label.c_str(), menu.entries[i].id);
+                menu.shown[std::size_t(i)] = std::move(label);
+            }
+        }
+    }
+    glutSetMenu(current);
 }
 
 void attachMenus() {

@@ -3,10 +3,17 @@
 
 #pragma once
 
+#include <string>
+
 namespace vortimbal {
 
 // Builds the pop-up menus, once per run.
 void createMenus();
+// Puts each switch's state and the camera's mode and distance beside their
+// entries, once they changed; nothing while a menu is open.
+void refreshMenus();
+// The entry's label with its state: "Do [Not] Use Octrees: on", "* Follow".
+std::string menuLabel(int id);
 // Puts the main menu on the right mouse button of the current window.
 void attachMenus();
 

@@ -29,7 +29,8 @@ namespace {
 // Version 1 wrote keys, which all meant their default actions then; version 2
 // writes the player's actions by name and only the fixed keys as keys.
 const char* const headers[] = {"vortimbal3 replay 1", "vortimbal3 replay 2"};
-const char* const kindNames[] = {"key", "special", "menu", "pause", "menu-open", "action", "walk"};
+const char* const kindNames[] = {"key",       "special", "menu", "pause",
+                                 "menu-open", "action",  "walk", "turn"};
 constexpr int kindCount = int(sizeof kindNames / sizeof kindNames[0]);
 // Far more inputs than hours of play bring; a larger file is not a replay.
 constexpr std::size_t maxInputs = 1000000;
@@ -129,6 +130,9 @@ void apply(const Input& input) {
             break;
         case InputKind::Walk:
             replayWalk(input.code, input.value);
+            break;
+        case InputKind::Turn:
+            gameWorld->turnPlayer(float(input.code) / 1000);
             break;
         case InputKind::Menu:
             onMenu(input.code);

@@ -11,7 +11,7 @@ namespace vortimbal {
 // Records and replays every input that reaches the game, with the number of
 // steps taken before it arrived. The game's own random sequence and its fixed
 // step make everything else follow, so a replay ends where its game ended.
-enum class InputKind { Key, Special, Menu, Pause, MenuOpen, Action, Walk };
+enum class InputKind { Key, Special, Menu, Pause, MenuOpen, Action, Walk, Turn };
 
 // Starts writing inputs to `file`; false after a message on `errors` when it
 // cannot be created.

@@ -21,6 +21,7 @@
 #include "app/frame_clock.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
+#include "app/mouse.h"
 #include "app/pad_input.h"
 #include "app/shell_state.h"
 #include "app/swap_interval.h"
@@ -102,6 +103,10 @@ void registerCallbacks() {
     glutSpecialFunc(onSpecialDown);
     glutWindowStatusFunc(onWindowStatus);
     glutMenuStatusFunc(onMenuStatus);
+    glutMotionFunc(onMouseMotion);
+    glutPassiveMotionFunc(onMouseMotion);
+    glutMouseFunc(onMouseButton);
+    glutEntryFunc(onMouseEntry);
     endOnWindowClose();
 }
 

@@ -54,6 +54,8 @@ class PlayableWorld {
     // A stick: forward (-1 back to 1) and right (-1 left to 1), each as far as
     // pushed; 0 lets go of that way.
     virtual void steerAnalogue(float forward, float right) = 0;
+    // The mouse: turns the player at once, by degrees to the right (negative: left).
+    virtual void turnPlayer(float degrees) = 0;
 
     virtual void switchOnLights() = 0;
     // Each returns whether its lamp is on now.

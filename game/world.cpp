@@ -438,6 +438,12 @@ void World::steerRight(bool pressed) {
     }
 }
 
+void World::turnPlayer(float degrees) {
+    if (player != nullptr) {
+        player->rotation.y -= degrees;
+    }
+}
+
 void World::steerAnalogue(float forward, float right) {
     if (player == nullptr) {
         return;

@@ -58,6 +58,7 @@ class World : public SceneObject, public PlayableWorld {
     void steerRight(bool pressed) override;
     void steerBack(bool pressed) override;
     void steerAnalogue(float forward, float right) override;
+    void turnPlayer(float degrees) override;
 
     // A figure that has risen out of the city leaves it for good; it is freed
     // once no one hunts or follows it any more.

@@ -34,7 +34,8 @@ bool Settings::operator==(const Settings& other) const {
     return volume == other.volume && muted == other.muted && fullScreen == other.fullScreen &&
            frameCap == other.frameCap && showFrameRate == other.showFrameRate &&
            invertTilt == other.invertTilt && padDeadZone == other.padDeadZone &&
-           difficulty == other.difficulty && padInvert == other.padInvert &&
+           difficulty == other.difficulty && mouseAim == other.mouseAim &&
+           mouseSensitivity == other.mouseSensitivity && padInvert == other.padInvert &&
            padRumble == other.padRumble && keys == other.keys;
 }
 
@@ -52,6 +53,7 @@ struct Number {
 const Number numbers[] = {
     {"volume", &Settings::volume, 10},
     {"pad_dead_zone", &Settings::padDeadZone, 50},
+    {"mouse_sensitivity", &Settings::mouseSensitivity, 10},
 };
 
 struct Flag {
@@ -63,6 +65,7 @@ const Flag flags[] = {
     {"fullscreen", &Settings::fullScreen},
     {"show_frame_rate", &Settings::showFrameRate},
     {"invert_tilt", &Settings::invertTilt},
+    {"mouse_aim", &Settings::mouseAim},
     {"pad_invert", &Settings::padInvert},
     {"pad_rumble", &Settings::padRumble},
 };

@@ -22,9 +22,11 @@ struct Settings {
     bool fullScreen = false;  // at start
     int frameCap = 60;        // frames per second: 30, 60, 120, 144, or 0 for none
     bool showFrameRate = false;
-    bool invertTilt = false;  // of the camera
-    int padDeadZone = 25;     // percent of a stick's travel
-    bool padInvert = false;   // the right stick's forward and back
+    bool invertTilt = false;   // of the camera
+    bool mouseAim = true;      // sideways moves turn the player in play
+    int mouseSensitivity = 5;  // 1 to 10
+    int padDeadZone = 25;      // percent of a stick's travel
+    bool padInvert = false;    // the right stick's forward and back
     bool padRumble = true;
     Difficulty difficulty = Difficulty::Normal;  // of each New Game
     KeyBindings keys;

@@ -32,6 +32,8 @@ enum Row {
     FrameCap,
     FrameRate,
     InvertTilt,
+    MouseAimRow,
+    MouseSensitivity,
     PadDeadZone,
     PadInvert,
     PadRumble,
@@ -51,8 +53,10 @@ const char* onOff(bool on) {
 }
 
 const char* settingLabels[FirstKey] = {
-    "difficulty",       "sound volume",       "sound",         "full screen at start", "frame cap",
-    "show frame rate",  "invert camera tilt", "pad dead zone", "pad invert camera",    "pad rumble",
+    "difficulty",           "sound volume",      "sound",
+    "full screen at start", "frame cap",         "show frame rate",
+    "invert camera tilt",   "mouse aim",         "mouse sensitivity",
+    "pad dead zone",        "pad invert camera", "pad rumble",
     "Reset to defaults"};
 
 std::string rowLabel(int row) {
@@ -70,6 +74,8 @@ bool* switchOf(int row) {
             return &settings.showFrameRate;
         case InvertTilt:
             return &settings.invertTilt;
+        case MouseAimRow:
+            return &settings.mouseAim;
         case PadInvert:
             return &settings.padInvert;
         case PadRumble:
@@ -92,6 +98,8 @@ std::string rowValue(int row) {
             return settings.frameCap == 0 ? "none" : std::to_string(settings.frameCap);
         case PadDeadZone:
             return std::to_string(settings.padDeadZone);
+        case MouseSensitivity:
+            return std::to_string(settings.mouseSensitivity);
         case Reset:
             return "";
         default:
@@ -117,6 +125,8 @@ SettingsChange change(int row, int step) {
         settings.volume = std::clamp(settings.volume + step, 0, 10);
     } else if (row == FrameCap) {
         settings.frameCap = nextFrameCap(step);
+    } else if (row == MouseSensitivity) {
+        settings.mouseSensitivity = std::clamp(settings.mouseSensitivity + step, 1, 10);
     } else if (row == PadDeadZone) {
         settings.padDeadZone = std::clamp(settings.padDeadZone + step * deadZoneStep, 0, 50);
     } else if (row == Reset) {

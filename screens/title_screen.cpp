@@ -112,6 +112,7 @@ std::vector<HelpLine> helpLines() {
         {keys({Action::Sound}), "sound on - off"},
         {keys({Action::FrameRate}), "frame rate on - off"},
         {keys({Action::Screenshot}), "screenshot"},
+        {"mouse  left button", "turn - fire"},
         {"right button", "camera and display menu"}};
     if (gamepads.connected()) {
         lines.insert(lines.end(), {{"pad: left stick  d-pad", "walk and turn"},

@@ -11,9 +11,9 @@ source "$(dirname "$0")/lib/game.bash"
 start_game
 window=$(wait_for_window)
 focus "$window"
-# Title: New Game, Help, High scores, Options. On the page, fire is the 16th row.
+# Title: New Game, Help, High scores, Options. On the page, fire is the 18th row.
 keys Down Down Down Return
-keys $(printf 'Down %.0s' {1..15}) Return
+keys $(printf 'Down %.0s' {1..17}) Return
 screenshot "$window" e2e_options_prompt
 keys x
 screenshot "$window" e2e_options

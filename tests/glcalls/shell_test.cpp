@@ -234,6 +234,9 @@ TEST_F(Shell, MenuCommandsSetTheCameraTheSwitchesAndTheWindow) {
             << "menu " << id;
     }
     EXPECT_EQ(currentNotice(), "octrees off") << "the menu's labels do not say it";
+    // ...but the menu does, the next time it opens.
+    EXPECT_EQ(std::make_tuple(menuLabel(15), menuLabel(12), menuLabel(11), menuLabel(3)),
+              std::make_tuple("Do [Not] Use Octrees: off", "* Orbital 1", "Follow", "* Far"));
     stepsTaken += 40;
     EXPECT_EQ(currentNotice(), "") << "shown for two seconds";
     onMenu(16);

@@ -260,7 +260,7 @@ TEST_F(Render, EveryScreenLooksAsApproved) {
     EXPECT_EQ(textures[0]->getBaseMaterial(), mainMaterialPool->entry(15));
     EXPECT_TRUE(mainMaterialPool->isInUse()) << "closed after its first lookup";
     // Keys pressed on the Options page before its screen: down to "fire", then fire.
-    std::vector<Key> toFire(15, specialKey(GLUT_KEY_DOWN));
+    std::vector<Key> toFire(17, specialKey(GLUT_KEY_DOWN));
     toFire.push_back(13);
     const struct {
         const char* name;

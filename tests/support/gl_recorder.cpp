@@ -133,12 +133,19 @@ RECORDED(glutKeyboardFunc, (void (*)(unsigned char, int, int)))
 RECORDED(glutSpecialFunc, (void (*)(int, int, int)))
 RECORDED(glutAddMenuEntry, (const char*, int value), double(value))
 RECORDED(glutAddSubMenu, (const char*, int menu), double(menu))
+RECORDED(glutChangeToMenuEntry, (int item, const char*, int value), double(item), double(value))
 RECORDED(glutAttachMenu, (int button), double(button))
 RECORDED(glutPostRedisplay, ())
 RECORDED(glutSwapBuffers, ())
 RECORDED(glutWireCube, (GLdouble size), size)
 RECORDED(glutWindowStatusFunc, (void (*)(int)))
 RECORDED(glutMenuStatusFunc, (void (*)(int, int, int)))
+RECORDED(glutMotionFunc, (void (*)(int, int)))
+RECORDED(glutPassiveMotionFunc, (void (*)(int, int)))
+RECORDED(glutMouseFunc, (void (*)(int, int, int, int)))
+RECORDED(glutEntryFunc, (void (*)(int)))
+RECORDED(glutWarpPointer, (int x, int y), double(x), double(y))
+RECORDED(glutSetCursor, (int cursor), double(cursor))
 RECORDED(glutCloseFunc, (void (*)()))
 RECORDED(glutSetOption, (GLenum option, int value), double(option), double(value))
 RECORDED(glNewList, (GLuint list, GLenum mode), double(list), double(mode))
@@ -265,6 +272,11 @@ __GLXextFuncPtr glXGetProcAddressARB(const GLubyte*) {
 int glutCreateMenu(void (*)(int)) {
     record("glutCreateMenu");
     return count("glutCreateMenu");
+}
+
+int glutGetMenu() {
+    record("glutGetMenu");
+    return 0;
 }
 
 }  // extern "C"

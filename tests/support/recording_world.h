@@ -55,6 +55,9 @@ class RecordingWorld : public vortimbal::PlayableWorld {
         log("steerAnalogue " + std::to_string(int(forward * 1000)) + " " +
             std::to_string(int(right * 1000)));
     }
+    void turnPlayer(float degrees) override {
+        log("turnPlayer " + std::to_string(int(degrees * 1000)));
+    }
     void switchOnLights() override { log("switchOnLights"); }
     bool toggleLight0() override {
         log("toggleLight0");
