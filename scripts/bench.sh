@@ -102,7 +102,8 @@ $(echo "$other" | grep -v '^renderer: ')
 ## A newcomer's level 1
 
 A scripted player with a human's limits plays level 1 ten times at each
-difficulty: it sees only the bad guys no house hides, turns with the arrow
+difficulty: it sees only the bad guys in its view (60 degrees wide) that no
+house hides, and walks on looking round when it sees none; it turns with the arrow
 keys, walks up to a bad guy more than 30 units away, and fires only once the
 aim mark has shown red for its reaction time, 0.4 to 0.7 s. Each game uses a
 sequence of its own for that hesitation, so each plays out differently. A

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
 // A newcomer to the game, for the benchmark: it plays level 1 with a human's
-// limits and says how it went. It sees only bad guys no house hides, turns
+// limits and says how it went. It sees only bad guys in its view that no
+// house hides (else it walks on and looks round), turns
 // with the arrow keys as a player does, walks up to a bad guy far away, and
 // fires only once the aim mark has shown red for its reaction time (0.4 s at
 // the quickest). Its hesitation comes from a sequence of its own, so each
@@ -37,6 +38,8 @@ constexpr int slowestReaction = 14;  // 0.7 s
 constexpr int decisionSteps = 10;    // a new look round every half second
 constexpr float walkUpBeyond = 30;   // units
 constexpr float turnAboveDegrees = 15;
+// Half the view's width: a bad guy outside it is not seen, however near.
+constexpr float viewHalfDegrees = 30;
 constexpr float aimedDegrees = 3;
 
 float angleTo(const Figure& player, const Vector3& at) {
@@ -46,7 +49,7 @@ float angleTo(const Figure& player, const Vector3& at) {
     return std::atan2(ahead.x * dz - ahead.z * dx, ahead.x * dx + ahead.z * dz) * 180 / 3.14159265f;
 }
 
-// The nearest bad guy on the ground that no house hides, or null.
+// The nearest bad guy on the ground in the view that no house hides, or null.
 const Figure* nearestSeenBadGuy(const World& city) {
     const Figure* player = city.getPlayer();
     const Figure* nearest = nullptr;
@@ -54,6 +57,7 @@ const Figure* nearestSeenBadGuy(const World& city) {
     for (int i = 0; i < city.getChildren().count(); ++i) {
         auto* figure = dynamic_cast<const Figure*>(city.getChildren().get(i));
         if (figure == nullptr || !figure->isBad() || figure->isRising() || figure->isFalling() ||
+            std::fabs(angleTo(*player, figure->position)) > viewHalfDegrees ||
             !city.inSight(player->position, figure->position)) {
             continue;
         }
