@@ -11,6 +11,7 @@
 #include "app/keyboard.h"
 #include "app/replay.h"
 #include "app/shell_state.h"
+#include "control/camera.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"
 #include "input/mouse_aim.h"
@@ -82,6 +83,11 @@ void applyMouseTurn() {
     if (turn != 0) {
         recordInput(InputKind::Turn, int(turn), 0);
         gameWorld->turnPlayer(float(turn) / 1000);
+        // The view behind the player turns with the mouse at once, or the aim
+        // mark swings about while the view catches up.
+        if (camera.getMode() == JustBehind) {
+            camera.cut();
+        }
     }
 }
 
