@@ -25,6 +25,7 @@
 #include "game/figure.h"
 #include "game/game_state.h"
 #include "game/world.h"
+#include "tools/player_sight.h"
 
 using namespace vortimbal;
 
@@ -42,32 +43,14 @@ constexpr float turnAboveDegrees = 15;
 constexpr float viewHalfDegrees = 30;
 constexpr float aimedDegrees = 3;
 
-float angleTo(const Figure& player, const Vector3& at) {
-    const Vector3 ahead = player.forward();
-    const float dx = at.x - player.position.x;
-    const float dz = at.z - player.position.z;
-    return std::atan2(ahead.x * dz - ahead.z * dx, ahead.x * dx + ahead.z * dz) * 180 / 3.14159265f;
-}
-
 // The nearest bad guy on the ground in the view that no house hides, or null.
 const Figure* nearestSeenBadGuy(const World& city) {
-    const Figure* player = city.getPlayer();
-    const Figure* nearest = nullptr;
-    float best = 1e30f;
-    for (int i = 0; i < city.getChildren().count(); ++i) {
-        auto* figure = dynamic_cast<const Figure*>(city.getChildren().get(i));
-        if (figure == nullptr || !figure->isBad() || figure->isRising() || figure->isFalling() ||
-            std::fabs(angleTo(*player, figure->position)) > viewHalfDegrees ||
-            !city.inSight(player->position, figure->position)) {
-            continue;
-        }
-        const float d = (figure->position - player->position).lengthSquared();
-        if (d < best) {
-            best = d;
-            nearest = figure;
-        }
-    }
-    return nearest;
+    const Figure& player = *city.getPlayer();
+    return nearestBadGuy(city, [&](const Figure& figure) {
+        return !figure.isFalling() &&
+               std::fabs(angleTo(player, figure.position)) <= viewHalfDegrees &&
+               city.inSight(player.position, figure.position);
+    });
 }
 
 // The keys held, pressed and released through the game's own callbacks.

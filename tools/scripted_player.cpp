@@ -25,6 +25,7 @@
 #include "game/figure.h"
 #include "game/game_state.h"
 #include "game/world.h"
+#include "tools/player_sight.h"
 
 using namespace vortimbal;
 
@@ -36,34 +37,8 @@ constexpr long stepsAfterRaid = 200;
 constexpr float turnAboveDegrees = 15;
 constexpr float aimedDegrees = 3;
 
-// The signed angle in degrees from the player's facing to the figure,
-// positive when the right arrow turns towards it.
-float angleTo(const Figure& player, const Figure& target) {
-    const Vector3 ahead = player.forward();
-    const float dx = target.position.x - player.position.x;
-    const float dz = target.position.z - player.position.z;
-    const float cross = ahead.x * dz - ahead.z * dx;
-    const float dot = ahead.x * dx + ahead.z * dz;
-    return std::atan2(cross, dot) * 180 / 3.14159265f;
-}
-
 const Figure* nearestBadGuyOnTheGround(const World& city) {
-    const Figure* player = city.getPlayer();
-    const Figure* nearest = nullptr;
-    float best = 1e30f;
-    for (int i = 0; i < city.getChildren().count(); ++i) {
-        auto* figure = dynamic_cast<const Figure*>(city.getChildren().get(i));
-        if (figure == nullptr || !figure->isBad() || figure->isRising() ||
-            figure->position.y > 0.5f) {
-            continue;
-        }
-        const float d = (figure->position - player->position).lengthSquared();
-        if (d < best) {
-            best = d;
-            nearest = figure;
-        }
-    }
-    return nearest;
+    return nearestBadGuy(city, [](const Figure& figure) { return figure.position.y <= 0.5f; });
 }
 
 struct Keys {
@@ -126,7 +101,7 @@ int main(int argc, char** argv) {
                 keys.fire();  // chooses "New Game" on the title, goes on after a level
             }
         } else if (const Figure* target = nearestBadGuyOnTheGround(world)) {
-            const float angle = angleTo(*world.getPlayer(), *target);
+            const float angle = angleTo(*world.getPlayer(), target->position);
             // Close to the mark the key is only tapped, every other step.
             const bool turning = std::fabs(angle) >= turnAboveDegrees ||
                                  (std::fabs(angle) >= aimedDegrees && stepsTaken % 2 == 0);
