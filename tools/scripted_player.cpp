@@ -17,6 +17,7 @@
 #include <iostream>
 #include <string>
 
+#include "app/clean_exit.h"
 #include "app/frame_clock.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
@@ -119,5 +120,5 @@ int main(int argc, char** argv) {
         }
         onIdle();
     }
-    return 0;  // the recording's end and the closing line come at exit
+    endGame();  // finishes the recording and prints the closing line
 }
