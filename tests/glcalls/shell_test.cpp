@@ -43,6 +43,7 @@
 #include "scene/switches.h"
 #include "screens/hud.h"
 #include "screens/notice.h"
+#include "screens/options_page.h"
 #include "screens/stroke_font.h"
 #include "screens/title_screen.h"
 
@@ -398,6 +399,19 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
     EXPECT_TRUE(soundPlayer.isMuted() && startFullScreen) << "for this run";
     std::tie(startFullScreen, settings.muted) = std::make_tuple(false, false);
     soundPlayer.setMuted(false);
+}
+
+// A key taken from another action moves that action to the old key, and the
+// page says so: the player did not touch it.
+TEST(OptionsPage, AKeySwapNamesTheActionThatMoved) {
+    openOptionsPage();
+    for (int row = 0; row < 13; ++row) {  // down the settings to "walk forward"
+        optionsKey(specialKey(GLUT_KEY_DOWN), 1);
+    }
+    optionsKey(13, 1);
+    EXPECT_EQ(optionsKey('i', 1), SettingsChange::Keys);
+    EXPECT_EQ(currentNotice(), "camera forward now on up");
+    std::tie(settings, helpShown) = std::make_tuple(Settings(), MenuPage);
 }
 
 // A recording keeps its difficulty, and its replay plays at it whatever the
