@@ -163,8 +163,9 @@ void onIdle() {
     }
     noteLoopTurn();
     pollPads();
-    if (stopRequested()) {
-        endGame();
+    // A replay cut short by a signal must not pass for one played to its end.
+    if (const int signal = stopRequested()) {
+        endGame(replaying() ? 128 + signal : 0);
     }
     try {
         advanceClock();
