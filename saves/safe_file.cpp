@@ -15,7 +15,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <thread>
 
@@ -29,7 +28,9 @@ constexpr std::chrono::milliseconds lockPause(10);
 constexpr int maxCopies = 1000;
 // As the kernel counts them: a longer chain of links is a loop.
 constexpr int maxLinks = 40;
-const char* const temporaryTail = ".XXXXXX";
+// Named so that no file of the player's (say "scores.backup") looks like one.
+const std::string savingTag = ".saving-";
+const std::string temporaryTail = savingTag + "XXXXXX";  // mkstemp's six random letters
 
 bool writeAll(int fd, const std::string& text) {
     for (std::size_t done = 0; done < text.size();) {
@@ -70,12 +71,12 @@ std::string throughLinks(std::string name) {
 // caller holds the file's lock, so no other game is writing one now.
 void removeStaleTemporaries(const std::string& name) {
     const std::string folder = folderOf(name);
-    const std::string leaf = name.substr(name.rfind('/') + 1) + ".";
-    const std::size_t tail = std::strlen(temporaryTail) - 1;
+    const std::string leaf = name.substr(name.rfind('/') + 1) + savingTag;
     DIR* entries = opendir(folder.c_str());
     for (dirent* entry; entries != nullptr && (entry = readdir(entries)) != nullptr;) {
         const std::string found = entry->d_name;
-        if (found.size() != leaf.size() + tail || found.compare(0, leaf.size(), leaf) != 0 ||
+        if (found.size() != leaf.size() + temporaryTail.size() - savingTag.size() ||
+            found.compare(0, leaf.size(), leaf) != 0 ||
             !std::all_of(found.begin() + long(leaf.size()), found.end(),
                          [](char c) { return std::isalnum((unsigned char)c) != 0; })) {
             continue;

@@ -121,7 +121,7 @@ TEST_F(SettingsFileTest, SavesWriteThroughSymlinksAndClearStaleTemporaries) {
              EXPECT_EQ(kept.add({5, 1, "2026-01-01"}, said), 0) << said.str();
          }},
     };
-    const std::string target = folder + "/dotfiles/kept", stale = target + ".a1B2c3";
+    const std::string target = folder + "/dotfiles/kept", stale = target + ".saving-a1B2c3";
     std::filesystem::create_directories(folder + "/dotfiles");
     std::filesystem::create_directories(folder + "/vortimbal3");
     for (const auto& [text, save] : saves) {
