@@ -26,8 +26,8 @@ namespace {
 volatile std::sig_atomic_t stopSignalled = 0;
 bool ending = false;
 
-extern "C" void onStopSignal(int) {
-    stopSignalled = 1;
+extern "C" void onStopSignal(int signal) {
+    stopSignalled = signal;
     // The first signal waits for the loop's next turn; if the game hangs before
     // it, a second one ends it at once.
     struct sigaction fallback {};
@@ -51,8 +51,8 @@ void catchStopSignals() {
     sigaction(SIGTERM, &action, nullptr);
 }
 
-bool stopRequested() {
-    return stopSignalled != 0;
+int stopRequested() {
+    return stopSignalled;
 }
 
 void endGame(int status) {
@@ -64,7 +64,10 @@ void endGame(int status) {
     if (mainWindow != 0) {
         glutDestroyWindow(mainWindow);
     }
-    endRecording();
+    // A recording that failed fails the run, so a script learns of it.
+    if (!endRecording() && status == 0) {
+        status = 1;
+    }
     // Only a run that got as far as its first step has a game to tell of.
     if (stepsTaken > 0) {
         std::cout << summaryLine() << '\n';

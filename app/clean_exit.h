@@ -10,9 +10,10 @@ namespace vortimbal {
 void lineBufferOutput();
 
 // SIGINT and SIGTERM only ask the game loop to stop; it ends the game at its
-// next turn, where closing the window and exiting are safe.
+// next turn, where closing the window and exiting are safe. stopRequested
+// gives the signal's number, or 0.
 void catchStopSignals();
-bool stopRequested();
+int stopRequested();
 
 // The one way out, for Quit, the end of a replay, a stop signal and a closed
 // window: closes the sound, the lists and the window, finishes a recording,

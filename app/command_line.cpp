@@ -6,9 +6,11 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 #include "app/frame_clock.h"
 #include "app/replay.h"
+#include "app/settings_in_force.h"
 #include "audio/sound_player.h"
 #include "game/game_state.h"
 #include "saves/settings.h"
@@ -21,6 +23,10 @@ bool startFullScreen = false;
 namespace {
 
 constexpr long maxFpsLimit = 10000;
+// GLUT's own options, left to it; the first two take a value.
+const char* const glutOptions[] = {"-display", "-geometry", "-direct", "-indirect",
+                                   "-iconic",  "-gldebug",  "-sync"};
+constexpr int glutOptionsWithValue = 2;
 constexpr int refused = 2;
 // A fast replay shows every this many steps.
 constexpr int fastDrawInterval = 10;
@@ -42,13 +48,27 @@ bool readFrameRate(const char* text, std::ostream& errors) {
         errors << "--max-fps needs a whole number from 0 (no cap) to " << maxFpsLimit << '\n';
         return false;
     }
-    maxFramesPerSecond = int(value);
+    frameCapForRun = int(value);
     return true;
 }
 
+// Its place among GLUT's options, or -1.
+int glutOption(const char* arg) {
+    for (int i = 0; i < int(std::size(glutOptions)); ++i) {
+        if (std::strcmp(arg, glutOptions[i]) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 void printHelp(std::ostream& out) {
-    out << "Usage: vortimbal3 [--difficulty NAME] [--max-fps N] [GLUT options such as -display "
-           ":1]\n"
+    out << "Usage: vortimbal3 [--difficulty NAME] [--max-fps N] [--mute] [--fullscreen | "
+           "--windowed]\n"
+           "                  [--record FILE] [--replay FILE [--fast [--no-draw]]] [--help] "
+           "[--version]\n"
+           "                  [GLUT options: -display X, -geometry WxH+X+Y, -iconic, -direct,\n"
+           "                  -indirect, -gldebug, -sync]\n"
            "Vortimbal 3: shoot the bad guys before they shoot the city's citizens.\n"
         << scoringRule
         << ".\n\n"
@@ -86,12 +106,13 @@ void printHelp(std::ostream& out) {
 }  // namespace
 
 int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors) {
-    maxFramesPerSecond = settings.frameCap;
-    soundPlayer.setMuted(settings.muted);
+    mutedForRun = false;
+    frameCapForRun = -1;
     startFullScreen = settings.fullScreen;
     chosenDifficulty = settings.difficulty;
     int kept = 1;
     bool fast = false, noDraw = false;
+    const char* windowChoice = nullptr;
     // Files are opened only once every option is known good: a typo must not
     // empty a recorded game.
     const char* recordFile = nullptr;
@@ -116,8 +137,13 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
             }
             (std::strcmp(arg, "--record") == 0 ? recordFile : replayFile) = value;
         } else if (std::strcmp(arg, "--mute") == 0) {
-            soundPlayer.setMuted(true);
+            mutedForRun = true;
         } else if (std::strcmp(arg, "--fullscreen") == 0 || std::strcmp(arg, "--windowed") == 0) {
+            if (windowChoice != nullptr && std::strcmp(windowChoice, arg) != 0) {
+                errors << windowChoice << " and " << arg << " cannot both hold; choose one\n";
+                return refused;
+            }
+            windowChoice = arg;
             startFullScreen = std::strcmp(arg, "--fullscreen") == 0;
         } else if (std::strcmp(arg, "--fast") == 0) {
             fast = true;
@@ -131,11 +157,15 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
             usable = readFrameRate(value, errors);
         } else if (std::strncmp(arg, "--max-fps=", 10) == 0) {
             usable = readFrameRate(arg + 10, errors);
-        } else if (std::strncmp(arg, "--", 2) == 0) {
-            errors << "Unknown option " << arg << "; vortimbal3 --help lists the options\n";
-            usable = false;
-        } else {
+        } else if (const int glut = glutOption(arg); glut >= 0) {
             argv[kept++] = argv[i];
+            if (glut < glutOptionsWithValue && value != nullptr) {
+                argv[kept++] = argv[++i];
+            }
+        } else {
+            errors << (arg[0] == '-' ? "Unknown option " : "Unexpected word ") << arg
+                   << "; vortimbal3 --help lists the options\n";
+            usable = false;
         }
         if (!usable) {
             return refused;
@@ -150,6 +180,7 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
         return 1;
     }
     fastStepsPerFrame = !fast ? 0 : noDraw ? -1 : fastDrawInterval;
+    applySettings();
     argc = kept;
     argv[argc] = nullptr;
     return keepRunning;

@@ -15,9 +15,11 @@ constexpr int keepRunning = -1;
 // rate, 0 for no cap; "--fullscreen" and "--windowed" choose how the window
 // starts; "--record FILE" and "--replay FILE" start recording or
 // replaying, "--fast" and "--no-draw" speed a replay up; "--help" and
-// "--version" print to `out`. Returns keepRunning, or the status to exit
-// with: 0 after --help or --version, 1 for a replay that cannot be used, 2
-// after a message on `errors` for an unknown option or an unusable value.
+// "--version" print to `out`; GLUT's own options (-display X and the like)
+// are left in argv. Returns keepRunning, or the status to exit with: 0 after
+// --help or --version, 1 for a replay or recording that cannot be used, 2
+// after a message on `errors` for an unknown option or word, an unusable value
+// or both --fullscreen and --windowed.
 // The settings give the defaults; the options change only this run.
 int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors);
 

@@ -169,8 +169,9 @@ void onIdle() {
     pollPads();
     refreshMenus();
     holdPointer();
-    if (stopRequested()) {
-        endGame();
+    // A replay cut short by a signal must not pass for one played to its end.
+    if (const int signal = stopRequested()) {
+        endGame(replaying() ? 128 + signal : 0);
     }
     try {
         advanceClock();

@@ -103,6 +103,13 @@ void record(Key key, int direction) {
     }
 }
 
+// In the menus these keep their meaning whatever is bound to them: a pad's A
+// and B come as Enter and Escape, and a player must always be able to choose.
+bool menuKey(Key key) {
+    return key == enterKey || key == lineFeedKey || key == escapeKey ||
+           (key >= specialKey(GLUT_KEY_LEFT) && key <= specialKey(GLUT_KEY_DOWN));
+}
+
 // Keys that keep their meaning whatever the player binds: the arrows move
 // through the title's menu, and Enter, 'z' and Escape fire and go back as long
 // as no action has them. True when the key did something.
@@ -196,6 +203,7 @@ void switchAction(Action action) {
         case Action::Sound:
             // From what is heard, which --mute may have changed for this run.
             settings.muted = !soundPlayer.isMuted();
+            mutedForRun = false;
             soundPlayer.setMuted(settings.muted);
             noticeSwitch("sound", !settings.muted);
             saveSettings();
@@ -260,11 +268,15 @@ void onSpecialUp(int key, int, int) {
 // the Options page by key, so a game replays the same whatever keys played it.
 void pressKey(Key key, int direction) {
     if (optionsPageShown()) {
-        record(key, direction);
+        // As the page reads it, so a replay needs none of the player's keys.
+        const Key meant = optionsMeaning(key);
+        if (meant != noKey) {
+            record(meant, direction);
+        }
         keyOnOptionsPage(key, direction);
         return;
     }
-    const int action = boundAction(settings.keys, key);
+    const int action = gameState != Playing && menuKey(key) ? -1 : boundAction(settings.keys, key);
     if (action >= 0) {
         recordInput(InputKind::Action, action, direction);
         doAction(Action(action), direction);
@@ -279,6 +291,11 @@ void replayKey(Key key, int direction, bool keysByDefault) {
         keyOnOptionsPage(key, direction);
         return;
     }
+    // A fixed key was recorded only when it acted, whatever was bound then.
+    if (!keysByDefault) {
+        fixedKey(key, direction, false);
+        return;
+    }
     // Older replays wrote keys, which meant the keys every player had then.
     int action = -1;
     for (int i = 0; keysByDefault && i < actionCount; ++i) {
@@ -287,7 +304,7 @@ void replayKey(Key key, int direction, bool keysByDefault) {
     if (action >= 0) {
         doAction(Action(action), direction);
     }
-    fixedKey(key, direction, keysByDefault ? action >= 0 : boundAction(settings.keys, key) >= 0);
+    fixedKey(key, direction, action >= 0);
 }
 
 void doAction(Action action, int direction) {

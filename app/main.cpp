@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <string>
 
 #include "app/clean_exit.h"
 #include "app/command_line.h"
@@ -17,9 +18,19 @@
 int main(int argc, char** argv) {
     vortimbal::lineBufferOutput();
     vortimbal::catchStopSignals();
-    vortimbal::settings = vortimbal::settingsFile.load(
-        vortimbal::SettingsFile::defaultFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")),
-        std::cout);
+    const std::string settingsPath =
+        vortimbal::SettingsFile::defaultFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    const std::string scoresPath =
+        vortimbal::HighScores::defaultFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    // Said once, or a player would wonder where his settings went.
+    if (settingsPath.empty() || scoresPath.empty()) {
+        std::cout << "Neither HOME nor XDG_CONFIG_HOME and XDG_DATA_HOME are set: "
+                  << (settingsPath.empty() && scoresPath.empty() ? "settings and high scores"
+                      : settingsPath.empty()                     ? "settings"
+                                                                 : "high scores")
+                  << " are not kept this run\n";
+    }
+    vortimbal::settings = vortimbal::settingsFile.load(settingsPath, std::cout);
     vortimbal::soundPlayer.setVolume(vortimbal::settings.volume);
     const int status = vortimbal::takeOptions(argc, argv, std::cout, std::cerr);
     if (status != vortimbal::keepRunning) {
@@ -27,9 +38,7 @@ int main(int argc, char** argv) {
     }
     // A replay plays an old game again: it is not a new one for the table.
     if (!vortimbal::replaying()) {
-        vortimbal::highScores.load(
-            vortimbal::HighScores::defaultFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
-            std::cout);
+        vortimbal::highScores.load(scoresPath, std::cout);
     }
     if (!vortimbal::startUpReported([&] { vortimbal::startUp(&argc, argv); }, std::cerr)) {
         return 1;

@@ -4,10 +4,11 @@
 #include "app/pad_input.h"
 
 #include <GL/glut.h>
+#include <SDL2/SDL_gamecontroller.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "app/keyboard.h"
 #include "app/replay.h"
 #include "audio/sound_player.h"
+#include "core/regular_file.h"
 #include "game/game_listener.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"
@@ -160,16 +162,39 @@ struct PadEvent {
     int which, value;
 };
 std::vector<PadEvent> script;
+constexpr std::size_t maxScriptBytes = 1 << 20;
 std::size_t nextEvent = 0;
 
+// Read like every other file: a regular one, of a bounded size, each line's
+// numbers within what SDL takes; a line that is not is left out with a word.
 void readScript(const char* file, std::ostream& messages) {
-    std::ifstream in(file);
+    std::FILE* in = openRegularFile(file);
+    std::string text(maxScriptBytes + 1, '\0');
+    text.resize(in == nullptr ? 0 : std::fread(&text[0], 1, text.size(), in));
+    if (in == nullptr || text.size() > maxScriptBytes) {
+        messages << "The test pad " << file << " cannot be read or is too large\n";
+    }
+    if (in != nullptr) {
+        std::fclose(in);
+    }
+    std::istringstream lines(text.size() > maxScriptBytes ? "" : text);
     std::string line, kind;
-    for (PadEvent event{}; std::getline(in, line);) {
+    for (PadEvent event{}; std::getline(lines, line);) {
         std::istringstream fields(line);
-        if (fields >> event.step >> kind >> event.which >> event.value) {
-            event.button = kind == "button";
+        if (!(fields >> event.step >> kind >> event.which >> event.value)) {
+            continue;
+        }
+        event.button = kind == "button";
+        const bool known =
+            event.button
+                ? event.which >= 0 && event.which < SDL_CONTROLLER_BUTTON_MAX &&
+                      (event.value == 0 || event.value == 1)
+                : kind == "axis" && event.which >= 0 && event.which < SDL_CONTROLLER_AXIS_MAX &&
+                      event.value >= SDL_JOYSTICK_AXIS_MIN && event.value <= SDL_JOYSTICK_AXIS_MAX;
+        if (known && event.step >= 0) {
             script.push_back(event);
+        } else {
+            messages << "The test pad " << file << ": \"" << line << "\" is out of range\n";
         }
     }
     if (!gamepads.attachVirtualPad()) {

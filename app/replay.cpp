@@ -6,10 +6,10 @@
 #include <GL/glut.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <sstream>
-#include <utility>
-#include <vector>
+#include <cstring>
+#include <iostream>
 
 #include "app/clean_exit.h"
 #include "app/frame_clock.h"
@@ -17,89 +17,23 @@
 #include "app/keyboard.h"
 #include "app/menus.h"
 #include "app/pad_input.h"
+#include "app/replay_file.h"
 #include "app/shell_state.h"
 #include "core/regular_file.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"
+#include "screens/notice.h"
 
 namespace vortimbal {
 
 namespace {
 
-// Version 1 wrote keys, which all meant their default actions then; version 2
-// writes the player's actions by name and only the fixed keys as keys.
-const char* const headers[] = {"vortimbal3 replay 1", "vortimbal3 replay 2"};
-const char* const kindNames[] = {"key",       "special", "menu", "pause",
-                                 "menu-open", "action",  "walk", "turn"};
-constexpr int kindCount = int(sizeof kindNames / sizeof kindNames[0]);
-// Far more inputs than hours of play bring; a larger file is not a replay.
-constexpr std::size_t maxInputs = 1000000;
-constexpr std::size_t maxBytes = 32 * maxInputs;
-// A replay runs on for at most an hour of steps after its last input, whatever
-// its end says.
-constexpr long maxIdleSteps = 20L * 60 * 60;
-
-struct Input {
-    long step;
-    InputKind kind;
-    int code;
-    int value;
-};
-
 std::FILE* recording = nullptr;
-std::vector<Input> inputs;
+std::string recordingName;
+std::size_t inputsRecorded = 0;
+bool recordingBroken = false;
+Replay replay;
 std::size_t nextInput = 0;
-long endStep = -1;
-bool keysByDefault = false;
-
-bool readKind(const std::string& name, InputKind& kind) {
-    for (int i = 0; i < kindCount; ++i) {
-        if (name == kindNames[i]) {
-            kind = InputKind(i);
-            return true;
-        }
-    }
-    return false;
-}
-
-// Strict: the header, inputs in step order, then "end" with the last step.
-bool parse(std::istream& in) {
-    std::string line;
-    if (!std::getline(in, line) || (line != headers[0] && line != headers[1])) {
-        return false;
-    }
-    keysByDefault = line == headers[0];
-    // Older replays were all played at the rules "normal" has.
-    chosenDifficulty = Difficulty::Normal;
-    long last = 0;
-    bool first = true;
-    while (std::getline(in, line) && inputs.size() < maxInputs) {
-        std::istringstream fields(line);
-        std::string word, extra;
-        Input input{};
-        if (std::exchange(first, false) && line.rfind("difficulty ", 0) == 0) {
-            if (!(fields >> word >> word) || fields >> extra ||
-                !difficultyFromName(word, chosenDifficulty)) {
-                return false;
-            }
-            continue;
-        }
-        if (line.rfind("end ", 0) == 0) {
-            const bool whole = (fields >> word >> endStep) && !(fields >> extra) &&
-                               endStep >= last && !std::getline(in, line);
-            endStep = std::min(endStep, last + maxIdleSteps);
-            return whole;
-        }
-        if (!(fields >> input.step >> word >> input.code >> input.value) || fields >> extra ||
-            !readKind(word, input.kind) || input.step < last ||
-            (input.kind == InputKind::Action && (input.code < 0 || input.code >= actionCount))) {
-            return false;
-        }
-        last = input.step;
-        inputs.push_back(input);
-    }
-    return false;
-}
 
 // The whole file, when it is a regular one no larger than a replay can be.
 bool readWhole(const std::string& file, std::string& text) {
@@ -109,21 +43,57 @@ bool readWhole(const std::string& file, std::string& text) {
     }
     char buffer[65536];
     for (std::size_t got;
-         text.size() <= maxBytes && (got = std::fread(buffer, 1, sizeof buffer, in)) > 0;) {
+         text.size() <= maxReplayBytes && (got = std::fread(buffer, 1, sizeof buffer, in)) > 0;) {
         text.append(buffer, got);
     }
     std::fclose(in);
-    return text.size() <= maxBytes;
+    return text.size() <= maxReplayBytes;
 }
 
-void apply(const Input& input) {
+// A recording that cannot be written says so once and stops: without its end
+// line no reader takes it for a whole game.
+void recordingFailed() {
+    const std::string why = std::strerror(errno);
+    std::fclose(recording);
+    recording = nullptr;
+    recordingBroken = true;
+    std::cerr << "Cannot record to " << recordingName << ": " << why
+              << "; the recording is incomplete\n";
+    showNotice("recording failed - " + why);
+}
+
+// Each line reaches the file at once, so a killed game leaves what it played.
+bool writeLine(const std::string& line) {
+    errno = EIO;
+    if (std::fputs(line.c_str(), recording) < 0 || std::fflush(recording) != 0) {
+        recordingFailed();
+        return false;
+    }
+    return true;
+}
+
+bool closeRecording(long step) {
+    if (!writeLine("end " + std::to_string(step) + "\n")) {
+        return false;
+    }
+    const bool closed = std::fclose(recording) == 0;
+    recording = nullptr;
+    if (!closed) {
+        recordingBroken = true;
+        std::cerr << "Cannot record to " << recordingName << ": " << std::strerror(errno)
+                  << "; the recording is incomplete\n";
+    }
+    return closed;
+}
+
+void apply(const ReplayInput& input) {
     recordInput(input.kind, input.code, input.value);
     switch (input.kind) {
         case InputKind::Key:
-            replayKey(Key(input.code), input.value, keysByDefault);
+            replayKey(Key(input.code), input.value, replay.version == 1);
             break;
         case InputKind::Special:
-            replayKey(specialKey(input.code), input.value != 0 ? 1 : -1, keysByDefault);
+            replayKey(specialKey(input.code), input.value != 0 ? 1 : -1, replay.version == 1);
             break;
         case InputKind::Action:
             doAction(Action(input.code), input.value);
@@ -149,58 +119,78 @@ void apply(const Input& input) {
 }  // namespace
 
 bool startRecording(const std::string& file, std::ostream& errors) {
+    recordingName = file;
+    inputsRecorded = 0;
+    recordingBroken = false;
     recording = std::fopen(file.c_str(), "w");
     if (recording == nullptr) {
-        errors << "Cannot record to " << file << '\n';
+        errors << "Cannot record to " << file << ": " << std::strerror(errno) << '\n';
         return false;
     }
-    std::fprintf(recording, "%s\ndifficulty %s\n", headers[1], difficultyName(chosenDifficulty));
+    errno = EIO;
+    if (std::fprintf(recording, "%s\ndifficulty %s\n", replayHeaders[1],
+                     difficultyName(chosenDifficulty)) < 0 ||
+        std::fflush(recording) != 0) {
+        errors << "Cannot record to " << file << ": " << std::strerror(errno) << '\n';
+        std::fclose(recording);
+        recording = nullptr;
+        return false;
+    }
     return true;
 }
 
 bool startReplay(const std::string& file, std::ostream& errors) {
     std::string text;
-    inputs.clear();
     nextInput = 0;
-    endStep = -1;
+    replay = Replay();
     if (!readWhole(file, text)) {
         errors << "Cannot read the replay " << file << '\n';
         return false;
     }
-    std::istringstream in(text);
-    if (!parse(in)) {
-        inputs.clear();
-        endStep = -1;
-        errors << "The replay " << file << " is cut short, from another version, or not a replay\n";
+    if (!parseReplay(text, replay)) {
+        errors << "The replay " << file
+               << " is cut short, from another version, out of range or not a replay\n";
         return false;
     }
+    chosenDifficulty = replay.difficulty;
     return true;
 }
 
 bool replaying() {
-    return endStep >= 0;
+    return replay.version != 0;
 }
 
 void recordInput(InputKind kind, int code, int value) {
-    if (recording != nullptr) {
-        std::fprintf(recording, "%ld %s %d %d\n", stepsTaken, kindNames[int(kind)], code, value);
-        std::fflush(recording);
+    if (recording == nullptr) {
+        return;
     }
+    // Stopped at the limits the reader holds to, so the file can be replayed.
+    if (inputsRecorded == maxReplayInputs || stepsTaken > maxReplaySteps) {
+        const long end = std::min(stepsTaken, maxReplaySteps);
+        if (closeRecording(end)) {
+            std::cout << "The recording has reached its limit of " << maxReplayInputs
+                      << " inputs or a day of play; it ends at step " << end << '\n';
+            showNotice("recording full - stopped");
+        }
+        return;
+    }
+    ++inputsRecorded;
+    writeLine(std::to_string(stepsTaken) + ' ' + inputKindNames[int(kind)] + ' ' +
+              std::to_string(code) + ' ' + std::to_string(value) + '\n');
 }
 
-void endRecording() {
+bool endRecording() {
     if (recording != nullptr) {
-        std::fprintf(recording, "end %ld\n", stepsTaken);
-        std::fclose(recording);
-        recording = nullptr;
+        closeRecording(std::min(stepsTaken, maxReplaySteps));
     }
+    return !recordingBroken;
 }
 
 void feedReplay(long step) {
-    while (nextInput < inputs.size() && inputs[nextInput].step == step) {
-        apply(inputs[nextInput++]);
+    while (nextInput < replay.inputs.size() && replay.inputs[nextInput].step == step) {
+        apply(replay.inputs[nextInput++]);
     }
-    if (replaying() && step >= endStep) {
+    if (replaying() && step >= replay.endStep) {
         endGame();
     }
 }

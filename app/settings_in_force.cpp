@@ -12,10 +12,13 @@
 
 namespace vortimbal {
 
+bool mutedForRun = false;
+int frameCapForRun = -1;
+
 void applySettings() {
     soundPlayer.setVolume(settings.volume);
-    soundPlayer.setMuted(settings.muted);
-    maxFramesPerSecond = settings.frameCap;
+    soundPlayer.setMuted(settings.muted || mutedForRun);
+    maxFramesPerSecond = frameCapForRun >= 0 ? frameCapForRun : settings.frameCap;
 }
 
 void saveSettings() {

@@ -5,7 +5,12 @@
 
 namespace vortimbal {
 
-// Puts the sound settings and the frame cap in force.
+// What --mute and --max-fps chose: they hold for the run, whatever the Options
+// page saves. -1: no cap given.
+extern bool mutedForRun;
+extern int frameCapForRun;
+
+// Puts the sound settings and the frame cap in force, under the run's options.
 void applySettings();
 // Saves the settings at once, after a change; a replay changes nothing kept.
 void saveSettings();

@@ -65,6 +65,17 @@ const KeyNameEntry namedKeys[] = {
 
 constexpr int functionKeys = 12;
 
+// Names for the screen, whose font has no glyph for these.
+const KeyNameEntry punctuation[] = {
+    {'!', "exclamation"},   {'"', "quote"},     {'#', "hash"},         {'$', "dollar"},
+    {'%', "percent"},       {'&', "ampersand"}, {'\'', "apostrophe"},  {'(', "left paren"},
+    {')', "right paren"},   {'*', "asterisk"},  {'+', "plus"},         {',', "comma"},
+    {';', "semicolon"},     {'<', "less"},      {'=', "equals"},       {'>', "greater"},
+    {'?', "question"},      {'@', "at"},        {'[', "left bracket"}, {'\\', "backslash"},
+    {']', "right bracket"}, {'^', "caret"},     {'_', "underscore"},   {'`', "backquote"},
+    {'{', "left brace"},    {'|', "bar"},       {'}', "right brace"},  {'~', "tilde"},
+};
+
 }  // namespace
 
 const char* actionName(Action action) {
@@ -94,6 +105,24 @@ std::string keyName(Key key) {
         return std::string(1, char(key));
     }
     return "none";
+}
+
+bool bindable(Key key) {
+    return key != noKey && keyFromName(keyName(key)) == key;
+}
+
+std::string keyLabel(Key key) {
+    for (const KeyNameEntry& entry : punctuation) {
+        if (entry.key == key) {
+            return entry.name;
+        }
+    }
+    if (key >= 'A' && key <= 'Z') {
+        return std::string("shift ") + char(key - 'A' + 'a');
+    }
+    std::string label = keyName(key);
+    std::replace(label.begin(), label.end(), '_', ' ');
+    return label;
 }
 
 Key keyFromName(const std::string& name) {

@@ -57,5 +57,10 @@ Key defaultKey(Action action);
 // noKey has "none". keyFromName reads such a name back, or gives noKey.
 std::string keyName(Key key);
 Key keyFromName(const std::string& name);
+// True for a key the settings file can name, the only ones a player may bind.
+bool bindable(Key key);
+// A bindable key's name as the screen shows it, in letters the font has:
+// "comma", "shift w", "page up".
+std::string keyLabel(Key key);
 
 }  // namespace vortimbal

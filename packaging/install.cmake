@@ -17,6 +17,21 @@ set(made ${PROJECT_BINARY_DIR}/packaging)
 find_program(RSVG_CONVERT rsvg-convert REQUIRED)
 # Every icon is the one picture drawn at its size, so they cannot drift apart.
 set(icon_sizes 48 64 128 256)
+
+# Every folder an install puts files in. Before any file goes in, the install
+# notes which of them and their parents do not exist yet: uninstall removes
+# those alone, never a folder the system or the player had made.
+set(install_folders ${VORTIMBAL_BINDIR} ${VORTIMBAL_DATADIR}/obj ${VORTIMBAL_DATADIR}/bmp
+  ${VORTIMBAL_DATADIR}/sounds ${CMAKE_INSTALL_DATADIR}/applications
+  ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps ${CMAKE_INSTALL_MANDIR}/man6
+  ${CMAKE_INSTALL_DATADIR}/metainfo ${CMAKE_INSTALL_DATADIR}/doc/vortimbal3)
+foreach(size IN LISTS icon_sizes)
+  list(APPEND install_folders ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+set(made_folders ${PROJECT_BINARY_DIR}/install_folders.txt)
+install(CODE "set(folders \"${install_folders}\")
+  set(made_list \"${made_folders}\")
+  include(\"${packaging}/note_folders.cmake\")")
 set(extras)
 foreach(size IN LISTS icon_sizes)
   set(icon ${made}/icons/${size}/vortimbal3.png)
@@ -54,7 +69,7 @@ install(FILES ${packaging}/copyright ${made}/changelog.gz
 # Removes what the last install put in place, and the folders it left empty.
 add_custom_target(uninstall
   COMMAND ${CMAKE_COMMAND} -D MANIFEST=${PROJECT_BINARY_DIR}/install_manifest.txt
-    -D BINDIR=${VORTIMBAL_BINDIR} -P ${packaging}/uninstall.cmake VERBATIM)
+    -D MADE=${made_folders} -P ${packaging}/uninstall.cmake VERBATIM)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vortimbal3)

@@ -2,25 +2,21 @@
 # SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
 # Run by the uninstall target: removes every file the install manifest lists,
-# then each folder left empty, up to the prefix the install went to (found
-# from the game's own place, since --prefix may differ from the build's).
+# then each folder left empty that the install made (as MADE lists them), up
+# from the file. A folder that was there before the install stays.
+cmake_policy(SET CMP0057 NEW)  # IN_LIST
 file(STRINGS "${MANIFEST}" files)
-foreach(file IN LISTS files)
-  if(file MATCHES "^(.*)/${BINDIR}/vortimbal3$")
-    set(prefix "${CMAKE_MATCH_1}")
-  endif()
-endforeach()
-if(NOT DEFINED prefix)
-  message(FATAL_ERROR "${MANIFEST} lists no game: nothing to uninstall")
+if(NOT files)
+  message(FATAL_ERROR "${MANIFEST} lists nothing: nothing to uninstall")
+endif()
+set(made)
+if(EXISTS "${MADE}")
+  file(STRINGS "${MADE}" made)
 endif()
 foreach(file IN LISTS files)
   file(REMOVE "${file}")
   cmake_path(GET file PARENT_PATH folder)
-  while(IS_DIRECTORY "${folder}" AND NOT folder STREQUAL prefix)
-    cmake_path(IS_PREFIX prefix "${folder}" NORMALIZE inside)
-    if(NOT inside)
-      break()
-    endif()
+  while(IS_DIRECTORY "${folder}" AND folder IN_LIST made)
     file(GLOB left "${folder}/*" "${folder}/.*")
     if(left)
       break()

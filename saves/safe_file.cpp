@@ -3,15 +3,19 @@
 
 #include "saves/safe_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <thread>
 
 namespace vortimbal {
@@ -22,6 +26,11 @@ constexpr int lockTries = 200;
 constexpr std::chrono::milliseconds lockPause(10);
 // More kept-aside copies than anyone will clear by hand: beyond it, nothing is saved.
 constexpr int maxCopies = 1000;
+// As the kernel counts them: a longer chain of links is a loop.
+constexpr int maxLinks = 40;
+// Named so that no file of the player's (say "scores.backup") looks like one.
+const std::string savingTag = ".saving-";
+const std::string temporaryTail = savingTag + "XXXXXX";  // mkstemp's six random letters
 
 bool writeAll(int fd, const std::string& text) {
     for (std::size_t done = 0; done < text.size();) {
@@ -37,6 +46,50 @@ bool writeAll(int fd, const std::string& text) {
 std::string folderOf(const std::string& path) {
     const std::size_t slash = path.rfind('/');
     return slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a chain of symlinks ends at, so a player's link outlives the rename;
+// `name` itself when it is no link. Empty, with errno set, for a loop.
+std::string throughLinks(std::string name) {
+    for (int links = 0; links < maxLinks; ++links) {
+        struct stat info {};
+        char target[4096];
+        ssize_t size = 0;
+        if (lstat(name.c_str(), &info) != 0 || !S_ISLNK(info.st_mode) ||
+            (size = readlink(name.c_str(), target, sizeof target)) <= 0 ||
+            std::size_t(size) == sizeof target) {
+            return name;
+        }
+        const std::string link(target, std::size_t(size));
+        name = link[0] == '/' ? link : folderOf(name) + "/" + link;
+    }
+    errno = ELOOP;
+    return "";
+}
+
+// Removes the temporaries of `name` that a save killed midway left behind. The
+// caller holds the file's lock, so no other game is writing one now.
+void removeStaleTemporaries(const std::string& name) {
+    const std::string folder = folderOf(name);
+    const std::string leaf = name.substr(name.rfind('/') + 1) + savingTag;
+    DIR* entries = opendir(folder.c_str());
+    for (dirent* entry; entries != nullptr && (entry = readdir(entries)) != nullptr;) {
+        const std::string found = entry->d_name;
+        if (found.size() != leaf.size() + temporaryTail.size() - savingTag.size() ||
+            found.compare(0, leaf.size(), leaf) != 0 ||
+            !std::all_of(found.begin() + long(leaf.size()), found.end(),
+                         [](char c) { return std::isalnum((unsigned char)c) != 0; })) {
+            continue;
+        }
+        struct stat info {};
+        const std::string path = folder + "/" + found;
+        if (lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode)) {
+            unlink(path.c_str());
+        }
+    }
+    if (entries != nullptr) {
+        closedir(entries);
+    }
 }
 
 }  // namespace
@@ -72,9 +125,14 @@ FileLock::~FileLock() {
     }
 }
 
-bool replaceFile(const std::string& name, const std::string& text) {
+bool replaceFile(const std::string& link, const std::string& text) {
+    const std::string name = throughLinks(link);
+    if (name.empty()) {
+        return false;
+    }
+    removeStaleTemporaries(name);
     // A fresh name made exclusively, so no planted file or symlink is written through.
-    std::string temporary = name + ".XXXXXX";
+    std::string temporary = name + temporaryTail;
     const int fd = mkstemp(&temporary[0]);
     if (fd < 0) {
         return false;

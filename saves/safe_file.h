@@ -28,8 +28,11 @@ class FileLock {
 };
 
 // Puts `text` in place of the file `name` all at once: a crash leaves either
-// the old file or the new one. False with errno set, `name` untouched and no
-// temporary file left, when that cannot be done.
+// the old file or the new one. A symlink is written through: its target is
+// replaced, in the target's folder, and the link stays. Temporaries a killed
+// save left behind go first, so call it under the file's lock. False with
+// errno set, `name` untouched and no temporary file left, when that cannot be
+// done.
 bool replaceFile(const std::string& name, const std::string& text);
 
 // Renames the file `name` to `name`.damaged, or to the first free

@@ -45,6 +45,8 @@ namespace {
 constexpr std::size_t maxFileSize = 64 * 1024;
 // inih reads a longer line as several, each a line of its own.
 constexpr std::size_t maxLineLength = INI_MAX_LINE - 3;
+static_assert(maxLineLength == 197, "the message below names the length");
+constexpr int maxMessages = 10;
 struct Number {
     const char* name;
     int Settings::*field;
@@ -136,14 +138,6 @@ bool parseLine(const std::string& line, std::string& section, std::vector<Entry>
     return read && (entries.empty() || !entries[0].name.empty());
 }
 
-std::string trimmed(const std::string& text) {
-    const char* const blanks = " \t\r";
-    const std::size_t first = text.find_first_not_of(blanks);
-    return first == std::string::npos
-               ? ""
-               : text.substr(first, text.find_last_not_of(blanks) + 1 - first);
-}
-
 // Null when `text` holds the file or there is none; else why it cannot be read.
 const char* readText(const std::string& name, std::string& text) {
     std::FILE* in = openRegularFile(name.c_str());
@@ -192,11 +186,18 @@ class Loader {
                 s.keys[action] = noKey;
             }
         }
+        if (complaints > maxMessages) {
+            messages << "Settings: " << file << ": " << complaints - maxMessages
+                     << " more lines like these; ignored\n";
+        }
     }
 
   private:
+    // A junk file must not flood the terminal: the first few, then a count.
     std::ostream& complain() {
-        return messages << "Settings: " << file << " line " << line << ": ";
+        static std::ostream nowhere(nullptr);
+        std::ostream& to = ++complaints > maxMessages ? nowhere : messages;
+        return to << "Settings: " << file << " line " << line << ": ";
     }
 
     bool game(const std::string& name, const std::string& value) {
@@ -301,8 +302,61 @@ class Loader {
     const std::string& file;
     std::ostream& messages;
     int line = 0;
+    int complaints = 0;
     bool bound[actionCount] = {};  // by a line of the file
 };
+
+// Each line of a settings file as the reader sees it.
+struct Line {
+    std::size_t start, end;  // in the text, the line end left out
+    std::string section;     // the one it is in, or opens
+    const char* fault;       // why it cannot be read, or null
+    Entry entry;             // its name and value, when it has them
+};
+
+std::vector<Line> lines(const std::string& text) {
+    std::vector<Line> found;
+    std::string section;
+    std::vector<Entry> entries;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        const std::string line = text.substr(start, end - start);
+        Line read{start, end, section, nullptr, {}};
+        if (line.size() > maxLineLength) {
+            read.fault = "longer than 197 characters";
+        } else if (line.find('\0') != std::string::npos || !parseLine(line, section, entries)) {
+            read.fault = "not \"name = value\" nor \"[section]\"";
+        } else if (!entries.empty()) {
+            read.entry = entries[0];
+        }
+        read.section = section;
+        found.push_back(read);
+        start = end + 1;
+    }
+    return found;
+}
+
+// Every setting as a line of the file would hold it, in a fixed order.
+std::vector<Entry> entriesOf(const Settings& settings) {
+    std::vector<Entry> entries;
+    for (const Number& n : numbers) {
+        entries.push_back({"game", n.name, std::to_string(settings.*n.field)});
+    }
+    entries.push_back({"game", "frame_cap", capName(settings.frameCap)});
+    entries.push_back({"game", "difficulty", difficultyName(settings.difficulty)});
+    for (const Flag& flag : flags) {
+        entries.push_back({"game", flag.name, boolName(settings.*flag.field)});
+    }
+    for (int action = 0; action < actionCount; ++action) {
+        entries.push_back({"keys", actionName(Action(action)), keyName(settings.keys[action])});
+    }
+    return entries;
+}
+
+std::string lineOf(const Entry& entry) {
+    // After a blank, ';' would start a comment.
+    return entry.name + (entry.value[0] == ';' ? " =" : " = ") + entry.value;
+}
 
 }  // namespace
 
@@ -310,52 +364,101 @@ std::string SettingsFile::defaultFile(const char* xdgConfigHome, const char* hom
     return xdgFile(xdgConfigHome, home, ".config", "settings.ini");
 }
 
-Settings SettingsFile::load(const std::string& name, std::ostream& messages) {
-    file = name;
-    unknownLines.clear();
-    readOnly = false;
+Settings SettingsFile::read(const std::string& text, const std::string& file,
+                            std::ostream& messages) {
     Settings loaded;
-    std::string text;
-    if (file.empty()) {
-        return loaded;
-    }
-    if (const char* reason = readText(file, text)) {
-        // It may hold a player's settings: never written over.
-        messages << "Settings: cannot read " << file << ": " << reason
-                 << "; defaults used and the file left as it is\n";
-        readOnly = true;
-        return loaded;
-    }
     Loader loader(loaded, file, messages);
-    std::string section;
-    std::vector<Entry> entries;
-    std::size_t start = 0;
-    for (int number = 1; start < text.size(); ++number) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        const std::string line = text.substr(start, end - start);
-        start = end + 1;
-        if (line.size() > maxLineLength) {
-            loader.refuse(number, "longer than " + std::to_string(maxLineLength) + " characters");
-        } else if (line.find('\0') != std::string::npos || !parseLine(line, section, entries)) {
-            loader.refuse(number, "not \"name = value\" nor \"[section]\"");
-        } else if (!entries.empty() && !loader.apply(number, entries[0])) {
-            unknownLines.push_back({section, trimmed(line)});
+    int number = 0;
+    for (const Line& line : lines(text)) {
+        ++number;
+        if (line.fault != nullptr) {
+            loader.refuse(number, line.fault);
+        } else if (!line.entry.name.empty()) {
+            loader.apply(number, line.entry);
         }
     }
     loader.finish();
     return loaded;
 }
 
-void SettingsFile::writeUnknown(std::ostream& text, const std::string& section) const {
-    for (const UnknownLine& line : unknownLines) {
-        if (line.section == section) {
-            text << line.text << '\n';
+std::string SettingsFile::merged(const std::string& text, const Settings& before,
+                                 const Settings& after) {
+    const std::vector<Line> read = lines(text);
+    std::vector<std::string> out;
+    for (const Line& line : read) {
+        out.push_back(text.substr(line.start, line.end - line.start));
+    }
+    // Lines to add after the last line of their section, or in a new one.
+    std::vector<std::pair<std::string, std::string>> added;
+    const std::vector<Entry> old = entriesOf(before), now = entriesOf(after);
+    for (std::size_t i = 0; i < now.size(); ++i) {
+        if (now[i].value == old[i].value) {
+            continue;
+        }
+        // The last line of a setting is the one that counts when it is read.
+        std::size_t at = read.size();
+        for (std::size_t l = 0; l < read.size(); ++l) {
+            const Entry& e = read[l].entry;
+            at = e.section == now[i].section && e.name == now[i].name ? l : at;
+        }
+        if (at < read.size()) {
+            out[at] = lineOf(now[i]);
+        } else {
+            added.push_back({now[i].section, lineOf(now[i])});
         }
     }
+    std::string result;
+    for (const char* section : {"game", "keys"}) {
+        std::size_t last = read.size();
+        for (std::size_t l = 0; l < read.size(); ++l) {
+            last = read[l].section == section ? l : last;
+        }
+        std::string lines;
+        for (const auto& [in, line] : added) {
+            lines += in == section ? line + "\n" : "";
+        }
+        if (lines.empty()) {
+            continue;
+        }
+        if (last < read.size()) {
+            out[last] += "\n" + lines.substr(0, lines.size() - 1);
+        } else {
+            result += "[" + std::string(section) + "]\n" + lines;
+        }
+    }
+    std::string kept;
+    for (const std::string& line : out) {
+        kept += line + "\n";
+    }
+    // A file that did not end its last line is not given an end it lacked.
+    if (!text.empty() && text.back() != '\n') {
+        kept.pop_back();
+        kept += result.empty() ? "" : "\n";
+    }
+    return kept + result;
+}
+
+Settings SettingsFile::load(const std::string& name, std::ostream& messages) {
+    file = name;
+    readOnly = false;
+    saved = Settings();
+    std::string text;
+    if (file.empty()) {
+        return saved;
+    }
+    if (const char* reason = readText(file, text)) {
+        // It may hold a player's settings: never written over.
+        messages << "Settings: cannot read " << file << ": " << reason
+                 << "; defaults used and the file left as it is\n";
+        readOnly = true;
+        return saved;
+    }
+    saved = read(text, file, messages);
+    return saved;
 }
 
 bool SettingsFile::save(const Settings& settings, std::ostream& messages) {
-    if (file.empty()) {
+    if (file.empty() || settings == saved) {
         return true;
     }
     if (readOnly) {
@@ -363,40 +466,24 @@ bool SettingsFile::save(const Settings& settings, std::ostream& messages) {
                  << ": it could not be read, so it is left as it is\n";
         return false;
     }
-    std::ostringstream text;
-    writeUnknown(text, "");
-    text << "[game]\n";
-    for (const Number& n : numbers) {
-        text << n.name << " = " << settings.*n.field << '\n';
-    }
-    text << "frame_cap = " << capName(settings.frameCap) << "  ; 30, 60, 120, 144 or none\n";
-    text << "difficulty = " << difficultyName(settings.difficulty) << "  ; easy, normal or hard\n";
-    for (const Flag& flag : flags) {
-        text << flag.name << " = " << boolName(settings.*flag.field) << '\n';
-    }
-    writeUnknown(text, "game");
-    text << "[keys]\n";
-    for (int action = 0; action < actionCount; ++action) {
-        const std::string key = keyName(settings.keys[action]);
-        // After a blank, ';' would start a comment.
-        text << actionName(Action(action)) << (key[0] == ';' ? " =" : " = ") << key << '\n';
-    }
-    writeUnknown(text, "keys");
-    const std::string* open = nullptr;
-    for (const UnknownLine& line : unknownLines) {
-        if (line.section.empty() || line.section == "game" || line.section == "keys") {
-            continue;
-        }
-        if (open == nullptr || *open != line.section) {
-            text << '[' << line.section << "]\n";
-            open = &line.section;
-        }
-        text << line.text << '\n';
-    }
-    if (!makeParentFolders(file) || !replaceFile(file, text.str())) {
+    if (!makeParentFolders(file)) {
         messages << "Settings: cannot write " << file << ": " << std::strerror(errno) << '\n';
         return false;
     }
+    // Another game, or the player by hand, may have changed it since: only what
+    // this game changed is written into the file as it is now.
+    const FileLock lock(file + ".lock");
+    std::string text;
+    const char* reason = lock.held() ? readText(file, text) : std::strerror(errno);
+    if (reason != nullptr) {
+        messages << "Settings: cannot save to " << file << ": " << reason << '\n';
+        return false;
+    }
+    if (!replaceFile(file, merged(text, saved, settings))) {
+        messages << "Settings: cannot write " << file << ": " << std::strerror(errno) << '\n';
+        return false;
+    }
+    saved = settings;
     return true;
 }
 

@@ -38,8 +38,8 @@ struct Settings {
 extern const int frameCaps[5];
 
 // The settings file: $XDG_CONFIG_HOME/vortimbal3/settings.ini, an INI file read
-// with inih. Lines the game does not know are kept and written back, so a newer
-// version's settings survive an older one.
+// with inih. The game writes only the lines of the settings it changed; every
+// other line, a newer version's and the player's own, stays byte for byte.
 class SettingsFile {
   public:
     // $XDG_CONFIG_HOME/vortimbal3/settings.ini, else ~/.config/vortimbal3/settings.ini;
@@ -48,23 +48,23 @@ class SettingsFile {
 
     // Reads `file`. A missing file gives the defaults without a word; each line
     // that cannot be read, names an unknown action or holds a value out of range
-    // costs one message naming the line, and that setting keeps its default (a
-    // number just out of range is clamped instead).
+    // costs one message naming the line (ten at most, then a count), and that
+    // setting keeps its default (a number just out of range is clamped instead).
     Settings load(const std::string& file, std::ostream& messages);
-    // Writes the settings with the unknown lines kept, through a temporary file
-    // that is synced and renamed over the old one. False after one message when
-    // it cannot.
+    // The same from a file's text, its messages naming `file`.
+    static Settings read(const std::string& text, const std::string& file, std::ostream& messages);
+    // Under a lock, writes into the file as it is now the settings that differ
+    // from those last read or written, through a temporary file that is synced
+    // and renamed over the old one. False after one message when it cannot.
     bool save(const Settings& settings, std::ostream& messages);
+    // `text` with the lines of each setting that differs between `before` and
+    // `after` written anew (added to their section when missing).
+    static std::string merged(const std::string& text, const Settings& before,
+                              const Settings& after);
 
   private:
-    struct UnknownLine {
-        std::string section;
-        std::string text;  // as read, less its indent
-    };
-    void writeUnknown(std::ostream& text, const std::string& section) const;
-
     std::string file;
-    std::vector<UnknownLine> unknownLines;
+    Settings saved;         // as last read or written
     bool readOnly = false;  // a file that exists but could not be read
 };
 

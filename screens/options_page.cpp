@@ -42,11 +42,12 @@ enum Row {
 };
 constexpr int deadZoneStep = 5;
 constexpr int rowCount = FirstKey + actionCount;
-constexpr Key enterKey = 13, escapeKey = 27;
+constexpr Key enterKey = 13, lineFeedKey = 10, escapeKey = 27;
 constexpr float textSize = 0.05f, rowSpacing = 0.068f, top = 0.56f;
 
 int selected = DifficultyRow;
-int choosingKeyFor = -1;  // the action waiting for its key, or -1
+int choosingKeyFor = -1;        // the action waiting for its key, or -1
+const char* refusal = nullptr;  // why the last key offered was not taken
 
 const char* onOff(bool on) {
     return on ? "on" : "off";
@@ -103,7 +104,7 @@ std::string rowValue(int row) {
         case Reset:
             return "";
         default:
-            return keyName(settings.keys[std::size_t(row - FirstKey)]);
+            return keyLabel(settings.keys[std::size_t(row - FirstKey)]);
     }
 }
 
@@ -156,11 +157,17 @@ SettingsChange bindKey(Key key) {
 }
 
 SettingsChange chooseKey(Key key, int direction) {
+    if (direction > 0) {
+        // Enter is the pad's A: bound to an action, it would leave no way to choose.
+        refusal = key == enterKey || key == lineFeedKey ? "enter chooses in the menus"
+                  : !bindable(key) && key != escapeKey  ? "that key has no name"
+                                                        : nullptr;
+    }
     if (key == escapeKey) {
         if (direction < 0) {
             choosingKeyFor = -1;
         }
-    } else if (direction > 0) {
+    } else if (direction > 0 && refusal == nullptr) {
         return bindKey(key);
     }
     return SettingsChange::None;
@@ -187,6 +194,7 @@ void openOptionsPage() {
     helpShown = OptionsPage;
     selected = DifficultyRow;
     choosingKeyFor = -1;
+    refusal = nullptr;
 }
 
 bool optionsPageShown() {
@@ -219,6 +227,14 @@ SettingsChange optionsKey(Key key, int direction) {
     return SettingsChange::None;
 }
 
+Key optionsMeaning(Key key) {
+    if (choosingKeyFor >= 0 || key == escapeKey ||
+        (key >= specialKey(GLUT_KEY_LEFT) && key <= specialKey(GLUT_KEY_DOWN))) {
+        return key;
+    }
+    return key == enterKey || key == settings.keys[std::size_t(Action::Fire)] ? enterKey : noKey;
+}
+
 void drawOptionsScreen() {
     glDisable(GL_LIGHTING);
     drawTextCentered("Options", 0.01f, 0.79f, 0.2f, 0, 0, 0);
@@ -232,8 +248,9 @@ void drawOptionsScreen() {
     }
     const bool asking = choosingKeyFor >= 0;
     const std::string footer =
-        asking ? "press a key for " + actionLabel(Action(choosingKeyFor))
-               : std::string("up down choose - left right change a value - esc goes back");
+        !asking ? std::string("up down choose - left right change a value - esc goes back")
+        : refusal != nullptr ? std::string(refusal) + " - press another key"
+                             : "press a key for " + actionLabel(Action(choosingKeyFor));
     drawOutlinedText(footer.c_str(), 0, -0.9f, 0.055f, 1.0f, asking ? 1.0f : 0.9f,
                      asking ? 0.2f : 0.9f, Align::Centre);
     glEnable(GL_LIGHTING);

@@ -17,5 +17,8 @@ void drawOptionsScreen();
 // shell puts a change in force and keeps it.
 enum class SettingsChange { None, Keys, Values };
 SettingsChange optionsKey(Key key, int direction);
+// What `key` means to the page now, whatever is bound: Enter for the fire key,
+// noKey for a key it ignores, else the key itself.
+Key optionsMeaning(Key key);
 
 }  // namespace vortimbal

@@ -88,7 +88,7 @@ std::vector<HelpLine> helpLines() {
     const auto keys = [](std::initializer_list<Action> actions) {
         std::string text;
         for (Action action : actions) {
-            text += (text.empty() ? "" : "  ") + keyName(settings.keys[std::size_t(action)]);
+            text += (text.empty() ? "" : "  ") + keyLabel(settings.keys[std::size_t(action)]);
         }
         return text;
     };

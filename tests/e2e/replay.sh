@@ -15,3 +15,18 @@ replay=$(realpath "$(dirname "$0")/two_levels.replay")
 ended=$(cd "$data" && "$binary" --replay "$replay" --fast --no-draw | tail -n 1)
 [ "$ended" = "$expected" ] || fail "the kept replay ended with \"$ended\", not \"$expected\""
 echo "the kept replay ended as recorded: $ended"
+
+# With no HOME and no XDG folders nothing is kept, and the player is told once;
+# a test pad that is a FIFO is refused, not waited on, and so is a line out of range.
+short=$(mktemp) pads=$(mktemp -d)
+printf 'vortimbal3 replay 2\nend 5\n' >"$short"
+mkfifo "$pads/fifo"
+echo "1 axis 4 2000000000" >"$pads/range"
+for pad in fifo range; do
+    said=$(cd "$data" && VORTIMBAL_TEST_PAD="$pads/$pad" timeout -k 5 20 env -u HOME -u XDG_CONFIG_HOME \
+        -u XDG_DATA_HOME "$binary" --replay "$short" --fast --no-draw) || fail "with $pad: $said"
+    [ "$(grep -c "not kept" <<<"$said")" = 1 ] || fail "not told once that nothing is kept: $said"
+    grep -q "The test pad" <<<"$said" || fail "the test pad $pad was taken: $said"
+done
+rm -rf "$short" "$pads"
+echo "with no home the player is told once; a FIFO or out-of-range test pad is refused"

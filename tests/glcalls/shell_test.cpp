@@ -26,6 +26,7 @@
 #include "app/menus.h"
 #include "app/pad_input.h"
 #include "app/replay.h"
+#include "app/settings_in_force.h"
 #include "app/shell_state.h"
 #include "app/startup.h"
 #include "audio/sound_player.h"
@@ -367,7 +368,16 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
         {{"--record", "REPLAY", "--no-such-option"}, 2, 0, {}, "", "a recorded game\n"},
         {{"--difficulty", "expert"}, 2, 0, {}, "", ""},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 2\ndifficulty expert\nend 4\n"},
-        {{"--windowed", "--fullscreen", "--mute"}, keepRunning, 60, {}, "", ""},
+        {{"foo"}, 2, 0, {}, "", ""},
+        {{"-x"}, 2, 0, {}, "", ""},
+        {{"--fullscreen", "--windowed"}, 2, 0, {}, "", ""},
+        {{"--help"},
+         0,
+         0,
+         {},
+         "[--difficulty NAME] [--max-fps N] [--mute] [--fullscreen | --windowed]",
+         ""},
+        {{"--fullscreen", "--mute", "--max-fps", "30"}, keepRunning, 30, {}, "", ""},
     };
     for (const auto& c : cases) {
         std::vector<std::string> strings = c.args;
@@ -395,8 +405,11 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
         }
     }
     std::remove(file.c_str());
+    applySettings();  // as a change on the Options page does
+    EXPECT_EQ(maxFramesPerSecond, 30);
     maxFramesPerSecond = 0;
     EXPECT_TRUE(soundPlayer.isMuted() && startFullScreen) << "for this run";
+    std::tie(mutedForRun, frameCapForRun) = std::make_tuple(false, -1);
     std::tie(startFullScreen, settings.muted) = std::make_tuple(false, false);
     soundPlayer.setMuted(false);
 }
@@ -513,6 +526,54 @@ TEST_F(Shell, TheFontHasEveryCharacterTheGameWrites) {
     for (char c : std::string("-.0123456789:/GHNOQVabcdefghijklmnopqrstuvwxyz")) {
         EXPECT_TRUE(hasGlyph(c)) << c;
     }
+    for (Key key = 0; key < specialKey(256); ++key) {
+        for (char c : bindable(key) ? keyLabel(key) : "") {
+            EXPECT_TRUE(c == ' ' || hasGlyph(c)) << keyName(key);
+        }
+    }
+}
+
+// Fire on Up and camera up on Enter: in the menus both keep their menu meaning,
+// the page will not take Enter, and the game replays the same with other keys.
+TEST_F(Shell, MenuKeysHoldWhateverIsBoundAndAReplayNeedsNoneOfThePlayersKeys) {
+    const std::string file = ::testing::TempDir() + "meant_" + std::to_string(getpid());
+    const auto onTitle = [] {
+        std::tie(gameState, helpShown, titleSelection) = std::make_tuple(Title, 0, NewGameItem);
+    };
+    // In a child: a game gone astray may choose Quit, whose 0 must not pass.
+    const auto recordThenReplay = [&] {
+        std::tie(settings.keys[0], settings.keys[12]) = std::make_tuple(noKey, enter);
+        startRecording(file, std::cerr);
+        onTitle();
+        tap({down, down, down, up, down, enter});  // Options
+        settings.keys[4] = 'f';                    // fire, on the page
+        tap({down, down, 'f'});                    // sound
+        settings.keys[4] = up;
+        tap({escape, up, up, up, enter});
+        ++stepsTaken;
+        endRecording();
+        const Commands recorded = world.commands;
+        const bool played = gameState == Playing && settings.muted;
+        settings = Settings();
+        settings.keys[4] = 'x';
+        world.commands.clear();
+        startReplay(file, std::cerr);
+        onTitle();
+        feedReplay(stepsTaken - 1);
+        const bool replayed = world.commands == recorded && gameState == Playing && settings.muted;
+        std::exit(played && replayed ? 3 : 4);
+    };
+    EXPECT_EXIT(recordThenReplay(), testing::ExitedWithCode(3), "");
+    std::remove(file.c_str());
+
+    settings = Settings();
+    gameState = Title;
+    openOptionsPage();
+    tap({down, down, down, down, down, down, down, down, down, down, down, down, down});
+    tap({enter, enter, ',', escape});  // "walk forward", Enter refused, the comma taken
+    EXPECT_EQ(settings.keys[0], ',') << "Enter was refused, the comma taken";
+    settings = Settings();
+    applySettings();
 }
 
 // A pad in play: the stick walks as far as it is pushed, A fires, and pulling

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -147,24 +148,65 @@ TEST(PlayFaultsDeathTest, MessagesSurviveAKillAndStopSignalsEndTheGameCleanly) {
     EXPECT_EQ(written.str(), "a message\n");
     // Every way out ends the same: with the closing line of the level reached.
     const std::string replay = log + ".replay";
-    // The end of a replay that claims to go on for ever comes an hour of steps on.
-    std::ofstream(replay) << "vortimbal3 replay 1\nend 9223372036854775807\n";
-    const std::function<void()> waysOut[] = {
-        [] { onMenu(QuitItem); },
-        [&] { startReplay(replay, std::cerr), feedReplay(72000); },
-        [] { onWindowClose(); },
-        [] { catchStopSignals(), std::raise(SIGINT), onIdle(); },
-        [] { catchStopSignals(), std::raise(SIGTERM), onIdle(); },
+    // The end of a replay that claims to go on for a day comes an hour of steps on.
+    std::ofstream(replay) << "vortimbal3 replay 1\nend 1728000\n";
+    // A recording the disk cannot take fails the run, however it ends.
+    const auto fullDisk = [&] {
+        startRecording(replay + ".new", std::cerr);
+        const rlimit small{64, 64};
+        std::signal(SIGXFSZ, SIG_IGN);
+        setrlimit(RLIMIT_FSIZE, &small);
+        for (int i = 0; i < 9; ++i) {
+            recordInput(InputKind::Pause, 0, 0);
+        }
+        onMenu(QuitItem);
     };
-    for (const auto& wayOut : waysOut) {
+    const std::pair<std::function<void()>, int> waysOut[] = {
+        {[] { onMenu(QuitItem); }, 0},
+        {[&] { startReplay(replay, std::cerr), feedReplay(72000); }, 0},
+        {[] { onWindowClose(); }, 0},
+        {[] { catchStopSignals(), std::raise(SIGINT), onIdle(); }, 0},
+        {[] { catchStopSignals(), std::raise(SIGTERM), onIdle(); }, 0},
+        {[&] { startReplay(replay, std::cerr), catchStopSignals(), std::raise(SIGTERM), onIdle(); },
+         128 + SIGTERM},
+        {fullDisk, 1},
+    };
+    for (const auto& [wayOut, status] : waysOut) {
         EXPECT_EXIT((std::freopen(log.c_str(), "w", stdout), level = 3, stepsTaken = 1, wayOut()),
-                    testing::ExitedWithCode(0), "");
+                    testing::ExitedWithCode(status), "");
         std::stringstream closing;
         closing << std::ifstream(log).rdbuf();
         EXPECT_EQ(closing.str().substr(0, 8), "level 3,");
     }
     std::remove(replay.c_str());
+    std::remove((replay + ".new").c_str());
     // A game held up before its loop turns still ends on a second signal.
     EXPECT_EXIT((catchStopSignals(), std::raise(SIGINT), std::raise(SIGTERM)),
                 testing::KilledBySignal(SIGTERM), "");
+}
+
+TEST(Replays, OutOfRangeOrEndlessOnesAreRefused) {
+    const std::string file = testing::TempDir() + "hostile_" + std::to_string(getpid());
+    for (const char* text : {"vortimbal3 replay 2\n9 key 32 1\nend 999999999999999\n",
+                             "vortimbal3 replay 2\n9223372036854775000 key 32 1\n"
+                             "end 9223372036854775807\n",
+                             "vortimbal3 replay 2\n0 special 2147483647 1\nend 1\n",
+                             "vortimbal3 replay 2\n0 walk 1 2000000000\nend 1\n",
+                             "vortimbal3 replay 2\n0 key 32 1\nend 1"}) {
+        std::ofstream(file) << text;
+        std::ostringstream errors;
+        EXPECT_FALSE(startReplay(file, errors)) << text;
+        EXPECT_FALSE(replaying()) << text;
+    }
+    std::ostringstream errors;
+    EXPECT_FALSE(startRecording("/dev/full", errors)) << "a full disk is told at once";
+    // The recorder stops at the most inputs the reader takes, which it takes.
+    ASSERT_TRUE(startRecording(file, errors));
+    for (std::size_t i = 0; i <= maxReplayInputs; ++i) {
+        recordInput(InputKind::Pause, 0, 0);
+    }
+    EXPECT_TRUE(endRecording());
+    EXPECT_TRUE(startReplay(file, errors)) << errors.str();
+    startReplay("", errors);
+    std::remove(file.c_str());
 }

@@ -7,11 +7,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <tuple>
 #include <utility>
 
+#include "saves/high_scores.h"
 #include "saves/settings.h"
 
 using namespace vortimbal;
@@ -20,6 +22,11 @@ using namespace vortimbal;
 class SettingsFileTest : public ::testing::Test {
   protected:
     void TearDown() override { std::filesystem::remove_all(folder); }
+
+    static std::string contents(const std::string& name) {
+        std::ifstream in(name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
 
     std::string folder = ::testing::TempDir() + "settings_" + std::to_string(getpid());
     std::string file = folder + "/vortimbal3/settings.ini";
@@ -72,4 +79,75 @@ TEST_F(SettingsFileTest, EachDamagedLineCostsOneMessageNamingItAndKeepsTheRest) 
         const std::string named = "Settings: " + file + " line " + std::to_string(line) + ": ";
         EXPECT_TRUE(said.rfind(named, 0) == 0 && said.find('\n') + 1 == said.size()) << said;
     }
+}
+
+// Two games at once, each saving what it changed into a file that holds lines
+// neither owns: nothing of the other's or the player's is lost.
+TEST_F(SettingsFileTest, ASaveWritesOnlyItsChangesAndKeepsEveryOtherLineByteForByte) {
+    const std::string longLine = "; " + std::string(250, 'x') + "\n";
+    const std::string section = "[" + std::string(60, 's') + "]\nx = 1\n";
+    const std::string before = "; mine\r\n[game]\nvolume = 3\n" + longLine + section +
+                               "[keys]\nfire = f13\njump = j\n[future]\nthing = 2";
+    std::filesystem::create_directories(folder + "/vortimbal3");
+    std::ofstream(file, std::ios::binary) << before;
+    std::ostringstream messages;
+    SettingsFile first, second;
+    Settings one = first.load(file, messages), two = second.load(file, messages);
+    two.volume = 7;
+    ASSERT_TRUE(second.save(two, messages));
+    one.muted = true;
+    one.keys[1] = ',';  // walk_back
+    ASSERT_TRUE(first.save(one, messages));
+    EXPECT_EQ(contents(file), "; mine\r\n[game]\nvolume = 7\n" + longLine + "mute = true\n" +
+                                  section + "[keys]\nfire = f13\njump = j\nwalk_back = ,\n" +
+                                  "[future]\nthing = 2");
+}
+
+// Both kept files: a player's symlink stays and its target is written, and a
+// save clears the temporaries an earlier save, killed, left beside it.
+TEST_F(SettingsFileTest, SavesWriteThroughSymlinksAndClearStaleTemporaries) {
+    const std::pair<const char*, std::function<void(const std::string&)>> saves[] = {
+        {"",
+         [](const std::string& name) {
+             SettingsFile kept;
+             std::ostringstream said;
+             Settings changed = kept.load(name, said);
+             changed.volume = 2;
+             EXPECT_TRUE(kept.save(changed, said)) << said.str();
+         }},
+        {"vortimbal3 high scores 1\n",
+         [](const std::string& name) {
+             HighScores kept;
+             std::ostringstream said;
+             kept.load(name, said);
+             EXPECT_EQ(kept.add({5, 1, "2026-01-01"}, said), 0) << said.str();
+         }},
+    };
+    const std::string target = folder + "/dotfiles/kept", stale = target + ".saving-a1B2c3";
+    std::filesystem::create_directories(folder + "/dotfiles");
+    std::filesystem::create_directories(folder + "/vortimbal3");
+    for (const auto& [text, save] : saves) {
+        std::ofstream(target) << text;
+        std::ofstream(stale) << "half";
+        std::filesystem::remove(file);
+        std::filesystem::create_symlink("../dotfiles/kept", file);
+        save(file);
+        EXPECT_TRUE(std::filesystem::is_symlink(file));
+        EXPECT_NE(contents(target), text);
+        EXPECT_FALSE(std::filesystem::exists(stale));
+    }
+}
+
+TEST_F(SettingsFileTest, AJunkFileGivesTenMessagesThenACount) {
+    std::filesystem::create_directories(folder + "/vortimbal3");
+    std::ofstream junk(file);
+    for (int i = 0; i < 30; ++i) {
+        junk << "junk\n";
+    }
+    junk.close();
+    std::ostringstream messages;
+    SettingsFile().load(file, messages);
+    const std::string said = messages.str();
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 11);
+    EXPECT_NE(said.find(": 20 more lines"), std::string::npos) << said;
 }
