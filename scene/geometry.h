@@ -72,8 +72,10 @@ class Geometry {
   private:
     void drawFaces();
 
-    List<Face*> faces{64};
-    List<Vector3> vertices{64};
+    // Empty at first: every scene object starts with a geometry of its own,
+    // which a figure's parts give up at once for the shared one.
+    List<Face*> faces{64, 0};
+    List<Vector3> vertices{64, 0};
     Vector3 min{100000, 100000, 100000};
     Vector3 max{-100000, -100000, -100000};
     BoundingCube cube;
