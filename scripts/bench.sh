@@ -128,8 +128,8 @@ $(if [ -n "$before" ]; then
     echo "$beforeFrames"
     echo
     echo "$beforeSteps"
-    echo
 fi)
+
 $(echo "$other" | grep -v '^renderer: ')
 | start-up to the first frame, median of 5 | $startup ms |
 | memory per extra bad guy: peak resident size of the kept replay (\`--fast --no-draw\`) with 1,000 more, less without, over 1,000 | $figureMemory |
