@@ -108,7 +108,7 @@ FrameBatch::Group& FrameBatch::groupFor(const Geometry::Finish& finish) {
             return group;
         }
     }
-    groups.push_back(Group{finish, {}, {}, {}, {}});
+    groups.push_back(Group{finish, {}, {}, {}, {}, {}});
     return groups.back();
 }
 
@@ -118,6 +118,14 @@ void FrameBatch::addPart(const SceneObject& part, const Turn& turn, const Vector
         return;
     }
     Group& group = groupFor(lighter(part) ? distantFinish : shape.finish);
+    if (!lighter(part)) {
+        // Column-major, as glMultMatrixf takes it.
+        group.near.push_back(
+            {part.getGeometry().get(),
+             {turn[0][0], turn[1][0], turn[2][0], 0, turn[0][1], turn[1][1], turn[2][1], 0,
+              turn[0][2], turn[1][2], turn[2][2], 0, at.x, at.y, at.z, 1}});
+        return;
+    }
     const auto first = unsigned(group.positions.size() / 3);
     for (const Geometry::Corner& corner : shape.corners) {
         push(group.positions, turned(turn, corner.position) + at);
@@ -130,10 +138,14 @@ void FrameBatch::addPart(const SceneObject& part, const Turn& turn, const Vector
 }
 
 void FrameBatch::draw() {
-    if (std::all_of(groups.begin(), groups.end(),
-                    [](const Group& group) { return group.indices.empty(); })) {
+    if (std::all_of(groups.begin(), groups.end(), [](const Group& group) {
+            return group.indices.empty() && group.near.empty();
+        })) {
         return;
     }
+    // The parts' lists leave their last colour, normal and ambient behind;
+    // what comes after must find them as the arrays leave them.
+    glPushAttrib(GL_CURRENT_BIT | GL_LIGHTING_BIT);
     // The colours carry the ambient, as every face's corners do.
     glColorMaterial(GL_FRONT, GL_AMBIENT);
     glEnable(GL_COLOR_MATERIAL);
@@ -141,12 +153,22 @@ void FrameBatch::draw() {
     glEnableClientState(GL_NORMAL_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     for (Group& group : groups) {
-        if (group.indices.empty()) {
+        if (group.indices.empty() && group.near.empty()) {
             continue;
         }
         glMaterialfv(GL_FRONT, GL_SPECULAR, group.finish.values);
         glMaterialfv(GL_FRONT, GL_EMISSION, group.finish.values + 4);
         glMaterialfv(GL_FRONT, GL_SHININESS, group.finish.values + 8);
+        for (const NearPart& part : group.near) {
+            glPushMatrix();
+            glMultMatrixf(part.place);
+            part.geometry->drawFlat();
+            glPopMatrix();
+        }
+        group.near.clear();
+        if (group.indices.empty()) {
+            continue;
+        }
         glVertexPointer(3, GL_FLOAT, 0, group.positions.data());
         glNormalPointer(GL_FLOAT, 0, group.normals.data());
         glColorPointer(4, GL_FLOAT, 0, group.colors.data());
@@ -162,6 +184,7 @@ void FrameBatch::draw() {
     glDisableClientState(GL_NORMAL_ARRAY);
     glDisableClientState(GL_VERTEX_ARRAY);
     glDisable(GL_COLOR_MATERIAL);
+    glPopAttrib();
     currentMaterialId = -1;
 }
 

@@ -12,11 +12,12 @@ namespace vortimbal {
 
 class SceneObject;
 
-// Figures gathered during a frame and drawn together in a few vertex arrays,
-// one for each finish their surfaces have: on a software renderer the draws
-// for a figure's six parts cost far more than its triangles. A distant figure
-// goes in with its lighter look, a near one with its faces as they draw
-// themselves, each with its own normal.
+// Figures gathered during a frame and drawn together, by the finish their
+// surfaces have: on a software renderer every change of material makes it
+// check its whole state again. A distant figure goes in one vertex array with
+// its lighter look; a near one's parts are drawn through display lists of
+// their faces alone, each face with its own normal, under one material for
+// all that share it (faster here than turning their corners on the CPU).
 class FrameBatch {
   public:
     // The batch that figures join while it is open; null otherwise.
@@ -30,8 +31,14 @@ class FrameBatch {
     void draw();
 
   private:
+    // A near part drawn through its own display list, placed by `place`.
+    struct NearPart {
+        Geometry* geometry;
+        float place[16];
+    };
     struct Group {
         Geometry::Finish finish;
+        std::vector<NearPart> near;
         std::vector<float> positions;
         std::vector<float> normals;
         std::vector<float> colors;

@@ -126,6 +126,29 @@ void Geometry::makeTriangles(Triangles& out, bool shareCorners) {
     }
 }
 
+namespace {
+
+// The triangles as they are, with no state of their own.
+void sendTriangles(const Geometry::Triangles& shape) {
+    glBegin(GL_TRIANGLES);
+    for (unsigned index : shape.indices) {
+        const Geometry::Corner& corner = shape.corners[index];
+        glNormal3f(corner.normal.x, corner.normal.y, corner.normal.z);
+        glColor4fv(corner.color);
+        glVertex3f(corner.position.x, corner.position.y, corner.position.z);
+    }
+    glEnd();
+}
+
+}  // namespace
+
+void Geometry::drawFlat() {
+    const Triangles& shape = flatTriangles();
+    if (!shape.indices.empty()) {
+        flatList.draw([&shape] { sendTriangles(shape); });
+    }
+}
+
 // Faces in a row that can share a glBegin do: the driver's cost is per glBegin
 // far more than per corner. Colour tracking makes each corner's shade a colour.
 void Geometry::drawFaces() {

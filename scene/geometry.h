@@ -68,6 +68,10 @@ class Geometry {
     // Each face with corners of its own and its own normal: the look the faces
     // draw themselves with. Made on first use.
     const Triangles& flatTriangles();
+    // flatTriangles() through a display list of their own that sets no
+    // material, colour tracking or other state: the caller sets the finish
+    // once for every part that shares it.
+    void drawFlat();
 
   private:
     void drawFaces();
@@ -80,6 +84,7 @@ class Geometry {
     Vector3 max{-100000, -100000, -100000};
     BoundingCube cube;
     FaceList faceList;
+    FaceList flatList;
     void makeTriangles(Triangles& out, bool shareCorners);
 
     Triangles plain;

@@ -96,6 +96,9 @@ read -r capped_title capped_play < <(cpu_use)
 read -r free_title free_play < <(cpu_use --max-fps 0)
 
 cat >"$root/docs/performance.md" <<DOC
+<!-- SPDX-License-Identifier: GPL-3.0-or-later -->
+<!-- SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors -->
+
 # Performance
 
 Measured by \`scripts/bench.sh\` on $(date -u +%Y-%m-%d), in one run on one
