@@ -22,6 +22,61 @@ const float faceNormals[6][3] = {{0, 0, 1},  {1, 0, 0},  {0, 1, 0},
 const int faceCorners[6][4] = {{0, 1, 2, 3}, {0, 3, 4, 5}, {0, 5, 6, 1},
                                {1, 6, 7, 2}, {7, 4, 3, 2}, {4, 7, 6, 5}};
 
+// Each of a cube's twelve edges once, as the last face that draws it draws it:
+// with depth LEQUAL its drawing is what shows, so the earlier one is wasted
+// work for the renderer. Only the corners those lines use are kept.
+struct CubeLines {
+    int cornerCount = 0;
+    int corners[24][2] = {};  // face, corner of the unit cube
+    unsigned lines[12][2] = {};
+    int lineCount = 0;
+};
+
+const CubeLines& cubeLines() {
+    static const CubeLines made = [] {
+        int lastFace[8][8];
+        for (auto& row : lastFace) {
+            for (int& face : row) {
+                face = -1;
+            }
+        }
+        for (int face = 0; face < 6; ++face) {
+            for (int i = 0; i < 4; ++i) {
+                const int a = faceCorners[face][i], b = faceCorners[face][(i + 1) % 4];
+                lastFace[a][b] = lastFace[b][a] = face;
+            }
+        }
+        CubeLines out;
+        int slot[6][8];
+        for (auto& row : slot) {
+            for (int& s : row) {
+                s = -1;
+            }
+        }
+        const auto cornerSlot = [&](int face, int corner) {
+            if (slot[face][corner] < 0) {
+                slot[face][corner] = out.cornerCount;
+                out.corners[out.cornerCount][0] = face;
+                out.corners[out.cornerCount][1] = corner;
+                ++out.cornerCount;
+            }
+            return unsigned(slot[face][corner]);
+        };
+        for (int face = 0; face < 6; ++face) {
+            for (int i = 0; i < 4; ++i) {
+                const int a = faceCorners[face][i], b = faceCorners[face][(i + 1) % 4];
+                if (lastFace[a][b] == face) {
+                    out.lines[out.lineCount][0] = cornerSlot(face, a);
+                    out.lines[out.lineCount][1] = cornerSlot(face, b);
+                    ++out.lineCount;
+                }
+            }
+        }
+        return out;
+    }();
+    return made;
+}
+
 void currentView(float (&view)[16]) {
     glGetFloatv(GL_MODELVIEW_MATRIX, view);
 }
@@ -54,17 +109,16 @@ void LineBatch::addCorner(const float (&view)[16], const Vector3& at, const Vect
 void LineBatch::addCube(const Vector3& centre, float size, const Color& color) {
     float view[16];
     currentView(view);
-    for (int face = 0; face < 6; ++face) {
-        const auto first = unsigned(positions.size() / 3);
-        const Vector3 normal(faceNormals[face][0], faceNormals[face][1], faceNormals[face][2]);
-        for (int corner : faceCorners[face]) {
-            const float* c = cubeCorners[corner];
-            addCorner(view, centre + Vector3(c[0], c[1], c[2]) * size, normal, color);
-        }
-        // The face's loop as four lines.
-        for (unsigned i = 0; i < 4; ++i) {
-            indices.insert(indices.end(), {first + i, first + (i + 1) % 4});
-        }
+    const CubeLines& cube = cubeLines();
+    const auto first = unsigned(positions.size() / 3);
+    for (int i = 0; i < cube.cornerCount; ++i) {
+        const int face = cube.corners[i][0];
+        const float* c = cubeCorners[cube.corners[i][1]];
+        addCorner(view, centre + Vector3(c[0], c[1], c[2]) * size,
+                  Vector3(faceNormals[face][0], faceNormals[face][1], faceNormals[face][2]), color);
+    }
+    for (int i = 0; i < cube.lineCount; ++i) {
+        indices.insert(indices.end(), {first + cube.lines[i][0], first + cube.lines[i][1]});
     }
 }
 
