@@ -19,6 +19,7 @@
 #include "control/camera.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"
+#include "scene/line_batch.h"
 #include "scene/switches.h"
 #include "screens/aim_marker.h"
 #include "screens/hud.h"
@@ -76,13 +77,25 @@ void drawOverlay() {
     glEnable(GL_DEPTH_TEST);
 }
 
-// Behind the title the city shows only as wire cubes, whatever the user chose.
+// Behind the title the city shows only as wire cubes, whatever the user chose,
+// gathered into one batch of lines: a glBegin for each would cost more than play.
 void drawWorldAsCubes() {
     const int surfaces = showSurfaces;
     const int cubes = showBoundingCubes;
     showSurfaces = 0;
     showBoundingCubes = 1;
-    gameWorld->draw();
+    static LineBatch lines;
+    LineBatch::open = &lines;
+    try {
+        gameWorld->draw();
+    } catch (...) {
+        LineBatch::open = nullptr;
+        showSurfaces = surfaces;
+        showBoundingCubes = cubes;
+        throw;
+    }
+    LineBatch::open = nullptr;
+    lines.draw();
     showSurfaces = surfaces;
     showBoundingCubes = cubes;
 }

@@ -3,6 +3,7 @@
 
 #include "core/array.h"
 
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -17,6 +18,11 @@ void throwOutOfMemory() {
     throw new Exception("Out of memory");
 }
 
+char* noStorage() {
+    alignas(std::max_align_t) static char start[1];
+    return start;
+}
+
 void releaseBlock(ArrayBlock* block) {
     if (--block->refs == 0) {
         std::free(block->data);
@@ -28,8 +34,15 @@ void reallocateBlock(ArrayBlock* block, std::uint64_t bytes) {
     if (bytes > std::numeric_limits<std::int32_t>::max()) {
         throwOutOfMemory();
     }
-    // realloc of zero bytes may free the block, so always keep one byte.
-    void* data = std::realloc(block->data, bytes == 0 ? 1 : std::size_t(bytes));
+    // An empty array holds no storage at all: thousands of them stay empty.
+    // realloc of zero bytes has no portable meaning, so that case frees here.
+    if (bytes == 0) {
+        std::free(block->data);
+        block->data = nullptr;
+        block->bytes = 0;
+        return;
+    }
+    void* data = std::realloc(block->data, std::size_t(bytes));
     if (data == nullptr) {
         throwOutOfMemory();
     }

@@ -20,6 +20,8 @@ struct ArrayBlock {
 [[noreturn]] void throwIndexOutOfBounds();
 [[noreturn]] void throwOutOfMemory();
 
+// Where an array without storage starts.
+char* noStorage();
 // Drops one handle's share; the last one frees the storage.
 void releaseBlock(ArrayBlock* block);
 
@@ -76,7 +78,11 @@ class Array {
         return int((block->bytes - offset) / sizeof(T));
     }
 
-    T* data() const { return reinterpret_cast<T*>(static_cast<char*>(block->data) + offset); }
+    // Never null, even with no storage: a start passed on with a count of 0 must be valid.
+    T* data() const {
+        char* start = block->data != nullptr ? static_cast<char*>(block->data) : noStorage();
+        return reinterpret_cast<T*>(start + offset);
+    }
 
     T& at(int i) const {
         if (i < 0 || i >= size()) {

@@ -12,7 +12,11 @@ namespace vortimbal {
 template <typename T>
 class List : public Array<T> {
   public:
-    explicit List(int step = 64) : Array<T>(step < 1 ? 1 : step), step(step < 1 ? 1 : step) {}
+    explicit List(int step = 64) : List(step, step < 1 ? 1 : step) {}
+    // Room for `capacity` elements at first: lists of which thousands stay
+    // empty or small need not hold a whole step each.
+    List(int step, int capacity)
+        : Array<T>(capacity < 0 ? 0 : capacity), step(step < 1 ? 1 : step) {}
 
     // A view sharing other's elements from element `from` on; with 0, a plain copy.
     List(const List& other, int from = 0)

@@ -240,15 +240,15 @@ void World::draw() {
     light0.upload();
     light1.upload();
     playerLight.upload();
-    DistantBatch::open = &distantFigures;
+    FrameBatch::open = &figureBatch;
     try {
         SceneObject::draw();
     } catch (...) {
-        DistantBatch::open = nullptr;
+        FrameBatch::open = nullptr;
         throw;
     }
-    DistantBatch::open = nullptr;
-    distantFigures.draw();
+    FrameBatch::open = nullptr;
+    figureBatch.draw();
 }
 
 void World::update() {

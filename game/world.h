@@ -5,7 +5,7 @@
 
 #include "game/playable_world.h"
 #include "models/light.h"
-#include "scene/distant_batch.h"
+#include "scene/frame_batch.h"
 #include "scene/scene_object.h"
 
 namespace vortimbal {
@@ -99,7 +99,7 @@ class World : public SceneObject, public PlayableWorld {
     Difficulty difficulty = Difficulty::Normal;
     List<SceneObject*> houses{8};
     List<Figure*> departed{64};
-    DistantBatch distantFigures;
+    FrameBatch figureBatch;
     List<MaterialPool*> figurePools{64};
 };
 

@@ -66,21 +66,32 @@ void Face::applySurface(float factor) const {
 ThreeVertexFace::ThreeVertexFace(int a, int b, int c, MaterialBase* surface)
     : Face(surface), a(a), b(b), c(c) {}
 
-// Computed in double so that neither tiny nor huge triangles lose their normal.
-const Vector3& ThreeVertexFace::normalFor(const Vector3& A, const Vector3& B, const Vector3& C) {
-    if (normal) {
-        return *normal;
+// Newell's sum over the edges, which for three corners is (B - A) x (C - A)
+// and for more stays sound when three of them lie on a line. In double, so
+// that neither tiny nor huge faces lose their normal.
+const Vector3& Face::normal(const Array<Vector3>& vertices) {
+    if (kept) {
+        return *kept;
     }
-    const double ux = double(B.x) - A.x, uy = double(B.y) - A.y, uz = double(B.z) - A.z;
-    const double vx = double(C.x) - A.x, vy = double(C.y) - A.y, vz = double(C.z) - A.z;
-    const double nx = uy * vz - uz * vy, ny = uz * vx - ux * vz, nz = ux * vy - uy * vx;
+    const int n = cornerCount();
+    for (int i = 0; i < n; ++i) {
+        vertices.get(cornerIndex(i));
+    }
+    double nx = 0, ny = 0, nz = 0;
+    for (int i = 0; i < n; ++i) {
+        const Vector3& p = vertices.get(cornerIndex(i));
+        const Vector3& q = vertices.get(cornerIndex((i + 1) % n));
+        nx += (double(p.y) - q.y) * (double(p.z) + q.z);
+        ny += (double(p.z) - q.z) * (double(p.x) + q.x);
+        nz += (double(p.x) - q.x) * (double(p.y) + q.y);
+    }
     const double length = std::sqrt(nx * nx + ny * ny + nz * nz);
     if (length > 0 && std::isfinite(length)) {
-        normal = Vector3(float(nx / length), float(ny / length), float(nz / length));
+        kept = Vector3(float(nx / length), float(ny / length), float(nz / length));
     } else {
-        normal = upNormal;
+        kept = upNormal;
     }
-    return *normal;
+    return *kept;
 }
 
 void Triangle::begin() const {
@@ -90,7 +101,7 @@ void Triangle::begin() const {
 
 void Triangle::corners(const Array<Vector3>& vertices) {
     const Vector3 A = vertices.get(a), B = vertices.get(b), C = vertices.get(c);
-    const Vector3 n = normalFor(A, B, C);
+    const Vector3 n = normal(vertices);
     applySurface(A.shade);
     sendNormal(n);
     sendVertex(A);
@@ -109,6 +120,7 @@ void Quad::begin() const {
 
 void Quad::corners(const Array<Vector3>& vertices) {
     const Vector3 corners[] = {vertices.get(a), vertices.get(b), vertices.get(c), vertices.get(d)};
+    sendNormal(normal(vertices));
     for (const Vector3& corner : corners) {
         applySurface(corner.shade);
         sendVertex(corner);
@@ -127,6 +139,7 @@ void Polygon::corners(const Array<Vector3>& vertices) {
     for (int i = 0; i < indices.count(); ++i) {
         vertices.get(indices.get(i));  // every index checked before the first corner goes out
     }
+    sendNormal(normal(vertices));
     for (int i = 0; i < indices.count(); ++i) {
         const Vector3& corner = vertices.get(indices.get(i));
         applySurface(corner.shade);
@@ -149,7 +162,7 @@ void FlatTexturedTriangle::begin() const {
 
 void FlatTexturedTriangle::corners(const Array<Vector3>& vertices) {
     const Vector3 A = vertices.get(a), B = vertices.get(b), C = vertices.get(c);
-    sendNormal(normalFor(A, B, C));
+    sendNormal(normal(vertices));
     texturedVertices(A, B, C);
 }
 
@@ -162,7 +175,7 @@ void TexturedTriangle::begin() const {
 
 void TexturedTriangle::corners(const Array<Vector3>& vertices) {
     const Vector3 A = vertices.get(a), B = vertices.get(b), C = vertices.get(c);
-    const Vector3 n = normalFor(A, B, C);
+    const Vector3 n = normal(vertices);
     applySurface(A.shade);
     sendNormal(n);
     glTexCoord2f(0, 0);

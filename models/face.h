@@ -44,32 +44,33 @@ class Face {
     float getBrightness() const { return brightness; }
     MaterialBase* getSurface() const { return surface; }
 
+    // Every face sends its own normal, so its shade never depends on the face
+    // drawn before it. Made from the corners on first use and kept; a face
+    // without area gets (0, 1, 0). Throws "Index out of bounds" like corners().
+    const Vector3& normal(const Array<Vector3>& vertices);
+    // The kept normal; null before the first use.
+    const Vector3* getNormal() const { return kept ? &*kept : nullptr; }
+
   protected:
     // Does nothing without a surface.
     void applySurface(float factor) const;
 
     MaterialBase* surface;
     float brightness;
+
+  private:
+    std::optional<Vector3> kept;
 };
 
-// A face of three vertices, whose normal is computed on its first draw and kept.
 class ThreeVertexFace : public Face {
   public:
     ThreeVertexFace(int a, int b, int c, MaterialBase* surface);
 
-    // The kept normal; null before the first draw.
-    const Vector3* getNormal() const { return normal ? &*normal : nullptr; }
     int cornerCount() const override { return 3; }
     int cornerIndex(int i) const override { return i == 0 ? a : i == 1 ? b : c; }
 
   protected:
-    // Keeps the first normal; a triangle without area gets (0, 1, 0).
-    const Vector3& normalFor(const Vector3& A, const Vector3& B, const Vector3& C);
-
     int a, b, c;
-
-  private:
-    std::optional<Vector3> normal;
 };
 
 class Triangle : public ThreeVertexFace {
@@ -80,7 +81,7 @@ class Triangle : public ThreeVertexFace {
     void corners(const Array<Vector3>& vertices) override;
 };
 
-// Sends no normal: the current one applies. The face's brightness is not used.
+// The face's brightness is not used: each corner's shade is.
 class Quad : public Face {
   public:
     Quad(int a, int b, int c, int d, MaterialBase* surface);
@@ -94,7 +95,7 @@ class Quad : public Face {
     int a, b, c, d;
 };
 
-// Any number of vertices, in the list's order; sends no normal. Always alone.
+// Any number of vertices, in the list's order. Always alone.
 class Polygon : public Face {
   public:
     Polygon(const List<int>& indices, MaterialBase* surface);

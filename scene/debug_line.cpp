@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 
 #include "scene/coloring.h"
+#include "scene/line_batch.h"
 
 namespace vortimbal {
 
@@ -13,6 +14,10 @@ DebugLine::DebugLine(const Vector3& from, const Vector3& to, const Color& color)
     : from(from), to(to), color(color) {}
 
 void DebugLine::draw() const {
+    if (LineBatch::open != nullptr) {
+        LineBatch::open->addLine(from, to, color);
+        return;
+    }
     startColoring();
     glColor3f(color.r(), color.g(), color.b());
     glBegin(GL_LINES);

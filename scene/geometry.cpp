@@ -6,6 +6,7 @@
 #include <GL/gl.h>
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/random.h"
 #include "models/face.h"
@@ -15,15 +16,23 @@ namespace vortimbal {
 
 namespace {
 
-// As a triangle's: (B - A) x (C - A), made unit; straight up for no area.
-Vector3 faceNormal(const Vector3& A, const Vector3& B, const Vector3& C) {
-    const Vector3 u = B - A, v = C - A;
-    const Vector3 n(u.y * v.z - u.z * v.y, u.z * v.x - u.x * v.z, u.x * v.y - u.y * v.x);
-    const float length = n.length();
-    return length > 0 ? n / length : Vector3(0, 1, 0);
+Geometry::Finish finishOf(const Material& material) {
+    Geometry::Finish finish{};
+    const Color* parts[] = {&material.getSpecular(), &material.getEmission(),
+                            &material.getShininess()};
+    for (int p = 0; p < 3; ++p) {
+        for (int i = 0; i < 4; ++i) {
+            finish.values[p * 4 + i] = parts[p]->data()[i];
+        }
+    }
+    return finish;
 }
 
 }  // namespace
+
+bool Geometry::Finish::operator==(const Finish& other) const {
+    return std::equal(std::begin(values), std::end(values), std::begin(other.values));
+}
 
 Geometry::~Geometry() {
     for (int i = 0; i < faces.count(); ++i) {
@@ -52,47 +61,92 @@ void Geometry::draw() {
 }
 
 const Geometry::Triangles& Geometry::triangles() {
-    if (plainMade) {
-        return plain;
+    if (!plainMade) {
+        plainMade = true;
+        makeTriangles(plain, true);
     }
-    plainMade = true;
-    // Each vertex becomes a corner the first time a face uses it.
+    return plain;
+}
+
+const Geometry::Triangles& Geometry::flatTriangles() {
+    if (!flatMade) {
+        flatMade = true;
+        makeTriangles(flat, false);
+    }
+    return flat;
+}
+
+void Geometry::makeTriangles(Triangles& out, bool shareCorners) {
+    // With shared corners, each vertex becomes a corner the first time a face uses it.
     std::vector<int> cornerOf(std::size_t(vertices.count()), -1);
+    bool finishKnown = false;
     for (int f = 0; f < faces.count(); ++f) {
-        const Face& face = *faces.get(f);
+        Face& face = *faces.get(f);
         const auto* material = dynamic_cast<const Material*>(face.getSurface());
         if (material == nullptr || face.cornerCount() < 3) {
+            out.whole = out.whole && face.cornerCount() < 3;
             continue;
         }
-        const Vector3 normal =
-            faceNormal(vertices.get(face.cornerIndex(0)), vertices.get(face.cornerIndex(1)),
-                       vertices.get(face.cornerIndex(2)));
+        const Finish finish = finishOf(*material);
+        out.whole = out.whole && (!finishKnown || finish == out.finish);
+        out.finish = finishKnown ? out.finish : finish;
+        finishKnown = true;
+        const Vector3 normal = face.normal(vertices);
+        const Color& c = material->getAmbient();
         std::vector<unsigned> own;
         for (int i = 0; i < face.cornerCount(); ++i) {
             const int v = face.cornerIndex(i);
-            int& corner = cornerOf[std::size_t(v)];
+            int corner = shareCorners ? cornerOf[std::size_t(v)] : -1;
             if (corner < 0) {
                 const Vector3& at = vertices.get(v);
-                const Color& c = material->getAmbient();
-                corner = int(plain.corners.size());
-                plain.corners.push_back(
+                corner = int(out.corners.size());
+                cornerOf[std::size_t(v)] = corner;
+                out.corners.push_back(
                     {at,
                      Vector3(),
                      {c.r() * at.shade, c.g() * at.shade, c.b() * at.shade, c.a() * at.shade}});
             }
-            plain.corners[std::size_t(corner)].normal += normal;
+            out.corners[std::size_t(corner)].normal += normal;
             own.push_back(unsigned(corner));
         }
-        // A fan keeps the face's winding.
+        // Split as the renderer splits what the face draws, since the shades
+        // blend along the diagonal: a quad on its second and fourth corner,
+        // anything else as a fan. Both keep the face's winding.
+        if (!shareCorners && face.batch() == Face::Quads) {
+            out.indices.insert(out.indices.end(), {own[0], own[1], own[3], own[1], own[2], own[3]});
+            continue;
+        }
         for (std::size_t i = 1; i + 1 < own.size(); ++i) {
-            plain.indices.insert(plain.indices.end(), {own[0], own[i], own[i + 1]});
+            out.indices.insert(out.indices.end(), {own[0], own[i], own[i + 1]});
         }
     }
-    for (Corner& corner : plain.corners) {
+    for (Corner& corner : out.corners) {
         const float length = corner.normal.length();
         corner.normal = length > 0 ? corner.normal / length : Vector3(0, 1, 0);
     }
-    return plain;
+}
+
+namespace {
+
+// The triangles as they are, with no state of their own.
+void sendTriangles(const Geometry::Triangles& shape) {
+    glBegin(GL_TRIANGLES);
+    for (unsigned index : shape.indices) {
+        const Geometry::Corner& corner = shape.corners[index];
+        glNormal3f(corner.normal.x, corner.normal.y, corner.normal.z);
+        glColor4fv(corner.color);
+        glVertex3f(corner.position.x, corner.position.y, corner.position.z);
+    }
+    glEnd();
+}
+
+}  // namespace
+
+void Geometry::drawFlat() {
+    const Triangles& shape = flatTriangles();
+    if (!shape.indices.empty()) {
+        flatList.draw([&shape] { sendTriangles(shape); });
+    }
 }
 
 // Faces in a row that can share a glBegin do: the driver's cost is per glBegin

@@ -42,32 +42,55 @@ class Geometry {
 
     void draw();
 
-    // The faces as indexed triangles of shared corners, each corner with the
-    // mean normal of its faces and the colour it is drawn with. Faces without
-    // a plain colour (textured or without a surface) are left out.
+    // The faces as indexed triangles for one vertex array, each corner with
+    // the colour it is drawn with. Faces without a plain colour (textured or
+    // without a surface) are left out, and then `whole` is false.
     struct Corner {
         Vector3 position;
         Vector3 normal;
         float color[4];
     };
+    // What a colour leaves to the material: specular, emission, shininess.
+    struct Finish {
+        float values[12];
+        bool operator==(const Finish& other) const;
+    };
     struct Triangles {
         std::vector<Corner> corners;
         std::vector<unsigned> indices;
+        // Every face is in, and all share `finish`.
+        bool whole = true;
+        Finish finish{};
     };
-    // Made on first use.
+    // Corners shared between faces, with the mean normal of their faces:
+    // the lighter look, seen from afar. Made on first use.
     const Triangles& triangles();
+    // Each face with corners of its own and its own normal: the look the faces
+    // draw themselves with. Made on first use.
+    const Triangles& flatTriangles();
+    // flatTriangles() through a display list of their own that sets no
+    // material, colour tracking or other state: the caller sets the finish
+    // once for every part that shares it.
+    void drawFlat();
 
   private:
     void drawFaces();
 
-    List<Face*> faces{64};
-    List<Vector3> vertices{64};
+    // Empty at first: every scene object starts with a geometry of its own,
+    // which a figure's parts give up at once for the shared one.
+    List<Face*> faces{64, 0};
+    List<Vector3> vertices{64, 0};
     Vector3 min{100000, 100000, 100000};
     Vector3 max{-100000, -100000, -100000};
     BoundingCube cube;
     FaceList faceList;
+    FaceList flatList;
+    void makeTriangles(Triangles& out, bool shareCorners);
+
     Triangles plain;
+    Triangles flat;
     bool plainMade = false;
+    bool flatMade = false;
 };
 
 }  // namespace vortimbal

@@ -10,7 +10,7 @@
 #include "control/camera.h"
 #include "models/material_pool.h"
 #include "scene/debug_line.h"
-#include "scene/distant_batch.h"
+#include "scene/frame_batch.h"
 #include "scene/octree.h"
 #include "scene/switches.h"
 #include "scene/wire_cube_shape.h"
@@ -149,7 +149,7 @@ void SceneObject::draw() {
         updateDistance();
     }
     if (joinsBatch()) {
-        DistantBatch::open->add(*this);
+        FrameBatch::open->add(*this);
         return;
     }
     glPushMatrix();
@@ -183,10 +183,11 @@ void SceneObject::drawCollisionMarkers() const {
     }
 }
 
-// A distant object with nothing else to show is drawn with the frame's batch.
+// An object with nothing but its surfaces to show is drawn with the frame's
+// batch when the batch can show it as it looks.
 bool SceneObject::joinsBatch() const {
-    return DistantBatch::open != nullptr && parent == nullptr && distant &&
-           lighterGeometry != nullptr && visible && showSurfaces && !showBoundingCubes && !isFar();
+    return FrameBatch::open != nullptr && parent == nullptr && visible && showSurfaces &&
+           !showBoundingCubes && !isFar() && FrameBatch::takes(*this);
 }
 
 void SceneObject::updateDistance() {

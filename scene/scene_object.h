@@ -99,14 +99,15 @@ class SceneObject : public Shape, public Controller {
     std::shared_ptr<Geometry> geometry = std::make_shared<Geometry>();
     std::shared_ptr<Geometry> lighterGeometry;
     SceneObject* parent;
-    List<Transformable*> children{64};
-    List<Controller*> movers{64};
-    List<int> moverKinds{64};
+    // Empty at first: a figure's parts have none, and a city holds thousands of them.
+    List<Transformable*> children{64, 0};
+    List<Controller*> movers{64, 0};
+    List<int> moverKinds{64, 0};
     BoundingCube worldCube;
     BoundingCube localCube;
     Octree* octree = nullptr;
     // Collision markers of the last update, in triples.
-    List<Vector3> debugPoints{64};
+    List<Vector3> debugPoints{64, 0};
     Array<int> resolveCounts{1};
     bool visible = true;
     bool distant = false;

@@ -7,6 +7,7 @@
 #include <GL/glut.h>
 
 #include "scene/coloring.h"
+#include "scene/line_batch.h"
 
 namespace vortimbal {
 
@@ -16,6 +17,10 @@ WireCubeShape::WireCubeShape(const Vector3& centre, float size, const Color& col
 }
 
 void WireCubeShape::draw() {
+    if (LineBatch::open != nullptr) {
+        LineBatch::open->addCube(position, size, color);
+        return;
+    }
     glPushMatrix();
     startColoring();
     glTranslatef(position.x, position.y, position.z);

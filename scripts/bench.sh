@@ -61,8 +61,73 @@ newcomer_row() {
         END {printf "| %s | %d of %d | %.1f | %d |\n", name, won, NR, sum / NR, worst}' <<<"$results"
 }
 
-frames=$("$bench" frames 4)
+# With VORTIMBAL_BENCH_BEFORE set to a commit, that commit is built too and
+# measured in the same run, right after this code, for a "before" column.
+before=${VORTIMBAL_BENCH_BEFORE:-}
+if [ -n "$before" ]; then
+    old="$root/build/before"
+    rm -rf "$old/src"
+    mkdir -p "$old/src"
+    git -C "$root" archive "$before" | tar -x -C "$old/src"
+    cmake -S "$old/src" -B "$old/build" -DCMAKE_BUILD_TYPE=Release -DVORTIMBAL_TOOLS=ON -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$old/build" -j"$(nproc)" >/dev/null
+fi
+
+# Peak resident memory (KiB) of the kept replay played without a window, as it
+# is and with 1,000 extra bad guys dropped where it adds its fifty: the
+# difference over 1,000 is what one more figure holds.
+peak_kib() {
+    (cd "$2" && /usr/bin/time -f "%M" "$1" --replay "$3" --fast --no-draw 2>&1 >/dev/null | tail -n 1)
+}
+kept="$root/tests/e2e/two_levels.replay"
+more="$build/plus_1000.replay"
+awk '{ print } /^702 menu 16 0$/ { for (i = 0; i < 20; ++i) print }' "$kept" >"$more"
+per_figure() {
+    local plain extra
+    plain=$(peak_kib "$1" "$2" "$kept")
+    extra=$(peak_kib "$1" "$2" "$more")
+    awk -v a="$plain" -v b="$extra" 'BEGIN { printf "%.1f KB", (b - a) * 1.024 / 1000 }'
+}
+
+# Each row's fastest of the runs given as files: a run that other work on the
+# machine slowed down does not stand for the code.
+fastest_rows() {
+    awk -F' [|] ' '
+        /^\|( Frames|---)/ { if (!(FNR in head)) head[FNR] = $0; next }
+        /^\| / {
+            row = $1; sub(/^\| /, "", row)
+            if (!(row in ms)) { order[++n] = row }
+            if (!(row in ms) || $3 + 0 < ms[row]) { ms[row] = $3 + 0 }
+        }
+        END {
+            print head[1]; print head[2]
+            floor = ms[order[1]]
+            for (i = 1; i <= n; ++i) {
+                printf "| %s | %.0f | %.2f | %.1f |\n", order[i], 1000 / ms[order[i]], ms[order[i]], ms[order[i]] / floor
+            }
+        }' "$@"
+}
+
+# With a before column the two codes take turns, twice each, and each row
+# keeps its fastest run.
+runs="$build/frame_runs"
+mkdir -p "$runs"
+rm -f "$runs"/*
+for turn in 1 2; do
+    "$bench" frames 4 >"$runs/after$turn"
+    if [ -n "$before" ]; then
+        (cd "$old/src/data" && "$old/build/vortimbal_bench" frames 4) >"$runs/before$turn"
+    fi
+done
+frames=$(fastest_rows "$runs"/after*)
 steps=$("$bench" steps)
+figureMemory=$(per_figure "$build/vortimbal3" "$root/data")
+beforeFrames="" beforeSteps=""
+if [ -n "$before" ]; then
+    figureMemory="$figureMemory (before: $(per_figure "$old/build/vortimbal3" "$old/src/data"))"
+    beforeFrames=$(fastest_rows "$runs"/before*)
+    beforeSteps=$(cd "$old/src/data" && "$old/build/vortimbal_bench" steps)
+fi
 other=$("$bench" other)
 memory=$("$bench" memory)
 startup=$(startup_ms)
@@ -71,6 +136,9 @@ read -r capped_title capped_play < <(cpu_use)
 read -r free_title free_play < <(cpu_use --max-fps 0)
 
 cat >"$root/docs/performance.md" <<DOC
+<!-- SPDX-License-Identifier: GPL-3.0-or-later -->
+<!-- SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors -->
+
 # Performance
 
 Measured by \`scripts/bench.sh\` on $(date -u +%Y-%m-%d), in one run on one
@@ -82,7 +150,8 @@ $(echo "$other" | sed -n 's/^renderer: /- OpenGL: /p')
 
 Frames are counted in the game's own loop (the idle callback, its 50 ms
 steps and the display callback) with no frame cap (\`--max-fps 0\`), 4 s per
-row, one row after the other. Before each row of play the game takes 60
+row, one row after the other; the rows are measured twice, taking turns with
+the "before" code, and each keeps its faster run. Before each row of play the game takes 60
 steps unseen, so the bad guys just dropped have landed; they go on hunting
 and shooting while they are measured. The floor is a frame that only clears and
 swaps. Sound plays into OpenAL Soft's null device, so its mixing is counted.
@@ -96,8 +165,18 @@ the player, 10 bad guys, birds and houses), then with 1,000 more bad guys.
 
 $steps
 
+$(if [ -n "$before" ]; then
+    echo "The same rows measured in the same run on the code of commit $before, before"
+    echo "figures joined the frame's batch and the title's cubes one batch of lines:"
+    echo
+    echo "$beforeFrames"
+    echo
+    echo "$beforeSteps"
+fi)
+
 $(echo "$other" | grep -v '^renderer: ')
 | start-up to the first frame, median of 5 | $startup ms |
+| memory per extra bad guy: peak resident size of the kept replay (\`--fast --no-draw\`) with 1,000 more, less without, over 1,000 | $figureMemory |
 
 ## A newcomer's level 1
 
@@ -150,19 +229,44 @@ the rows above:
 
 ## Where the time goes
 
-A \`perf\` profile of the frame rows puts most of the time in Mesa's llvmpipe
-(vertex processing, triangle set-up and its JIT-compiled shaders) and a few
-percent in the game. Each model is read once and shared by every object that
-shows it, and its faces are compiled once into a display list that every
-such object replays. A figure near the camera is drawn part by part, 622
-triangles in six display lists; beyond 22 units (back within 18) it takes a
-lighter look of 120 triangles, and all distant figures of a frame are drawn
-together in one indexed vertex array: on llvmpipe, six draws for a figure's
-parts cost far more than its triangles. Start-up is mostly loading the
-driver (\`dlopen\` and relocations of llvmpipe and LLVM); sound, pads and
-the menu are opened once the first frame is on screen. In the world step,
-the cube overlap test between neighbours that the octree finds is the
-largest cost.
+The targets of issue #32, as times the floor, are not all met here: the
+title screen (target 4) and level 1 (target 6) stay well above theirs, and
+the rows with extra bad guys sit near theirs (15 for 500, 28 for 1,000) or
+above. The floor is only a clear and a swap, a fraction of a millisecond, so
+4 times it leaves no room for what llvmpipe does with any scene at all.
+
+A \`perf\` profile of single rows (a local build of the bench drawing one row for 4 s) shows
+where a frame goes. In level 1 about half the time is llvmpipe's two
+rasterizer threads (setting up and filling triangles, with its JIT-compiled
+fragment code), about a quarter is llvmpipe on the game's thread (lighting
+and transforming vertices, replaying display lists), a tenth the world step
+and the rest gathering the frame, copies and the kernel. With 500 extra bad
+guys the world step grows to about a fifth (the cube overlap test
+\`BoundingCube::overlaps\` and the push apart of overlapping figures), the near
+figures' display lists take about a tenth and the distant figures' vertex
+arrays about a twentieth. Behind the title, close to two thirds of the
+samples are the rasterizer threads drawing some 20,000 lit lines and
+darkening the whole screen under the text; gathering the lines, the world
+still stepping and the ground's outlines take most of the rest.
+
+Each model is read once and shared by every object that shows it. Every
+figure and bird is drawn through the frame's batch (\`scene/frame_batch.cpp\`),
+grouped by the finish of its surfaces, with the material set once a group. A
+distant figure (beyond 22 units, back within 18) goes into one vertex array
+with its lighter look of 120 triangles. A near figure is drawn part by part
+through a display list of its 622 triangles alone, each face with its own
+normal, placed with one matrix a part: putting near figures into the vertex
+arrays (their corners turned on the CPU and copied every frame) measured
+slower than the code before this work in level 1 and with 500 extra bad
+guys, the lists faster. Houses (textured) and every object while the
+bounding cubes show are drawn from their own display lists, part by part.
+Behind the title, the 1,800 or so wire cubes and marker lines go out as one
+batch of lines (\`scene/line_batch.cpp\`), each cube's twelve edges once
+(its faces drew each edge twice). Start-up is mostly loading the driver
+(\`dlopen\` and relocations of llvmpipe and LLVM); sound, pads and the menu
+are opened once the first frame is on screen. A figure's parts keep no room
+for children, movers or markers they never have, and an empty list holds
+no storage, which brought the memory per figure from about 20 KB to under 8 KB.
 
 DOC
 echo "Wrote docs/performance.md"

@@ -110,6 +110,9 @@ void measureFrames(double seconds) {
     gameWorld->addFigures(300, true);
     settle();
     frameRow("level 1 and 500 extra bad guys", msPerFrame(seconds), floorMs);
+    gameWorld->addFigures(500, true);
+    settle();
+    frameRow("level 1 and 1,000 extra bad guys", msPerFrame(seconds), floorMs);
 }
 
 void measureSteps() {
