@@ -264,8 +264,9 @@ void onSpecialUp(int key, int, int) {
     }
 }
 
-// Recorded as what they do: the player's actions by name, the fixed keys and
-// the Options page by key, so a game replays the same whatever keys played it.
+// Recorded as what they do: the player's actions by name, the fixed keys when
+// they act, the Options page's keys as the page reads them, so a game replays
+// the same whatever keys played it and whatever keys watch it.
 void pressKey(Key key, int direction) {
     if (optionsPageShown()) {
         // As the page reads it, so a replay needs none of the player's keys.
@@ -298,7 +299,7 @@ void replayKey(Key key, int direction, bool keysByDefault) {
     }
     // Older replays wrote keys, which meant the keys every player had then.
     int action = -1;
-    for (int i = 0; keysByDefault && i < actionCount; ++i) {
+    for (int i = 0; i < actionCount; ++i) {
         action = defaultKey(Action(i)) == key ? i : action;
     }
     if (action >= 0) {
