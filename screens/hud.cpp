@@ -42,12 +42,17 @@ Margins margins() {
 }
 
 // Citizens lost lately, for the few seconds their cost shows; -1 before the
-// HUD has seen a game.
+// HUD has seen the world it shows now.
+const PlayableWorld* worldSeen = nullptr;
 int citizensSeen = -1;
 int recentlyLost = 0;
 long lossShownUntil = -1;
 
 void noteCitizensShot(int shot) {
+    if (gameWorld != worldSeen) {
+        worldSeen = gameWorld;
+        citizensSeen = -1;
+    }
     if (citizensSeen >= 0 && shot > citizensSeen) {
         recentlyLost = (stepsTaken < lossShownUntil ? recentlyLost : 0) + shot - citizensSeen;
         lossShownUntil = stepsTaken + lossShownSteps;
