@@ -11,6 +11,7 @@
 #include "app/frame_clock.h"
 #include "app/replay.h"
 #include "app/settings_in_force.h"
+#include "app/shell_state.h"
 #include "audio/sound_player.h"
 #include "game/game_state.h"
 #include "saves/settings.h"
@@ -117,6 +118,7 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
     // empty a recorded game.
     const char* recordFile = nullptr;
     const char* replayFile = nullptr;
+    verifyingReplay = false;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0) {
@@ -129,13 +131,20 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
         }
         bool usable = true;
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-        if (std::strcmp(arg, "--record") == 0 || std::strcmp(arg, "--replay") == 0) {
+        if (std::strcmp(arg, "--record") == 0 || std::strcmp(arg, "--replay") == 0 ||
+            std::strcmp(arg, "--verify") == 0) {
             ++i;
             if (value == nullptr) {
                 errors << arg << " needs a file\n";
                 return refused;
             }
-            (std::strcmp(arg, "--record") == 0 ? recordFile : replayFile) = value;
+            const bool record = std::strcmp(arg, "--record") == 0;
+            if (!record && replayFile != nullptr) {
+                errors << "--replay and --verify take one replay between them\n";
+                return refused;
+            }
+            verifyingReplay = verifyingReplay || std::strcmp(arg, "--verify") == 0;
+            (record ? recordFile : replayFile) = value;
         } else if (std::strcmp(arg, "--mute") == 0) {
             mutedForRun = true;
         } else if (std::strcmp(arg, "--fullscreen") == 0 || std::strcmp(arg, "--windowed") == 0) {
@@ -171,15 +180,26 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
             return refused;
         }
     }
-    if ((fast || noDraw) && replayFile == nullptr) {
+    if ((fast || noDraw) && (replayFile == nullptr || verifyingReplay)) {
         errors << "--fast and --no-draw go with --replay\n";
         return refused;
     }
-    if ((replayFile != nullptr && !startReplay(replayFile, errors)) ||
-        (recordFile != nullptr && !startRecording(recordFile, errors))) {
+    if (verifyingReplay && recordFile != nullptr) {
+        errors << "--verify records nothing\n";
+        return refused;
+    }
+    // A replay that cannot be checked is told apart from one that fails its check.
+    if (replayFile != nullptr && !startReplay(replayFile, errors)) {
+        return verifyingReplay ? refused : 1;
+    }
+    if (recordFile != nullptr && !startRecording(recordFile, errors)) {
         return 1;
     }
-    fastStepsPerFrame = !fast ? 0 : noDraw ? -1 : fastDrawInterval;
+    // Unseen, a replay needs no window: it runs over SSH or in CI.
+    headless = verifyingReplay || (fast && noDraw);
+    fastStepsPerFrame = headless ? -1 : !fast ? 0 : fastDrawInterval;
+    // A check run as fast as it goes is heard by nobody.
+    mutedForRun = mutedForRun || verifyingReplay;
     applySettings();
     argc = kept;
     argv[argc] = nullptr;

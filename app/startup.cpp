@@ -148,19 +148,24 @@ void setUpWindow() {
 void startUp(int* argc, char** argv) {
     enterDataFolder(std::getenv("VORTIMBAL_DATA"), VORTIMBAL_DATA_DIR, VORTIMBAL_DATA_FROM_PROGRAM,
                     std::cout);
-    glutInit(argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    mainWindow = glutCreateWindow("Vortimbal 3");
-    setWindowClass("vortimbal3");
+    if (!headless) {
+        glutInit(argc, argv);
+        glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+        mainWindow = glutCreateWindow("Vortimbal 3");
+        setWindowClass("vortimbal3");
+    }
+    // The models and materials need no GL: lists and textures reach it at the first frame.
     mainMaterialPool = loadSurfaces();
     world.setCitizenPool(mainMaterialPool);
     world.build();
-    setUpWindow();
-    // The window exists already, so the reshape request is what sizes it.
-    glutInitWindowSize(initialWidth, initialHeight);
-    glutReshapeWindow(initialWidth, initialHeight);
-    if (startFullScreen) {
-        toggleFullScreen();
+    if (!headless) {
+        setUpWindow();
+        // The window exists already, so the reshape request is what sizes it.
+        glutInitWindowSize(initialWidth, initialHeight);
+        glutReshapeWindow(initialWidth, initialHeight);
+        if (startFullScreen) {
+            toggleFullScreen();
+        }
     }
     // Every figure settles on the ground before the first frame.
     for (int i = 0; i < warmUpSteps; ++i) {
@@ -182,8 +187,10 @@ void finishStartUp() {
     const std::size_t slash = settingsPath.rfind('/');
     startPads(slash == std::string::npos ? "" : settingsPath.substr(0, slash), std::cout);
     // Each GLUT menu is a window of its own, slow to make.
-    createMenus();
-    attachMenus();
+    if (!headless) {
+        createMenus();
+        attachMenus();
+    }
 }
 
 bool startUpReported(const std::function<void()>& startUpSteps, std::ostream& errors) {
