@@ -70,6 +70,7 @@ void printHelp(std::ostream& out) {
            "[--version]\n"
            "                  [GLUT options: -display X, -geometry WxH+X+Y, -iconic, -direct,\n"
            "                  -indirect, -gldebug, -sync]\n"
+           "       vortimbal3 --verify FILE\n"
            "Vortimbal 3: shoot the bad guys before they shoot the city's citizens.\n"
         << scoringRule
         << ".\n\n"
@@ -92,7 +93,10 @@ void printHelp(std::ostream& out) {
            "  --fast            with --replay: step as fast as possible, showing every "
         << fastDrawInterval
         << "th step\n"
-           "  --no-draw         with --replay --fast: show nothing\n"
+           "  --no-draw         with --replay --fast: show nothing, open no window\n"
+           "  --verify FILE     replay FILE unseen, with no display, and print its closing line;\n"
+           "                    exit 0 when the replay claims that line (or none), 1 when it\n"
+           "                    claims another, 2 when FILE is no replay\n"
            "  --help            print this and exit\n"
            "  --version         print the version and exit\n\n"
            "Models and images are read from obj/ and bmp/ in $VORTIMBAL_DATA, else in\n"
