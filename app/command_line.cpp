@@ -202,8 +202,6 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
     // Unseen, a replay needs no window: it runs over SSH or in CI.
     headless = verifyingReplay || (fast && noDraw);
     fastStepsPerFrame = headless ? -1 : !fast ? 0 : fastDrawInterval;
-    // A check run as fast as it goes is heard by nobody.
-    mutedForRun = mutedForRun || verifyingReplay;
     applySettings();
     argc = kept;
     argv[argc] = nullptr;
