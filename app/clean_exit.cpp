@@ -68,8 +68,9 @@ void endGame(int status) {
     if (!endRecording() && status == 0) {
         status = 1;
     }
-    // Only a run that got as far as its first step has a game to tell of.
-    if (stepsTaken > 0) {
+    // Only a run that got as far as its first step has a game to tell of; a
+    // checked replay always tells what it played to.
+    if (stepsTaken > 0 || verifyingReplay) {
         std::cout << summaryLine() << '\n';
     }
     std::cout.flush();

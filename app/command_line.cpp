@@ -11,6 +11,7 @@
 #include "app/frame_clock.h"
 #include "app/replay.h"
 #include "app/settings_in_force.h"
+#include "app/shell_state.h"
 #include "audio/sound_player.h"
 #include "game/game_state.h"
 #include "saves/settings.h"
@@ -69,6 +70,7 @@ void printHelp(std::ostream& out) {
            "[--version]\n"
            "                  [GLUT options: -display X, -geometry WxH+X+Y, -iconic, -direct,\n"
            "                  -indirect, -gldebug, -sync]\n"
+           "       vortimbal3 --verify FILE\n"
            "Vortimbal 3: shoot the bad guys before they shoot the city's citizens.\n"
         << scoringRule
         << ".\n\n"
@@ -91,7 +93,10 @@ void printHelp(std::ostream& out) {
            "  --fast            with --replay: step as fast as possible, showing every "
         << fastDrawInterval
         << "th step\n"
-           "  --no-draw         with --replay --fast: show nothing\n"
+           "  --no-draw         with --replay --fast: show nothing, open no window\n"
+           "  --verify FILE     replay FILE unseen, with no display, and print its closing line;\n"
+           "                    exit 0 when the replay claims that line (or none), 1 when it\n"
+           "                    claims another, 2 when FILE is no replay\n"
            "  --help            print this and exit\n"
            "  --version         print the version and exit\n\n"
            "Models and images are read from obj/ and bmp/ in $VORTIMBAL_DATA, else in\n"
@@ -117,6 +122,7 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
     // empty a recorded game.
     const char* recordFile = nullptr;
     const char* replayFile = nullptr;
+    verifyingReplay = false;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0) {
@@ -129,13 +135,20 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
         }
         bool usable = true;
         const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
-        if (std::strcmp(arg, "--record") == 0 || std::strcmp(arg, "--replay") == 0) {
+        if (std::strcmp(arg, "--record") == 0 || std::strcmp(arg, "--replay") == 0 ||
+            std::strcmp(arg, "--verify") == 0) {
             ++i;
             if (value == nullptr) {
                 errors << arg << " needs a file\n";
                 return refused;
             }
-            (std::strcmp(arg, "--record") == 0 ? recordFile : replayFile) = value;
+            const bool record = std::strcmp(arg, "--record") == 0;
+            if (!record && replayFile != nullptr) {
+                errors << "--replay and --verify take one replay between them\n";
+                return refused;
+            }
+            verifyingReplay = verifyingReplay || std::strcmp(arg, "--verify") == 0;
+            (record ? recordFile : replayFile) = value;
         } else if (std::strcmp(arg, "--mute") == 0) {
             mutedForRun = true;
         } else if (std::strcmp(arg, "--fullscreen") == 0 || std::strcmp(arg, "--windowed") == 0) {
@@ -171,15 +184,24 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
             return refused;
         }
     }
-    if ((fast || noDraw) && replayFile == nullptr) {
+    if ((fast || noDraw) && (replayFile == nullptr || verifyingReplay)) {
         errors << "--fast and --no-draw go with --replay\n";
         return refused;
     }
-    if ((replayFile != nullptr && !startReplay(replayFile, errors)) ||
-        (recordFile != nullptr && !startRecording(recordFile, errors))) {
+    if (verifyingReplay && recordFile != nullptr) {
+        errors << "--verify records nothing\n";
+        return refused;
+    }
+    // A replay that cannot be checked is told apart from one that fails its check.
+    if (replayFile != nullptr && !startReplay(replayFile, errors)) {
+        return verifyingReplay ? refused : 1;
+    }
+    if (recordFile != nullptr && !startRecording(recordFile, errors)) {
         return 1;
     }
-    fastStepsPerFrame = !fast ? 0 : noDraw ? -1 : fastDrawInterval;
+    // Unseen, a replay needs no window: it runs over SSH or in CI.
+    headless = verifyingReplay || (fast && noDraw);
+    fastStepsPerFrame = headless ? -1 : !fast ? 0 : fastDrawInterval;
     applySettings();
     argc = kept;
     argv[argc] = nullptr;

@@ -14,12 +14,13 @@ constexpr int keepRunning = -1;
 // GLUT sees only the rest: "--max-fps N" (or "--max-fps=N") caps the frame
 // rate, 0 for no cap; "--fullscreen" and "--windowed" choose how the window
 // starts; "--record FILE" and "--replay FILE" start recording or
-// replaying, "--fast" and "--no-draw" speed a replay up; "--help" and
+// replaying, "--fast" and "--no-draw" speed a replay up (both together, or
+// "--verify FILE", run it headless and check its claim); "--help" and
 // "--version" print to `out`; GLUT's own options (-display X and the like)
 // are left in argv. Returns keepRunning, or the status to exit with: 0 after
 // --help or --version, 1 for a replay or recording that cannot be used, 2
 // after a message on `errors` for an unknown option or word, an unusable value
-// or both --fullscreen and --windowed.
+// or both --fullscreen and --windowed, or a --verify file that is no replay.
 // The settings give the defaults; the options change only this run.
 int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors);
 

@@ -181,6 +181,14 @@ void onIdle() {
     }
 }
 
+void runHeadless() {
+    // No first frame comes to start the sound and the pads.
+    finishStartUp();
+    for (;;) {
+        onIdle();
+    }
+}
+
 void onWindowStatus(int state) {
     // In game mode the game's own full-screen window covers its ordinary one.
     if (inGameMode && glutGetWindow() == mainWindow) {

@@ -33,6 +33,8 @@ extern int fastStepsPerFrame;
 // The game loop: at most one fixed step per call, then a frame once caught up.
 // A call with nothing due rests until the next step or frame, to spare the CPU.
 void onIdle();
+// The loop of a headless run, in place of GLUT's: it ends through endGame.
+[[noreturn]] void runHeadless();
 // GLUT's word on whether the window can be seen.
 void onWindowStatus(int state);
 

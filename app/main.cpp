@@ -9,7 +9,9 @@
 
 #include "app/clean_exit.h"
 #include "app/command_line.h"
+#include "app/frame_clock.h"
 #include "app/replay.h"
+#include "app/shell_state.h"
 #include "app/startup.h"
 #include "audio/sound_player.h"
 #include "saves/high_scores.h"
@@ -42,6 +44,9 @@ int main(int argc, char** argv) {
     }
     if (!vortimbal::startUpReported([&] { vortimbal::startUp(&argc, argv); }, std::cerr)) {
         return 1;
+    }
+    if (vortimbal::headless) {
+        vortimbal::runHeadless();
     }
     glutMainLoop();
     return 0;

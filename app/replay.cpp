@@ -35,6 +35,23 @@ bool recordingBroken = false;
 Replay replay;
 std::size_t nextInput = 0;
 
+// The status a replay ends with: 1 when it is checked and does not end as it
+// claims. A replay from before claims were written has nothing to contradict.
+int verdict() {
+    if (!verifyingReplay) {
+        return 0;
+    }
+    if (replay.claim.empty()) {
+        std::cerr << "The replay claims no closing line; it plays to the one below\n";
+        return 0;
+    }
+    if (replay.claim != summaryLine()) {
+        std::cerr << "The replay claims \"" << replay.claim << "\" but plays to the line below\n";
+        return 1;
+    }
+    return 0;
+}
+
 // The whole file, when it is a regular one no larger than a replay can be.
 bool readWhole(const std::string& file, std::string& text) {
     std::FILE* in = openRegularFile(file.c_str());
@@ -72,8 +89,11 @@ bool writeLine(const std::string& line) {
     return true;
 }
 
+// The closing line goes with the end only when the recording ends where the game
+// stands: a recording stopped at its limits ends on a step already past.
 bool closeRecording(long step) {
-    if (!writeLine("end " + std::to_string(step) + "\n")) {
+    const std::string claim = step == stepsTaken ? ' ' + summaryLine() : "";
+    if (!writeLine("end " + std::to_string(step) + claim + "\n")) {
         return false;
     }
     const bool closed = std::fclose(recording) == 0;
@@ -117,6 +137,8 @@ void apply(const ReplayInput& input) {
 }
 
 }  // namespace
+
+bool verifyingReplay = false;
 
 bool startRecording(const std::string& file, std::ostream& errors) {
     recordingName = file;
@@ -191,15 +213,13 @@ void feedReplay(long step) {
         apply(replay.inputs[nextInput++]);
     }
     if (replaying() && step >= replay.endStep) {
-        endGame();
+        endGame(verdict());
     }
 }
 
 std::string summaryLine() {
-    char line[160];
-    std::snprintf(line, sizeof line, "level %d, score %d, %d citizens and %d bad guys left", level,
-                  gameWorld->score(), gameWorld->goodLeft() - 1, gameWorld->badGuysLeft());
-    return line;
+    return closingLine(level, gameWorld->score(), gameWorld->goodLeft() - 1,
+                       gameWorld->badGuysLeft());
 }
 
 }  // namespace vortimbal

@@ -23,6 +23,9 @@ bool startRecording(const std::string& file, std::ostream& errors);
 bool startReplay(const std::string& file, std::ostream& errors);
 // True while a replay runs: live input is ignored then.
 bool replaying();
+// Set by --verify: at its end the replay's closing line is compared with the
+// one it claims, and a replay that does not end as it claims fails the run.
+extern bool verifyingReplay;
 // Notes an input as it goes into the game, when recording; at the reader's
 // limits the recording ends, with a message.
 void recordInput(InputKind kind, int code, int value);

@@ -4,6 +4,7 @@
 #include "app/replay_file.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 #include <utility>
 
@@ -62,7 +63,37 @@ bool inRange(const ReplayInput& input) {
     return false;
 }
 
+// What follows the end's step: nothing, or one space and a closing line exactly
+// as closingLine writes it, so there is one spelling of each claim.
+bool readClaim(std::istringstream& fields, std::string& claim) {
+    std::string rest;
+    if (!std::getline(fields, rest)) {
+        return true;
+    }
+    if (rest.size() < 2 || rest[0] != ' ') {
+        return false;
+    }
+    std::istringstream words(rest.substr(1));
+    std::string word;
+    int level = 0, score = 0, citizens = 0, badGuys = 0;
+    // The words between the numbers are checked by writing the line again.
+    if (!(words >> word >> level >> word >> word >> score >> word >> citizens >> word >> word >>
+          badGuys) ||
+        closingLine(level, score, citizens, badGuys) != rest.substr(1)) {
+        return false;
+    }
+    claim = rest.substr(1);
+    return true;
+}
+
 }  // namespace
+
+std::string closingLine(int level, int score, int citizensLeft, int badGuysLeft) {
+    char line[160];
+    std::snprintf(line, sizeof line, "level %d, score %d, %d citizens and %d bad guys left", level,
+                  score, citizensLeft, badGuysLeft);
+    return line;
+}
 
 bool parseReplay(const std::string& text, Replay& replay) {
     replay = Replay();
@@ -87,8 +118,8 @@ bool parseReplay(const std::string& text, Replay& replay) {
         }
         if (line.rfind("end ", 0) == 0) {
             long end = -1;
-            if (!(fields >> word >> end) || fields >> extra || end < last || end > maxReplaySteps ||
-                std::getline(in, line)) {
+            if (!(fields >> word >> end) || !readClaim(fields, replay.claim) || end < last ||
+                end > maxReplaySteps || std::getline(in, line)) {
                 break;
             }
             replay.endStep = std::min(end, last + maxIdleSteps);

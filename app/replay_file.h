@@ -39,10 +39,17 @@ struct Replay {
     Difficulty difficulty = Difficulty::Normal;
     std::vector<ReplayInput> inputs;
     long endStep = -1;
+    // The closing line its game ended with, as closingLine writes it; empty in
+    // replays written before the end line carried it.
+    std::string claim;
 };
 
+// The line a game ends with: its level, score and census.
+std::string closingLine(int level, int score, int citizensLeft, int badGuysLeft);
+
 // Strict: the header, the difficulty if named, inputs in step order each with its values in range,
-// then "end" with the last step, and a line end. False on anything else.
+// then "end" with the last step and perhaps the closing line, and a line end.
+// False on anything else.
 bool parseReplay(const std::string& text, Replay& replay);
 
 }  // namespace vortimbal

@@ -15,5 +15,6 @@ int framesBeforeWarmUp = 1;
 int mainWindow = 0;
 int inFullScreen = 0;
 bool menuOpen = false;
+bool headless = false;
 
 }  // namespace vortimbal

@@ -21,5 +21,8 @@ extern int mainWindow;
 extern int inFullScreen;
 // A pop-up menu is open: play waits until it closes.
 extern bool menuOpen;
+// A run with no window, so no display is needed: a replay checked or run
+// unseen. GLUT is never started then, so nothing may call it.
+extern bool headless;
 
 }  // namespace vortimbal

@@ -23,6 +23,7 @@
 #include "app/menus.h"
 #include "app/mouse.h"
 #include "app/pad_input.h"
+#include "app/replay.h"
 #include "app/shell_state.h"
 #include "app/swap_interval.h"
 #include "app/window_class.h"
@@ -148,19 +149,24 @@ void setUpWindow() {
 void startUp(int* argc, char** argv) {
     enterDataFolder(std::getenv("VORTIMBAL_DATA"), VORTIMBAL_DATA_DIR, VORTIMBAL_DATA_FROM_PROGRAM,
                     std::cout);
-    glutInit(argc, argv);
-    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-    mainWindow = glutCreateWindow("Vortimbal 3");
-    setWindowClass("vortimbal3");
+    if (!headless) {
+        glutInit(argc, argv);
+        glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+        mainWindow = glutCreateWindow("Vortimbal 3");
+        setWindowClass("vortimbal3");
+    }
+    // The models and materials need no GL: lists and textures reach it at the first frame.
     mainMaterialPool = loadSurfaces();
     world.setCitizenPool(mainMaterialPool);
     world.build();
-    setUpWindow();
-    // The window exists already, so the reshape request is what sizes it.
-    glutInitWindowSize(initialWidth, initialHeight);
-    glutReshapeWindow(initialWidth, initialHeight);
-    if (startFullScreen) {
-        toggleFullScreen();
+    if (!headless) {
+        setUpWindow();
+        // The window exists already, so the reshape request is what sizes it.
+        glutInitWindowSize(initialWidth, initialHeight);
+        glutReshapeWindow(initialWidth, initialHeight);
+        if (startFullScreen) {
+            toggleFullScreen();
+        }
     }
     // Every figure settles on the ground before the first frame.
     for (int i = 0; i < warmUpSteps; ++i) {
@@ -176,14 +182,19 @@ void finishStartUp() {
     if (!std::exchange(restToStart, false)) {
         return;
     }
-    soundPlayer.open("sounds", std::cout);
+    // A check run as fast as it goes is heard by nobody, even if it turns the sound on.
+    if (!verifyingReplay) {
+        soundPlayer.open("sounds", std::cout);
+    }
     const std::string settingsPath =
         SettingsFile::defaultFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     const std::size_t slash = settingsPath.rfind('/');
     startPads(slash == std::string::npos ? "" : settingsPath.substr(0, slash), std::cout);
     // Each GLUT menu is a window of its own, slow to make.
-    createMenus();
-    attachMenus();
+    if (!headless) {
+        createMenus();
+        attachMenus();
+    }
 }
 
 bool startUpReported(const std::function<void()>& startUpSteps, std::ostream& errors) {

@@ -15,7 +15,8 @@ extern MaterialPool* mainMaterialPool;
 
 // The game's named materials, then the six textures, in a new pool that is
 // in use already: "black" and "white" become blackMaterial and defaultMaterial,
-// and the first texture is lit by "estrade". Needs the OpenGL window.
+// and the first texture is lit by "estrade". Names the textures in the current
+// GL context; a headless run has none, and never draws them.
 MaterialPool* loadSurfaces();
 
 // The fixed OpenGL state; set again after entering game mode.

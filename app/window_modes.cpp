@@ -33,7 +33,11 @@ void enterGameMode() {
 
 }  // namespace
 
+// A headless run has no window to change; a replay's menu choices still come.
 void toggleFullScreen() {
+    if (headless) {
+        return;
+    }
     if (inFullScreen) {
         inFullScreen = 0;
         glutReshapeWindow(windowedWidth, windowedHeight);
@@ -48,6 +52,9 @@ void toggleFullScreen() {
 }
 
 void toggleGameMode() {
+    if (headless) {
+        return;
+    }
     if (inGameMode) {
         leaveGameMode();
     } else {

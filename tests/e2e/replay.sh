@@ -16,6 +16,28 @@ ended=$(cd "$data" && "$binary" --replay "$replay" --fast --no-draw | tail -n 1)
 [ "$ended" = "$expected" ] || fail "the kept replay ended with \"$ended\", not \"$expected\""
 echo "the kept replay ended as recorded: $ended"
 
+# Checked or run unseen, a replay needs no display: --verify exits 0 when it
+# ends as it claims (or claims nothing, as the kept one), 1 when its claim was
+# edited, 2 when it is no replay.
+claimed=$(mktemp) edited=$(mktemp) garbage=$(mktemp)
+sed "\$s/\$/ $expected/" "$replay" >"$claimed"
+sed "\$s/\$/ ${expected/2420/2430}/" "$replay" >"$edited"
+echo "not a replay" >"$garbage"
+while read -r status args; do
+    said=$(cd "$data" && timeout -k 5 60 env -u DISPLAY "$binary" $args 2>&1) && got=0 || got=$?
+    [ "$got" = "$status" ] || fail "$args exited with $got, not $status: $said"
+    [ "$status" = 2 ] || [ "$(tail -n 1 <<<"$said")" = "$expected" ] || fail "$args: $said"
+done <<EOF
+0 --verify $claimed
+0 --verify $replay
+0 --replay $claimed --fast --no-draw
+1 --verify $edited
+2 --verify $garbage
+2 --verify /no/such/replay
+EOF
+rm -f "$claimed" "$edited" "$garbage"
+echo "with no display a true, an unclaimed, an edited and a garbage replay exit 0, 0, 1 and 2"
+
 # With no HOME and no XDG folders nothing is kept, and the player is told once;
 # a test pad that is a FIFO is refused, not waited on, and so is a line out of range.
 short=$(mktemp) pads=$(mktemp -d)
