@@ -11,8 +11,10 @@
 #include <iostream>
 
 #include "app/frame_clock.h"
+#include "app/recording.h"
 #include "app/replay.h"
 #include "app/shell_state.h"
+#include "app/watch.h"
 #include "app/window_modes.h"
 #include "audio/sound_player.h"
 #include "game/game_state.h"
@@ -57,6 +59,8 @@ int stopRequested() {
 
 void endGame(int status) {
     ending = true;
+    // What is told and recorded at the end is the player's run, not a replay watched.
+    stopWatching();
     leaveGameMode();
     forgetFaceLists();
     soundPlayer.close();

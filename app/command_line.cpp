@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "app/frame_clock.h"
+#include "app/recording.h"
 #include "app/replay.h"
 #include "app/settings_in_force.h"
 #include "app/shell_state.h"
@@ -196,6 +197,7 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
     if (replayFile != nullptr && !startReplay(replayFile, errors)) {
         return verifyingReplay ? refused : 1;
     }
+    beginRun();
     if (recordFile != nullptr && !startRecording(recordFile, errors)) {
         return 1;
     }

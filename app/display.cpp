@@ -25,6 +25,8 @@
 #include "screens/hud.h"
 #include "screens/notice.h"
 #include "screens/options_page.h"
+#include "screens/replays_page.h"
+#include "screens/scores_page.h"
 #include "screens/title_screen.h"
 
 namespace vortimbal {
@@ -50,6 +52,8 @@ void drawTitlePage() {
         drawOptionsScreen();
     } else if (helpShown == ScoresPage) {
         drawScoresScreen();
+    } else if (helpShown == ReplaysPage) {
+        drawReplaysScreen();
     } else if (helpShown == HelpPage) {
         drawHelpScreen();
     } else {

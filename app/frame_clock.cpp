@@ -16,9 +16,11 @@
 #include "app/menus.h"
 #include "app/mouse.h"
 #include "app/pad_input.h"
+#include "app/recording.h"
 #include "app/replay.h"
 #include "app/shell_state.h"
 #include "app/startup.h"
+#include "app/watch.h"
 #include "audio/sound_player.h"
 #include "control/camera.h"
 #include "core/diagnostics.h"
@@ -27,6 +29,7 @@
 #include "game/game_state.h"
 #include "game/playable_world.h"
 #include "saves/high_scores.h"
+#include "saves/replay_checks.h"
 
 namespace vortimbal {
 
@@ -70,8 +73,10 @@ void stepWorld() {
         tell(&GameListener::gameOver);
         // A replay plays an old game again: it is not a new one for the table.
         if (!replaying()) {
-            highScores.add({gameWorld->score(), level, today(), gameWorld->getDifficulty()},
+            const std::string replay = endGameRecording();
+            highScores.add({gameWorld->score(), level, today(), gameWorld->getDifficulty(), replay},
                            std::cout);
+            keepReplaysInBounds();
         }
     } else if (gameWorld->badGuysLeft() == 0) {
         gameState = LevelCleared;
@@ -85,7 +90,7 @@ void step() {
     simulationTime += stepMs;
     camera.update();
     soundPlayer.followCamera();
-    if (gameState == Playing && !menuOpen) {
+    if (gameState == Playing && !menuOpen && !watchOver()) {
         stepWorld();
     }
     ++stepsTaken;
@@ -167,6 +172,7 @@ void onIdle() {
     }
     noteLoopTurn();
     pollPads();
+    replayChecks.poll();
     refreshMenus();
     holdPointer();
     // A replay cut short by a signal must not pass for one played to its end.
@@ -174,11 +180,28 @@ void onIdle() {
         endGame(replaying() ? 128 + signal : 0);
     }
     try {
+        if (replaying() && stepsTaken < replayedGameStart()) {
+            skipToReplayedGame();
+        }
         advanceClock();
     } catch (Exception* caught) {
         std::unique_ptr<Exception> exception(caught);
         reportError(exception->what());
     }
+}
+
+void skipToReplayedGame() {
+    GameListener* const listener = gameListener;
+    gameListener = nullptr;
+    while (replaying() && stepsTaken < replayedGameStart()) {
+        step();
+    }
+    gameListener = listener;
+    restartClock();
+}
+
+void restartClock() {
+    simulationTime = lastRedisplayTime = currentTimeMs();
 }
 
 void runHeadless() {

@@ -33,6 +33,11 @@ extern int fastStepsPerFrame;
 // The game loop: at most one fixed step per call, then a frame once caught up.
 // A call with nothing due rests until the next step or frame, to spare the CPU.
 void onIdle();
+// A game's replay holds the run before the game: that part plays at once,
+// unseen and unheard, and the clock starts over after it.
+void skipToReplayedGame();
+// The clock starts over from now, after the run stood still.
+void restartClock();
 // The loop of a headless run, in place of GLUT's: it ends through endGame.
 [[noreturn]] void runHeadless();
 // GLUT's word on whether the window can be seen.

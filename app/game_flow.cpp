@@ -3,6 +3,7 @@
 
 #include "app/game_flow.h"
 
+#include "app/recording.h"
 #include "app/window_modes.h"
 #include "control/camera.h"
 #include "game/game_state.h"
@@ -28,6 +29,8 @@ void startNextLevel() {
 }
 
 void startNewGame() {
+    // Before the city changes: a game left for this one claims where it stood.
+    startGameRecording();
     gameWorld->removeBadGuys();
     gameWorld->setDifficulty(chosenDifficulty);
     level = 0;

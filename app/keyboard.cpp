@@ -5,23 +5,31 @@
 
 #include <GL/glut.h>
 
+#include <string>
+#include <utility>
+
 #include "app/clean_exit.h"
 #include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/game_flow.h"
 #include "app/menus.h"
+#include "app/recording.h"
 #include "app/replay.h"
 #include "app/settings_in_force.h"
 #include "app/shell_state.h"
+#include "app/watch.h"
 #include "audio/sound_player.h"
 #include "control/camera.h"
 #include "game/game_listener.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"
 #include "input/key_repeat_filter.h"
+#include "saves/high_scores.h"
 #include "saves/settings.h"
 #include "screens/notice.h"
 #include "screens/options_page.h"
+#include "screens/replays_page.h"
+#include "screens/scores_page.h"
 #include "screens/title_screen.h"
 
 namespace vortimbal {
@@ -34,6 +42,25 @@ constexpr unsigned char lineFeedKey = 10;
 constexpr float slideThrust = 0.02f;
 
 KeyRepeatFilter repeats;
+// The Escape that stopped a watched replay: its release must not also leave the page.
+bool escapeStoppedReplay = false;
+
+// Fire on a page of games watches the chosen one. A recorded run that watched
+// a replay was left as it stood, so played again it watches none.
+void watchChosen() {
+    const bool scores = helpShown == ScoresPage;
+    const std::string file = scores ? chosenScoreReplay() : chosenReplayFile();
+    const bool listsNone = scores ? highScores.entries().empty() : file.empty();
+    if (listsNone) {
+        helpShown = MenuPage;
+    } else if (replaying()) {
+        return;
+    } else if (file.empty()) {
+        showNotice("no replay kept for this game");
+    } else {
+        watchReplay(file);
+    }
+}
 
 void fire(int direction) {
     const bool pressed = direction > 0;
@@ -45,7 +72,9 @@ void fire(int direction) {
             if (pressed) {
                 break;
             }
-            if (helpShown) {
+            if (helpShown == ScoresPage || helpShown == ReplaysPage) {
+                watchChosen();
+            } else if (helpShown) {
                 helpShown = 0;
             } else {
                 if (gameListener != nullptr) {
@@ -114,10 +143,21 @@ bool menuKey(Key key) {
 // through the title's menu, and Enter, 'z' and Escape fire and go back as long
 // as no action has them. True when the key did something.
 bool fixedKey(Key key, int direction, bool bound) {
-    if (gameState == Title && direction > 0 && !helpShown &&
-        (key == specialKey(GLUT_KEY_UP) || key == specialKey(GLUT_KEY_DOWN))) {
-        key == specialKey(GLUT_KEY_UP) ? titleCursorUp() : titleCursorDown();
-        return true;
+    const bool upOrDown = key == specialKey(GLUT_KEY_UP) || key == specialKey(GLUT_KEY_DOWN);
+    if (gameState == Title && direction > 0 && upOrDown) {
+        const int step = key == specialKey(GLUT_KEY_UP) ? -1 : 1;
+        if (helpShown == ScoresPage) {
+            scoresCursor(step);
+            return true;
+        }
+        if (helpShown == ReplaysPage) {
+            replaysCursor(step);
+            return true;
+        }
+        if (!helpShown) {
+            step < 0 ? titleCursorUp() : titleCursorDown();
+            return true;
+        }
     }
     if (bound) {
         return false;
@@ -230,7 +270,12 @@ void noteLoopTurn() {
 void onKeyDown(unsigned char key, int, int) {
     // A replay takes no live key but the one that stops it.
     if (replaying() && key == escapeKey) {
-        endGame();
+        if (!watching()) {
+            endGame();
+        }
+        stopWatching();
+        escapeStoppedReplay = true;
+        return;
     }
     if (key == lastKeyDown || replaying()) {
         return;
@@ -243,6 +288,9 @@ void onKeyDown(unsigned char key, int, int) {
 }
 
 void onKeyUp(unsigned char key, int, int) {
+    if (key == escapeKey && std::exchange(escapeStoppedReplay, false)) {
+        return;
+    }
     if (replaying()) {
         return;
     }

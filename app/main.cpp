@@ -15,6 +15,8 @@
 #include "app/startup.h"
 #include "audio/sound_player.h"
 #include "saves/high_scores.h"
+#include "saves/replay_checks.h"
+#include "saves/replay_folder.h"
 #include "saves/settings.h"
 
 int main(int argc, char** argv) {
@@ -41,6 +43,10 @@ int main(int argc, char** argv) {
     // A replay plays an old game again: it is not a new one for the table.
     if (!vortimbal::replaying()) {
         vortimbal::highScores.load(scoresPath, std::cout);
+        vortimbal::replayFolder = vortimbal::ReplayFolder(vortimbal::ReplayFolder::defaultPath(
+            std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+        // The game checks the table's replays with its own --verify.
+        vortimbal::replayChecks.setChecker("/proc/self/exe");
     }
     if (!vortimbal::startUpReported([&] { vortimbal::startUp(&argc, argv); }, std::cerr)) {
         return 1;

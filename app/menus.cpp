@@ -11,6 +11,7 @@
 
 #include "app/clean_exit.h"
 #include "app/game_flow.h"
+#include "app/recording.h"
 #include "app/replay.h"
 #include "app/shell_state.h"
 #include "app/window_modes.h"
@@ -20,6 +21,8 @@
 #include "scene/switches.h"
 #include "screens/notice.h"
 #include "screens/options_page.h"
+#include "screens/replays_page.h"
+#include "screens/scores_page.h"
 #include "screens/title_screen.h"
 
 namespace vortimbal {
@@ -272,7 +275,10 @@ void onMenu(int id) {
             helpShown = HelpPage;
             break;
         case ScoresItem:
-            helpShown = ScoresPage;
+            openScoresPage();
+            break;
+        case ReplaysItem:
+            openReplaysPage();
             break;
         case OptionsItem:
             openOptionsPage();

@@ -9,6 +9,7 @@
 
 #include "app/frame_clock.h"
 #include "app/keyboard.h"
+#include "app/recording.h"
 #include "app/replay.h"
 #include "app/shell_state.h"
 #include "control/camera.h"

@@ -15,6 +15,7 @@
 #include "app/frame_clock.h"
 #include "app/game_flow.h"
 #include "app/keyboard.h"
+#include "app/recording.h"
 #include "app/replay.h"
 #include "audio/sound_player.h"
 #include "core/regular_file.h"

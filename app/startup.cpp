@@ -146,6 +146,15 @@ void setUpWindow() {
     glutIgnoreKeyRepeat(1);
 }
 
+void buildWorld(World& city) {
+    city.setCitizenPool(mainMaterialPool);
+    city.build();
+    // Every figure settles on the ground before the first frame.
+    for (int i = 0; i < warmUpSteps; ++i) {
+        city.update();
+    }
+}
+
 void startUp(int* argc, char** argv) {
     enterDataFolder(std::getenv("VORTIMBAL_DATA"), VORTIMBAL_DATA_DIR, VORTIMBAL_DATA_FROM_PROGRAM,
                     std::cout);
@@ -157,8 +166,7 @@ void startUp(int* argc, char** argv) {
     }
     // The models and materials need no GL: lists and textures reach it at the first frame.
     mainMaterialPool = loadSurfaces();
-    world.setCitizenPool(mainMaterialPool);
-    world.build();
+    buildWorld(world);
     if (!headless) {
         setUpWindow();
         // The window exists already, so the reshape request is what sizes it.
@@ -167,10 +175,6 @@ void startUp(int* argc, char** argv) {
         if (startFullScreen) {
             toggleFullScreen();
         }
-    }
-    // Every figure settles on the ground before the first frame.
-    for (int i = 0; i < warmUpSteps; ++i) {
-        world.update();
     }
     const double now = currentTimeMs();
     lastRedisplayTime = now;

@@ -9,6 +9,7 @@
 namespace vortimbal {
 
 class MaterialPool;
+class World;
 
 // Every surface of the game, for the world to look its models' materials up in.
 extern MaterialPool* mainMaterialPool;
@@ -30,6 +31,8 @@ void registerCallbacks();
 void setUpWindow();
 
 // What the first frame needs: window, models, state, callbacks, clock.
+// Lays out a city as every run starts with it, its figures settled on the ground.
+void buildWorld(World& city);
 void startUp(int* argc, char** argv);
 // The rest, once the first frame is on screen, so the window fills sooner:
 // sound, pads and the menu. Does nothing before startUp or a second time.

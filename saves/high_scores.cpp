@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "core/regular_file.h"
+#include "saves/replay_folder.h"
 #include "saves/safe_file.h"
 #include "saves/xdg_folder.h"
 
@@ -42,8 +43,8 @@ bool getLine(std::istream& in, std::string& line) {
     return true;
 }
 
-// Strict: the header, then up to ten "points level date [difficulty]" lines,
-// best first; tables from before difficulties were all played at normal.
+// Strict: the header, then up to ten "points level date [difficulty [replay]]"
+// lines, best first; tables from before difficulties were all played at normal.
 bool parse(const std::string& text, std::vector<Score>& table) {
     if (text.size() > maxFileSize) {
         return false;
@@ -59,6 +60,7 @@ bool parse(const std::string& text, std::vector<Score>& table) {
         std::string difficulty, extra;
         if (!(fields >> score.points >> score.level >> score.date) ||
             (fields >> difficulty && !difficultyFromName(difficulty, score.difficulty)) ||
+            (fields >> score.replay && !ReplayFolder::isReplayName(score.replay)) ||
             fields >> extra || score.level < 1 || !isDate(score.date) ||
             int(table.size()) == HighScores::kept ||
             (!table.empty() && score.points > table.back().points)) {
@@ -123,6 +125,17 @@ HighScores::Found HighScores::read(std::vector<Score>& into) const {
         return Found::Damaged;
     }
     return Found::Table;
+}
+
+std::vector<std::string> HighScores::savedReplays() const {
+    std::vector<Score> saved;
+    read(saved);
+    saved.insert(saved.end(), table.begin(), table.end());
+    std::vector<std::string> names;
+    for (const Score& score : saved) {
+        names.push_back(score.replay);
+    }
+    return names;
 }
 
 int HighScores::add(const Score& score, std::ostream& messages) {
@@ -197,7 +210,8 @@ void HighScores::save(std::ostream& messages) {
     text << header << '\n';
     for (const Score& score : table) {
         text << score.points << ' ' << score.level << ' ' << score.date << ' '
-             << difficultyName(score.difficulty) << '\n';
+             << difficultyName(score.difficulty) << (score.replay.empty() ? "" : " ")
+             << score.replay << '\n';
     }
     if (!replaceFile(file, text.str())) {
         notSaved("cannot write", messages);

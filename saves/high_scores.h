@@ -16,6 +16,8 @@ struct Score {
     int level = 0;
     std::string date;  // YYYY-MM-DD
     Difficulty difficulty = Difficulty::Normal;
+    // The name of its replay among the kept ones; empty when none was kept.
+    std::string replay;
 };
 
 // The ten best finished games, best first, kept in a small text file that
@@ -38,6 +40,9 @@ class HighScores {
     int add(const Score& score, std::ostream& messages);
 
     const std::vector<Score>& entries() const { return table; }
+    // The replays the table names, as saved now: another game may have
+    // changed it since this one read it.
+    std::vector<std::string> savedReplays() const;
     // The place of the last game added in this run, or -1.
     int newest() const { return newestPlace; }
     // One short line about the table's file for the scores page, in the

@@ -36,7 +36,7 @@ bool Settings::operator==(const Settings& other) const {
            invertTilt == other.invertTilt && padDeadZone == other.padDeadZone &&
            difficulty == other.difficulty && mouseAim == other.mouseAim &&
            mouseSensitivity == other.mouseSensitivity && padInvert == other.padInvert &&
-           padRumble == other.padRumble && keys == other.keys;
+           padRumble == other.padRumble && recordGames == other.recordGames && keys == other.keys;
 }
 
 namespace {
@@ -70,6 +70,7 @@ const Flag flags[] = {
     {"mouse_aim", &Settings::mouseAim},
     {"pad_invert", &Settings::padInvert},
     {"pad_rumble", &Settings::padRumble},
+    {"record_games", &Settings::recordGames},
 };
 
 const char* boolName(bool value) {

@@ -29,6 +29,7 @@ struct Settings {
     bool padInvert = false;    // the right stick's forward and back
     bool padRumble = true;
     Difficulty difficulty = Difficulty::Normal;  // of each New Game
+    bool recordGames = true;                     // each game keeps its replay
     KeyBindings keys;
 
     bool operator==(const Settings& other) const;

@@ -37,6 +37,7 @@ enum Row {
     PadDeadZone,
     PadInvert,
     PadRumble,
+    RecordGames,
     Reset,
     FirstKey
 };
@@ -58,7 +59,7 @@ const char* settingLabels[FirstKey] = {
     "full screen at start", "frame cap",         "show frame rate",
     "invert camera tilt",   "mouse aim",         "mouse sensitivity",
     "pad dead zone",        "pad invert camera", "pad rumble",
-    "Reset to defaults"};
+    "record games",         "Reset to defaults"};
 
 std::string rowLabel(int row) {
     return row < FirstKey ? settingLabels[row] : actionLabel(Action(row - FirstKey));
@@ -81,6 +82,8 @@ bool* switchOf(int row) {
             return &settings.padInvert;
         case PadRumble:
             return &settings.padRumble;
+        case RecordGames:
+            return &settings.recordGames;
         default:
             return nullptr;
     }

@@ -14,7 +14,6 @@
 
 #include "game/game_state.h"
 #include "input/gamepad.h"
-#include "saves/high_scores.h"
 #include "saves/settings.h"
 #include "screens/chosen_marker.h"
 #include "screens/stroke_font.h"
@@ -33,19 +32,19 @@ struct Item {
 };
 
 const Item resume = {ResumeItem, "Resume", 1.0f, 1.0f, 0.3f};
-const Item menu[] = {{NewGameItem, "New Game", 1.0f, 0.5f, 0.1f},
-                     {HelpItem, "Help", 0.7f, 1.0f, 0.1f},
-                     {ScoresItem, "High scores", 0.3f, 0.9f, 0.9f},
-                     {OptionsItem, "Options", 0.9f, 0.6f, 1.0f},
-                     {QuitItem, "Quit", 0.3f, 0.3f, 0.7f}};
+const Item menu[] = {
+    {NewGameItem, "New Game", 1.0f, 0.5f, 0.1f},   {HelpItem, "Help", 0.7f, 1.0f, 0.1f},
+    {ScoresItem, "High scores", 0.3f, 0.9f, 0.9f}, {ReplaysItem, "Replays", 0.9f, 0.9f, 0.5f},
+    {OptionsItem, "Options", 0.9f, 0.6f, 1.0f},    {QuitItem, "Quit", 0.3f, 0.3f, 0.7f}};
 
 // Where the items stand: a game waiting on the title adds "Resume" above the
 // others and a line saying so, so they move closer and shrink a little.
 struct Layout {
     float top, spacing, size;
 };
-constexpr Layout menuLayout = {0.3f, 0.24f, 0.18f};
-constexpr Layout pausedLayout = {0.3f, 0.2f, 0.15f};
+constexpr Layout menuLayout = {0.3f, 0.2f, 0.15f};
+constexpr Layout pausedLayout = {0.3f, 0.17f, 0.13f};
+constexpr float pageTitleSize = 0.18f;
 constexpr float shadowOffset = 0.01f;
 constexpr float difficultyGap = 0.06f;
 constexpr float backdropAlpha = 0.75f;
@@ -72,13 +71,12 @@ int selectedIndex(const std::vector<Item>& items) {
     return 0;
 }
 
-// A page's title with its shadow.
-void drawPageTitle(const char* title) {
-    drawTextCentered(title, 0.01f, 0.79f, menuLayout.size, 0, 0, 0);
-    drawTextCentered(title, 0, 0.8f, menuLayout.size, 0.7f, 1.0f, 0.1f);
-}
-
 }  // namespace
+
+void drawPageTitle(const char* title) {
+    drawTextCentered(title, 0.01f, 0.79f, pageTitleSize, 0, 0, 0);
+    drawTextCentered(title, 0, 0.8f, pageTitleSize, 0.7f, 1.0f, 0.1f);
+}
 
 const char* const gameGoal = "shoot the red bad guys before they shoot the citizens";
 const char* const scoringRule =
@@ -178,42 +176,6 @@ void drawHelpScreen() {
         drawTextRight(line.keys.c_str(), -0.05f, y, size, 1.0f, 0.5f, 0.1f);
         drawText(line.action.c_str(), 0.05f, y, size, 0.8f, 0.9f, 1.0f);
         y -= spacing;
-    }
-    drawTextCentered("press fire to go back", 0, -0.78f, 0.08f, 1, 1, 1);
-    glEnable(GL_LIGHTING);
-}
-
-void drawScoresScreen() {
-    glDisable(GL_LIGHTING);
-    drawPageTitle("High scores");
-    const float size = 0.07f;
-    const std::vector<Score>& table = highScores.entries();
-    if (table.empty()) {
-        drawTextCentered("no game finished yet", 0, 0.2f, size, 0.8f, 0.9f, 1.0f);
-    }
-    char text[64];
-    float y = 0.5f;
-    for (int i = 0; i < int(table.size()); ++i) {
-        const Score& score = table[std::size_t(i)];
-        // The game just finished stands out, the way it is found after Game Over.
-        const bool newest = i == highScores.newest();
-        const float r = newest ? 1.0f : 0.8f, g = newest ? 1.0f : 0.9f, b = newest ? 0.2f : 1.0f;
-        std::snprintf(text, sizeof text, "%d", i + 1);
-        drawTextRight(text, -0.72f, y, size, 1.0f, 0.5f, 0.1f);
-        std::snprintf(text, sizeof text, "%d", score.points);
-        drawTextRight(text, -0.26f, y, size, r, g, b);
-        std::snprintf(text, sizeof text, "level %d", score.level);
-        drawText(text, -0.18f, y, size, r, g, b);
-        drawText(score.date.c_str(), 0.2f, y, size, r, g, b);
-        drawText(difficultyName(score.difficulty), 0.66f, y, size, r, g, b);
-        if (newest) {
-            drawText("new", -0.95f, y, size, 1.0f, 1.0f, 0.2f);
-        }
-        y -= 0.11f;
-    }
-    // A player who never looks at the terminal still learns what became of the table.
-    if (!highScores.notice().empty()) {
-        drawTextCentered(highScores.notice().c_str(), 0, -0.66f, 0.05f, 1.0f, 0.6f, 0.3f);
     }
     drawTextCentered("press fire to go back", 0, -0.78f, 0.08f, 1, 1, 1);
     glEnable(GL_LIGHTING);

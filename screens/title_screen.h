@@ -15,11 +15,12 @@ enum TitleItem {
     HelpItem = 20,
     ScoresItem = 21,
     ResumeItem = 22,
-    OptionsItem = 23
+    OptionsItem = 23,
+    ReplaysItem = 24
 };
 
 // The pages the title screen shows in place of its menu, as `helpShown` holds them.
-enum TitlePage { MenuPage = 0, HelpPage = 1, ScoresPage = 2, OptionsPage = 3 };
+enum TitlePage { MenuPage = 0, HelpPage = 1, ScoresPage = 2, OptionsPage = 3, ReplaysPage = 4 };
 extern int helpShown;
 // The highlighted item's id.
 extern int titleSelection;
@@ -39,8 +40,8 @@ std::vector<HelpLine> helpLines();
 void drawTitleScreen();
 // The controls, shown in place of the title's menu.
 void drawHelpScreen();
-// The ten best games, the one just finished marked.
-void drawScoresScreen();
+// A page's title with its shadow.
+void drawPageTitle(const char* title);
 // Darkens the city behind the title's text, in the overlay before the text.
 void drawBackdrop();
 // The highlighted item's id: what fire chooses.

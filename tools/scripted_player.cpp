@@ -21,6 +21,7 @@
 #include "app/frame_clock.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
+#include "app/recording.h"
 #include "app/replay.h"
 #include "app/startup.h"
 #include "game/figure.h"
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
     }
     const int levels = std::atoi(argv[2]);
     int glutArgc = 1;
+    beginRun();
     if (!startRecording(argv[1], std::cerr) ||
         !startUpReported([&] { startUp(&glutArgc, argv); }, std::cerr)) {
         return 1;

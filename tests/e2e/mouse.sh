@@ -36,7 +36,7 @@ keys Escape
 xdotool mousemove --window "$window" 50 50
 sleep 0.3
 [ "$(pointer)" != "$centre" ] || fail "the paused game keeps the pointer"
-keys Down Down Down Down Down Return
+keys Down Down Down Down Down Down Return
 wait_for_exit
 recorded=$(tail -n 1 "$game_log")
 grep -q " turn " "$replay" || fail "no turn recorded: $(cat "$replay")"

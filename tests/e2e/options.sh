@@ -11,9 +11,9 @@ source "$(dirname "$0")/lib/game.bash"
 start_game
 window=$(wait_for_window)
 focus "$window"
-# Title: New Game, Help, High scores, Options. On the page, fire is the 18th row.
-keys Down Down Down Return
-keys $(printf 'Down %.0s' {1..17}) Return
+# Title: New Game, Help, High scores, Replays, Options. On the page, fire is the 19th row.
+keys Down Down Down Down Return
+keys $(printf 'Down %.0s' {1..18}) Return
 screenshot "$window" e2e_options_prompt
 keys x
 screenshot "$window" e2e_options
@@ -26,7 +26,7 @@ replay=$(mktemp)
 start_game --record "$replay"
 window=$(wait_for_window)
 focus "$window"
-keys Return space x x Escape Down Down Down Down Down Return
+keys Return space x x Escape Down Down Down Down Down Down Return
 wait_for_exit
 fired=$(grep -c " action 4 1$" "$replay" || true)
 [ "$fired" = 2 ] || fail "x fired $fired times and space as well, or not at all: $(cat "$replay")"

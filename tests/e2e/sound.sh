@@ -19,7 +19,7 @@ focus "$window"
 sleep 2
 keys Return space
 sleep 1.5
-keys Escape Down Down Down Down Down Return
+keys Escape Down Down Down Down Down Down Return
 wait_for_exit
 # Loudness (RMS of 16-bit samples) in the first second, and after it.
 read -r before after < <(python3 - "$folder/out.wav" <<'PY'

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/replay_file.h"
+#include "saves/replay_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     vortimbal::Replay replay;

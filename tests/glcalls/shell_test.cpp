@@ -25,6 +25,7 @@
 #include "app/keyboard.h"
 #include "app/menus.h"
 #include "app/pad_input.h"
+#include "app/recording.h"
 #include "app/replay.h"
 #include "app/settings_in_force.h"
 #include "app/shell_state.h"
@@ -176,9 +177,9 @@ TEST_F(Shell, EachCameraKeyMovesTheFreeCameraItsOwnWay) {
 TEST_F(Shell, TheTitleLeadsToHelpNewGamesAndLevelsOnRelease) {
     tap({escape});
     EXPECT_EQ(shown(), Shown(Title, 0, 0)) << "nothing to resume before the first game";
-    tap({down, down, down, down});
+    tap({down, down, down, down, down});
     EXPECT_EQ(titleSelection, QuitItem) << "the cursor stops at the last item";
-    tap({up, up, up, up, down, ' '});
+    tap({up, up, up, up, up, down, ' '});
     EXPECT_EQ(shown(), Shown(Title, 0, 1)) << "Help, chosen";
     tap({down, escape, up});
     EXPECT_EQ(shown(), Shown(Title, 0, 0)) << "Escape closes the page, the menu stayed put";
@@ -356,7 +357,7 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
         {{"--replay", "/no/such/replay"}, 1, 0, {}, "", ""},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", ""},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 3\nend 5\n"},
-        {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 1\n3 key 32 1\n"},
+        {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 1\n3 key 32\n"},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 1\n3 jump 32 1\nend 4\n"},
         {{"--replay", "REPLAY"},
          1,
@@ -426,7 +427,7 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
 // page says so: the player did not touch it.
 TEST(OptionsPage, AKeySwapNamesTheActionThatMoved) {
     openOptionsPage();
-    for (int row = 0; row < 13; ++row) {  // down the settings to "walk forward"
+    for (int row = 0; row < 14; ++row) {  // down the settings to "walk forward"
         optionsKey(specialKey(GLUT_KEY_DOWN), 1);
     }
     optionsKey(13, 1);
@@ -553,11 +554,11 @@ TEST_F(Shell, MenuKeysHoldWhateverIsBoundAndAReplayNeedsNoneOfThePlayersKeys) {
         std::tie(settings.keys[0], settings.keys[12]) = std::make_tuple(noKey, enter);
         startRecording(file, std::cerr);
         onTitle();
-        tap({down, down, down, up, down, enter});  // Options
-        settings.keys[4] = 'f';                    // fire, on the page
-        tap({down, down, 'f'});                    // sound
+        tap({down, down, down, down, up, down, enter});  // Options
+        settings.keys[4] = 'f';                          // fire, on the page
+        tap({down, down, 'f'});                          // sound
         settings.keys[4] = up;
-        tap({escape, up, up, up, enter});
+        tap({escape, up, up, up, up, enter});
         ++stepsTaken;
         endRecording();
         const Commands recorded = world.commands;
@@ -577,7 +578,7 @@ TEST_F(Shell, MenuKeysHoldWhateverIsBoundAndAReplayNeedsNoneOfThePlayersKeys) {
     settings = Settings();
     gameState = Title;
     openOptionsPage();
-    tap({down, down, down, down, down, down, down, down, down, down, down, down, down});
+    tap({down, down, down, down, down, down, down, down, down, down, down, down, down, down});
     tap({enter, enter, ',', escape});  // "walk forward", Enter refused, the comma taken
     EXPECT_EQ(settings.keys[0], ',') << "Enter was refused, the comma taken";
     settings = Settings();

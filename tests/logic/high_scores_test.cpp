@@ -46,17 +46,24 @@ class HighScoresFile : public ::testing::Test {
 
 }  // namespace
 
+Score score(int points, int level, const std::string& date,
+            Difficulty difficulty = Difficulty::Normal, const std::string& replay = "") {
+    return {points, level, date, difficulty, replay};
+}
+
 TEST_F(HighScoresFile, TheTenBestSurviveARestartBestFirst) {
     HighScores table, rival;  // two games at once
     table.load(file, messages);
     rival.load(file, messages);
-    EXPECT_EQ(table.add({0, 1, "2026-12-06"}, messages), -1) << "a game that scored nothing";
+    EXPECT_EQ(table.add(score(0, 1, "2026-12-06"), messages), -1) << "a game that scored nothing";
     for (int p : {300, -20, 900, 300, 50, 60, 70, 80, 90, 100, 110, 5}) {
-        table.add({p, 2, "2026-12-06"}, messages);
+        table.add(score(p, 2, "2026-12-06"), messages);
     }
-    EXPECT_EQ(table.add({1, 1, "2026-12-06"}, messages), -1) << "below all ten";
+    EXPECT_EQ(table.add(score(1, 1, "2026-12-06"), messages), -1) << "below all ten";
     EXPECT_EQ(table.newest(), -1);
-    EXPECT_EQ(rival.add({95, 1, "2026-12-06", Difficulty::Easy}, messages), 5)
+    EXPECT_EQ(rival.add(score(95, 1, "2026-12-06", Difficulty::Easy, "2026-12-06-101010-1.replay"),
+                        messages),
+              5)
         << "among the other game's";
     const std::string none = "High scores: none kept yet (" + file + ")\n";
     EXPECT_EQ(messages.str(), none + none);
@@ -65,7 +72,8 @@ TEST_F(HighScoresFile, TheTenBestSurviveARestartBestFirst) {
     EXPECT_EQ(points(restarted), (std::vector<int>{900, 300, 300, 110, 100, 95, 90, 80, 70, 60}));
     EXPECT_EQ(restarted.entries()[0].level, 2);
     EXPECT_EQ(restarted.entries()[5].difficulty, Difficulty::Easy);
-    EXPECT_EQ(restarted.add({300, 4, today()}, messages), 3) << "after the equal ones";
+    EXPECT_EQ(restarted.entries()[5].replay, "2026-12-06-101010-1.replay");
+    EXPECT_EQ(restarted.add(score(300, 4, today()), messages), 3) << "after the equal ones";
     const std::filesystem::path dir = std::filesystem::path(file).parent_path();
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir), {}), 2) << "and its lock";
     EXPECT_EQ(std::filesystem::status(dir).permissions(), std::filesystem::perms::owner_all);
@@ -85,7 +93,7 @@ TEST_F(HighScoresFile, ADamagedFileOrAnUnwritableFolderCostsAMessageNotTheGame) 
     for (const std::string& text :
          {std::string(), good.substr(0, good.size() - 4), std::string("garbage\n"),
           good + "900 1 2026-12-03\n", good + "400 0 2026-12-03\n", good + "400 1 2026-13-03\n",
-          good + "400 1 2026-12-03 x\n", big}) {
+          good + "400 1 2026-12-03 x\n", good + "400 1 2026-12-03 hard ../../x.replay\n", big}) {
         write(file, text);
         HighScores table;
         messages.str("");
@@ -93,7 +101,7 @@ TEST_F(HighScoresFile, ADamagedFileOrAnUnwritableFolderCostsAMessageNotTheGame) 
         EXPECT_TRUE(table.entries().empty()) << text.substr(0, 80);
         const std::string said = messages.str();
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
-        EXPECT_EQ(table.add({10, 1, "2026-12-06"}, messages), 0);
+        EXPECT_EQ(table.add(score(10, 1, "2026-12-06"), messages), 0);
         EXPECT_EQ(contents(copy), text) << "kept aside, no earlier copy replaced";
         EXPECT_NE(table.notice().find(copy.substr(copy.rfind('/') + 1)), std::string::npos);
         copy = file + ".damaged." + std::to_string(++copies);
@@ -112,12 +120,12 @@ TEST_F(HighScoresFile, ADamagedFileOrAnUnwritableFolderCostsAMessageNotTheGame) 
     mkfifo(file.c_str(), 0600);  // cannot be opened, even by root
     HighScores unreadable;
     unreadable.load(file, messages);
-    EXPECT_EQ(unreadable.add({10, 1, "2026-12-06"}, messages), 0) << "kept for this run";
+    EXPECT_EQ(unreadable.add(score(10, 1, "2026-12-06"), messages), 0) << "kept for this run";
     EXPECT_TRUE(std::filesystem::is_fifo(file) && !unreadable.notice().empty());
 
     HighScores unwritable;
     unwritable.load(file + "/under/a/file", messages);
     messages.str("");
-    EXPECT_EQ(unwritable.add({10, 1, "2026-12-06"}, messages), 0) << "kept for this run";
+    EXPECT_EQ(unwritable.add(score(10, 1, "2026-12-06"), messages), 0) << "kept for this run";
     EXPECT_EQ(messages.str().rfind("High scores: cannot write ", 0), 0u) << messages.str();
 }

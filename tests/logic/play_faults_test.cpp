@@ -15,6 +15,7 @@
 #include "app/frame_clock.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
+#include "app/recording.h"
 #include "app/replay.h"
 #include "game/figure.h"
 #include "game/game_state.h"
@@ -192,7 +193,7 @@ TEST(Replays, OutOfRangeOrEndlessOnesAreRefused) {
                              "end 9223372036854775807\n",
                              "vortimbal3 replay 2\n0 special 2147483647 1\nend 1\n",
                              "vortimbal3 replay 2\n0 walk 1 2000000000\nend 1\n",
-                             "vortimbal3 replay 2\n0 key 32 1\nend 1"}) {
+                             "vortimbal3 replay 2\ngame 5\n0 key 32 1\nend 3\n"}) {
         std::ofstream(file) << text;
         std::ostringstream errors;
         EXPECT_FALSE(startReplay(file, errors)) << text;

@@ -120,7 +120,8 @@ TEST_F(SettingsFileTest, SavesWriteThroughSymlinksAndClearStaleTemporaries) {
              HighScores kept;
              std::ostringstream said;
              kept.load(name, said);
-             EXPECT_EQ(kept.add({5, 1, "2026-01-01"}, said), 0) << said.str();
+             EXPECT_EQ(kept.add({5, 1, "2026-01-01", Difficulty::Normal, ""}, said), 0)
+                 << said.str();
          }},
     };
     const std::string target = folder + "/dotfiles/kept", stale = target + ".saving-a1B2c3";

@@ -282,8 +282,8 @@ TEST_F(Render, EveryScreenLooksAsApproved) {
     const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     EXPECT_TRUE(driver == nullptr || std::strstr(renderer, driver) != nullptr) << renderer;
     std::ostringstream unsaved;  // the process has no table file
-    highScores.add({2420, 3, "2026-12-06"}, unsaved);
-    highScores.add({900, 2, "2026-11-30"}, unsaved);
+    highScores.add({2420, 3, "2026-12-06", Difficulty::Normal, ""}, unsaved);
+    highScores.add({900, 2, "2026-11-30", Difficulty::Normal, ""}, unsaved);
     level = 2;
     for (const auto& s : screens) {
         std::tie(gameState, helpShown, showBoundingCubes, gameUnderway, titleSelection) =

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "game/difficulty.h"
+
+namespace vortimbal {
+
+// What a replay holds, apart from the window and the game, so that its reader
+// can be fuzzed alone.
+enum class InputKind { Key, Special, Menu, Pause, MenuOpen, Action, Walk, Turn };
+
+struct ReplayInput {
+    long step;
+    InputKind kind;
+    int code;
+    int value;
+};
+
+// Version 1 wrote keys, which all meant their default actions then; version 2
+// writes the player's actions by name and only the fixed keys as keys, each
+// recorded only when it did something.
+extern const char* const replayHeaders[2];
+extern const char* const inputKindNames[8];
+// Far more inputs than hours of play bring; a larger file is not a replay.
+constexpr std::size_t maxReplayInputs = 1000000;
+constexpr std::size_t maxReplayBytes = 32 * maxReplayInputs;
+// A day of 50 ms steps: no replay is longer, so no step count can overflow.
+constexpr long maxReplaySteps = 20L * 60 * 60 * 24;
+
+// How a recorded game says it ended, on its end line.
+struct Claim {
+    // The closing line, as closingLine writes it; empty in replays written
+    // before the end line carried it.
+    std::string line;
+    int level = 0;
+    int score = 0;
+    // Named after the line by games that record themselves.
+    bool namesDifficulty = false;
+    Difficulty difficulty = Difficulty::Normal;
+};
+
+struct Replay {
+    int version = 0;  // 1 or 2
+    // What the run starts at; older replays were all played at the rules "normal" has.
+    Difficulty difficulty = Difficulty::Normal;
+    // The step the recorded game starts at. A game's replay holds the whole run
+    // that led to it, since the city carries over from game to game; what comes
+    // before this step is the run, played unseen when the game is watched.
+    long gameStart = 0;
+    std::vector<ReplayInput> inputs;
+    long endStep = -1;
+    // False for a recording cut short, a game killed as it was played: it plays
+    // to its last whole input and claims nothing.
+    bool finished = false;
+    Claim claim;
+};
+
+// The line a game ends with: its level, score and census.
+std::string closingLine(int level, int score, int citizensLeft, int badGuysLeft);
+// What an end line says after its step: the closing line, and " on" and the
+// difficulty when the game's difficulty is known.
+std::string claimText(const Claim& claim);
+
+// The whole file, when it is a regular one no larger than a replay can be.
+bool readReplayText(const std::string& file, std::string& text);
+
+// Strict: the header, the difficulty and the game's first step if named,
+// inputs in step order each with its values in range, then "end" with the last
+// step and perhaps the claim, and a line end. A file that stops short of its
+// end, even inside a line, holds what was played up to its last whole input.
+// False on anything else.
+bool parseReplay(const std::string& text, Replay& replay);
+
+}  // namespace vortimbal
