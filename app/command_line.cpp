@@ -105,6 +105,9 @@ void printHelp(std::ostream& out) {
         << VORTIMBAL_DATA_DIR
         << ".\n"
            "High scores are kept in $XDG_DATA_HOME/vortimbal3 (~/.local/share/vortimbal3),\n"
+           "and each game's replay in its replays/ folder: the High scores and Replays\n"
+           "pages watch them; share one by sending its file, to be checked with --verify\n"
+           "and watched with --replay. The Options page's \"record games\" turns this off.\n"
            "settings in "
         << SettingsFile::defaultFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")) << ".\n";
 }

@@ -161,8 +161,11 @@ bool watching() {
 
 void finishWatching() {
     if (holdLeft == holdSteps) {
-        showNotice(endsAsClaimed() ? "end of the replay - it ends as it claims"
-                                   : "end of the replay - it does not end as it claims");
+        const bool asClaimed = endsAsClaimed();
+        std::cout << "The replay ends " << (asClaimed ? "as" : "not as")
+                  << " it claims: " << summaryLine() << '\n';
+        showNotice(asClaimed ? "end of the replay - it ends as it claims"
+                             : "end of the replay - it does not end as it claims");
     }
     if (--holdLeft <= 0) {
         stopWatching();
