@@ -263,6 +263,11 @@ void switchAction(Action action) {
 
 }  // namespace
 
+void stopWatchingOnEscape() {
+    stopWatching();
+    escapeStoppedReplay = true;
+}
+
 void noteLoopTurn() {
     repeats.nextTurn();
 }
@@ -273,8 +278,7 @@ void onKeyDown(unsigned char key, int, int) {
         if (!watching()) {
             endGame();
         }
-        stopWatching();
-        escapeStoppedReplay = true;
+        stopWatchingOnEscape();
         return;
     }
     if (key == lastKeyDown || replaying()) {
@@ -288,9 +292,6 @@ void onKeyDown(unsigned char key, int, int) {
 }
 
 void onKeyUp(unsigned char key, int, int) {
-    if (key == escapeKey && std::exchange(escapeStoppedReplay, false)) {
-        return;
-    }
     if (replaying()) {
         return;
     }
@@ -316,6 +317,9 @@ void onSpecialUp(int key, int, int) {
 // they act, the Options page's keys as the page reads them, so a game replays
 // the same whatever keys played it and whatever keys watch it.
 void pressKey(Key key, int direction) {
+    if (key == escapeKey && direction < 0 && std::exchange(escapeStoppedReplay, false)) {
+        return;
+    }
     if (optionsPageShown()) {
         // As the page reads it, so a replay needs none of the player's keys.
         const Key meant = optionsMeaning(key);

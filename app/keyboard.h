@@ -19,6 +19,9 @@ void noteLoopTurn();
 // One key pressed (direction +1) or released (-1): the action the player bound
 // to it, and what the fixed keys do.
 void pressKey(Key key, int direction);
+// Escape, or the pad's B or Start, stops a watched replay: its release is then
+// the stop's, not a step back from the page.
+void stopWatchingOnEscape();
 // The same for a key read from a replay, which recorded the player's actions
 // apart; `keysByDefault` for older replays, whose keys were all the default ones.
 void replayKey(Key key, int direction, bool keysByDefault);

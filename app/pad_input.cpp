@@ -17,6 +17,7 @@
 #include "app/keyboard.h"
 #include "app/recording.h"
 #include "app/replay.h"
+#include "app/watch.h"
 #include "audio/sound_player.h"
 #include "core/regular_file.h"
 #include "game/game_listener.h"
@@ -138,6 +139,21 @@ class PadInput : public PadListener {
 
 PadInput padInput;
 
+// While a replay is watched the pad only stops it, with B or Start, as Escape does.
+class WatchPadInput : public PadListener {
+  public:
+    void padButton(PadButton button, bool pressed) override {
+        if (pressed && (button == PadButton::B || button == PadButton::Start)) {
+            stopWatchingOnEscape();
+        }
+    }
+    void padWalk(float, float) override {}
+    void padLook(float, float) override {}
+    void padConnected(bool) override {}
+};
+
+WatchPadInput watchPadInput;
+
 // A short rumble when a citizen is lost, beside the sound of it.
 class PlayListener : public GameListener {
   public:
@@ -230,6 +246,8 @@ void pollPads() {
     // A replay plays the recorded pad, not the one in the player's hands.
     if (!replaying()) {
         gamepads.poll(padInput);
+    } else if (watching()) {
+        gamepads.poll(watchPadInput);
     }
 }
 
