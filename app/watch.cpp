@@ -28,7 +28,7 @@ namespace vortimbal {
 namespace {
 
 // The last picture of a replay stays this many steps.
-constexpr int holdSteps = 60;
+constexpr int holdSteps = 80;
 
 // What the camera shows, as the player left it.
 struct CameraView {
@@ -160,13 +160,14 @@ bool watching() {
 }
 
 void finishWatching() {
+    const bool asClaimed = endsAsClaimed();
     if (holdLeft == holdSteps) {
-        const bool asClaimed = endsAsClaimed();
         std::cout << "The replay ends " << (asClaimed ? "as" : "not as")
                   << " it claims: " << summaryLine() << '\n';
-        showNotice(asClaimed ? "end of the replay - it ends as it claims"
-                             : "end of the replay - it does not end as it claims");
     }
+    // Said for as long as the last picture stays.
+    showNotice(asClaimed ? "end of the replay - it ends as it claims"
+                         : "end of the replay - it does not end as it claims");
     if (--holdLeft <= 0) {
         stopWatching();
     }

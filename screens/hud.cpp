@@ -121,9 +121,15 @@ void drawHud(bool replay) {
     } else if (gameState == LevelCleared) {
         std::snprintf(text, sizeof text, "level %d cleared", level);
         drawBanner(text, 0.2f, 0.22f);
-        drawBanner("press fire", -0.4f, 0.13f);
+        // A replay goes on by itself and takes no key.
+        if (!replay) {
+            drawBanner("press fire", -0.4f, 0.13f);
+        }
     } else if (gameState == GameOver) {
         drawBanner("Game Over", 0.2f, 0.23f);
+        if (replay) {
+            return;
+        }
         if (highScores.newest() >= 0) {
             std::snprintf(text, sizeof text, "high score number %d", highScores.newest() + 1);
             drawBanner(text, -0.1f, 0.09f);
