@@ -14,12 +14,16 @@ start_game
 window=$(wait_for_window)
 focus "$window"
 keys Return space space Escape
+# Killed once the pause, the last thing played, is on disk.
+for _ in $(seq 50); do
+    tail -q -n 1 "$replays"/* 2>/dev/null | grep -q " action 5 -1$" && break
+    sleep 0.2
+done
 kill -KILL "$game_pid"
 wait "$game_pid" 2>/dev/null || true
 game_pid=""
 killed=$(ls "$replays")
 [ "$(wc -w <<<"$killed")" = 1 ] || fail "a killed game kept \"$killed\", not one replay"
-# Its last line is the pause, the last thing played.
 [ "$(tail -n 1 "$replays/$killed" | cut -d' ' -f2-)" = "action 5 -1" ] ||
     fail "the killed game's replay ends with \"$(tail -n 1 "$replays/$killed")\""
 said=$(cd "$data" && env -u DISPLAY "$binary" --verify "$replays/$killed" 2>&1) ||
