@@ -14,6 +14,7 @@
 #include "app/settings_in_force.h"
 #include "app/shell_state.h"
 #include "app/startup.h"
+#include "app/window_modes.h"
 #include "control/camera.h"
 #include "core/random.h"
 #include "game/game_state.h"
@@ -66,6 +67,7 @@ struct Run {
     bool mutedForRun;
     int switches[4];
     CameraView camera;
+    int fullScreen, gameMode;
 };
 
 std::unique_ptr<Run> waiting;
@@ -86,7 +88,9 @@ Run keepRun() {
             settings,
             mutedForRun,
             {},
-            CameraView::of(camera)};
+            CameraView::of(camera),
+            inFullScreen,
+            inGameMode};
     for (int i = 0; i < 4; ++i) {
         run.switches[i] = *switchesOfTheScene[i];
     }
@@ -130,6 +134,13 @@ void bringBack(const Run& run) {
         *switchesOfTheScene[i] = run.switches[i];
     }
     run.camera.applyTo(camera);
+    // A replayed menu choice may have changed the window itself.
+    if (inGameMode != run.gameMode) {
+        toggleGameMode();
+    }
+    if (inFullScreen != run.fullScreen) {
+        toggleFullScreen();
+    }
 }
 
 }  // namespace
