@@ -33,15 +33,17 @@ echo "a game killed halfway replays to its last input: $(tail -n 1 <<<"$said")"
 
 # Two table entries on the kept replay: one as it ended, one with its score edited.
 expected="level 3, score 2420, 14 citizens and 63 bad guys left"
-true_one=2026-12-07-120000-1.replay edited=2026-12-07-120100-1.replay
+true_one=2000-01-01-120000-1.replay edited=2000-01-01-120100-1.replay
 sed "\$s/\$/ $expected on normal/" "$(dirname "$0")/two_levels.replay" >"$replays/$true_one"
 cp "$replays/$true_one" "$replays/$edited"
 printf 'vortimbal3 high scores 1\n2430 3 2026-12-07 normal %s\n2420 3 2026-12-07 normal %s\n' \
     "$edited" "$true_one" >"$XDG_DATA_HOME/vortimbal3/scores"
-start_game
+# A game is under way, paused, while the replay is watched.
+run=$(mktemp)
+start_game --record "$run"
 window=$(wait_for_window)
 focus "$window"
-keys Down Down Return
+keys Return space Escape Down Down Down Return
 sleep 6 # the page checks each replay with the game's own --verify
 screenshot "$window" e2e_watch_scores
 # The edited score's row, the first, is marked with a red "x".
@@ -56,8 +58,21 @@ keys Escape
 screenshot "$window" e2e_watch_back
 has_colour e2e_watch_back 640x60+0+40 B2FF1A || has_colour e2e_watch_back 640x60+0+40 B3FF1A ||
     fail "Escape did not come back to the High scores page"
-keys Escape Down Down Down Down Down Return
+# Back in the paused game, played on, then Quit.
+keys Escape Up Up Up Return space
+sleep 8 # long enough for the bad guys' shots, drawn from the random sequence, to tell
+keys Escape Down Down Down Down Down Down Return
 wait_for_exit
 [ "$status" = 0 ] || fail "the game ended with $status"
-[ "$(ls "$replays" | wc -l)" = 3 ] || fail "watching kept a replay of its own: $(ls "$replays")"
-echo "the High scores page plays the chosen game's replay, marks the edited score and comes back"
+ls "$replays" | grep -q "^$true_one$" || fail "the table's replay was removed"
+[ "$(ls "$replays" | wc -l)" = 4 ] || fail "watching kept a replay of its own: $(ls "$replays")"
+# The watched replay left the run as it was: the run and its game replay to where they ended.
+ended=$(tail -n 1 "$game_log")
+for file in "$run" "$replays/$(ls "$replays" | sort | tail -n 1)"; do
+    said=$(cd "$data" && env -u DISPLAY "$binary" --verify "$file" 2>&1) ||
+        fail "$file does not end as it claims after a watched replay: $said"
+    [ "$(tail -n 1 <<<"$said")" = "$ended" ] || fail "$file plays to \"$said\", not \"$ended\""
+done
+rm -f "$run"
+echo "the High scores page plays the chosen game's replay, marks the edited score and comes back;"
+echo "the game paused meanwhile and the whole run still replay to where they ended: $ended"
