@@ -105,11 +105,13 @@ void printHelp(std::ostream& out) {
         << VORTIMBAL_DATA_DIR
         << ".\n"
            "High scores are kept in $XDG_DATA_HOME/vortimbal3 (~/.local/share/vortimbal3),\n"
-           "and each game's replay in its replays/ folder: the High scores and Replays\n"
-           "pages watch them; share one by sending its file, to be checked with --verify\n"
-           "and watched with --replay. The Options page's \"record games\" turns this off.\n"
            "settings in "
-        << SettingsFile::defaultFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME")) << ".\n";
+        << SettingsFile::defaultFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"))
+        << ".\n"
+           "Each game's replay is kept in the replays/ folder beside the high scores (those\n"
+           "of the table and of the five latest games): the High scores and Replays pages\n"
+           "watch them. Share one by sending its file, to be checked with --verify and\n"
+           "watched with --replay. The Options page's \"record games\" turns this off.\n";
 }
 
 }  // namespace
