@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <set>
@@ -41,6 +42,7 @@
 #include "models/texture.h"
 #include "recording_world.h"
 #include "saves/high_scores.h"
+#include "saves/replay_folder.h"
 #include "saves/settings.h"
 #include "scene/switches.h"
 #include "screens/hud.h"
@@ -483,6 +485,7 @@ TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {
                  {0, 51, 0, "", LevelCleared, nullptr},
                  {3, 1, 0, "", GameOver, "vortimbal3 replay 1\nend 100000\n"}};
     const std::string file = ::testing::TempDir() + "replay_" + std::to_string(getpid());
+    const std::string kept = ::testing::TempDir() + "kept_" + std::to_string(getpid());
     std::ostringstream said;
     struct : GameListener {
         void levelCleared() override { heard += "cleared "; }
@@ -497,15 +500,30 @@ TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {
             std::make_tuple(step.badGuys, step.good, step.throws);
         std::ofstream(file) << (step.replay ? step.replay : "");
         EXPECT_EQ(startReplay(file, said), step.replay != nullptr);  // none: stops the last
+        const bool lost = step.state == GameOver && !step.replay;
+        const long lostIn = stepsTaken;
+        if (lost) {
+            replayFolder = ReplayFolder(kept);
+            beginRun();
+            startGameRecording();
+        }
         ::testing::internal::CaptureStderr();
         idleFor(51);
         EXPECT_EQ(::testing::internal::GetCapturedStderr(), step.error);
         EXPECT_EQ(gameState, step.state) << step.badGuys << " bad, " << step.good << " good";
-        EXPECT_EQ(highScores.newest(), step.state == GameOver && !step.replay ? 0 : -1)
-            << "a lost game is kept, but not its replay";
+        EXPECT_EQ(highScores.newest(), lost ? 0 : -1) << "a lost game is kept, but not its replay";
+        // Its replay too, named by the table, ending after the step it was lost in.
+        std::string text;
+        Replay replay;
+        if (lost && readReplayText(replayFolder.pathOf(highScores.entries()[0].replay), text)) {
+            EXPECT_TRUE(parseReplay(text, replay)) << text;
+        }
+        EXPECT_TRUE(!lost || (replay.endStep == lostIn + 1 && replay.claim.score == 300)) << text;
         highScores.load("", std::cout);
     }
     std::remove(file.c_str());
+    std::filesystem::remove_all(kept);
+    replayFolder = ReplayFolder();
     EXPECT_FALSE(startReplay(file, said));
     gameListener = nullptr;
     EXPECT_EQ(listener.heard, "cleared over cleared over ") << "each end told once";
