@@ -4,6 +4,8 @@
 #include "saves/replay_folder.h"
 
 #include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -31,6 +33,17 @@ std::string nameFor(std::time_t when, int count) {
     char text[sizeof namePattern];
     std::strftime(text, sizeof text, "%Y-%m-%d-%H%M%S", &local);
     return std::string(text) + '-' + char('0' + count) + ".replay";
+}
+
+// A game still playing holds a lock on its replay, in this run or another.
+bool beingWritten(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        return false;
+    }
+    const bool held = flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    close(fd);
+    return held;
 }
 
 }  // namespace
@@ -85,7 +98,8 @@ std::vector<std::string> ReplayFolder::latestFirst() const {
 void ReplayFolder::prune(const std::vector<std::string>& kept) const {
     const std::vector<std::string> names = latestFirst();
     for (std::size_t i = lastKept; i < names.size(); ++i) {
-        if (std::find(kept.begin(), kept.end(), names[i]) == kept.end()) {
+        if (std::find(kept.begin(), kept.end(), names[i]) == kept.end() &&
+            !beingWritten(pathOf(names[i]))) {
             unlink(pathOf(names[i]).c_str());
         }
     }

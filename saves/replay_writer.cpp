@@ -4,6 +4,7 @@
 #include "saves/replay_writer.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -25,6 +26,10 @@ bool ReplayWriter::open(const std::string& name, const std::string& head, bool f
     lastStep = -1;
     const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (fresh ? O_EXCL | O_NOFOLLOW : O_TRUNC);
     const int fd = ::open(name.c_str(), flags, 0644);
+    // Held while it is written, so another game's pruning leaves it alone.
+    if (fd >= 0) {
+        flock(fd, LOCK_SH | LOCK_NB);
+    }
     out = fd < 0 ? nullptr : fdopen(fd, "w");
     if (out == nullptr) {
         if (fd >= 0) {

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -72,17 +74,23 @@ TEST(KeptReplays, OnlyTheLatestFiveAndThoseTheTableNamesStay) {
     const ReplayFolder folder(scratchFolder("kept_") + "/vortimbal3/replays");
     ReplayWriter writer;
     std::set<std::string> made;
-    for (std::time_t start : {1000000, 1000000, 1000000, 2000000, 3000000, 4000000, 5000000}) {
+    for (std::time_t start :
+         {1000000, 1000000, 1000000, 2000000, 3000000, 4000000, 5000000, 6000000}) {
         ASSERT_TRUE(folder.create(writer, "vortimbal3 replay 2\n", start)) << folder.path();
         made.insert(writer.name().substr(writer.name().rfind('/') + 1));
     }
-    EXPECT_EQ(made.size(), 7u) << "games started in one second take numbers of their own";
-    const std::string oldest = *made.begin(), foreign = folder.pathOf("notes.replay");
+    EXPECT_EQ(made.size(), 8u) << "games started in one second take numbers of their own";
+    const std::string oldest = *made.begin(), playing = *std::next(made.begin());
+    const std::string foreign = folder.pathOf("notes.replay");
     std::ofstream(foreign) << "mine";
+    const int held = open(folder.pathOf(playing).c_str(), O_RDONLY);  // as another game holds it
+    flock(held, LOCK_SH);
     folder.prune({oldest, ""});
+    close(held);
     std::vector<std::string> left = folder.latestFirst();
-    ASSERT_EQ(left.size(), std::size_t(ReplayFolder::lastKept) + 1);
-    EXPECT_EQ(left.back(), oldest) << "named by the table";
+    ASSERT_EQ(left.size(), std::size_t(ReplayFolder::lastKept) + 2);
+    EXPECT_EQ(left[6], oldest) << "named by the table";
+    EXPECT_EQ(left[5], playing) << "still being played";
     const std::vector<std::string> latest(made.rbegin(), std::next(made.rbegin(), 5));
     EXPECT_EQ(latest, std::vector<std::string>(left.begin(), left.begin() + 5));
     EXPECT_EQ(contents(foreign), "mine") << "a file the game did not name is not its to remove";
