@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <iostream>
 #include <memory>
+#include <string>
 
 #include "app/clean_exit.h"
 #include "app/game_flow.h"
@@ -30,6 +31,7 @@
 #include "game/playable_world.h"
 #include "saves/high_scores.h"
 #include "saves/replay_checks.h"
+#include "screens/notice.h"
 
 namespace vortimbal {
 
@@ -38,6 +40,9 @@ bool windowSeen = true;
 int fastStepsPerFrame = 0;
 
 namespace {
+
+// Steps of a run skipped between two frames: about a tenth of a second's work.
+constexpr long skipSlice = 2000;
 
 std::uint32_t systemTick() {
     timespec now{};
@@ -182,8 +187,9 @@ void onIdle() {
     try {
         if (replaying() && stepsTaken < replayedGameStart()) {
             skipToReplayedGame();
+        } else {
+            advanceClock();
         }
-        advanceClock();
     } catch (Exception* caught) {
         std::unique_ptr<Exception> exception(caught);
         reportError(exception->what());
@@ -191,12 +197,20 @@ void onIdle() {
 }
 
 void skipToReplayedGame() {
+    // Seen, it goes by in slices with a frame between them, so a long run
+    // before the game shows it is under way rather than a frozen window.
+    const long slice = headless ? maxReplaySteps : skipSlice;
     GameListener* const listener = gameListener;
     gameListener = nullptr;
-    while (replaying() && stepsTaken < replayedGameStart()) {
+    for (long i = 0; i < slice && replaying() && stepsTaken < replayedGameStart(); ++i) {
         step();
     }
     gameListener = listener;
+    if (replaying() && stepsTaken < replayedGameStart()) {
+        showNotice("finding the game - " +
+                   std::to_string(100 * stepsTaken / std::max(1L, replayedGameStart())) + " %");
+        glutPostRedisplay();
+    }
     restartClock();
 }
 

@@ -33,8 +33,9 @@ extern int fastStepsPerFrame;
 // The game loop: at most one fixed step per call, then a frame once caught up.
 // A call with nothing due rests until the next step or frame, to spare the CPU.
 void onIdle();
-// A game's replay holds the run before the game: that part plays at once,
-// unseen and unheard, and the clock starts over after it.
+// A game's replay holds the run before the game: that part plays unheard, as
+// fast as it goes, a slice at a time with a frame between (all at once when
+// nothing is shown), and the clock starts over after it.
 void skipToReplayedGame();
 // The clock starts over from now, after the run stood still.
 void restartClock();
