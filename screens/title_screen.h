@@ -41,8 +41,6 @@ void drawTitleScreen();
 void drawHelpScreen();
 // The ten best games, the one just finished marked.
 void drawScoresScreen();
-// Darkens the city behind the title's text, in the overlay before the text.
-void drawBackdrop();
 // The highlighted item's id: what fire chooses.
 int selectedTitleItem();
 void titleCursorUp();
