@@ -34,6 +34,15 @@ Octree::~Octree() {
     }
 }
 
+void Octree::clear() {
+    objects.clear();
+    for (Octree* cell : cells) {
+        if (cell != nullptr) {
+            cell->clear();
+        }
+    }
+}
+
 void Octree::insert(const BoundingCube& cube, SceneObject* object) {
     const float half = cube.size / 2 + insertMargin;
     const Vector3 extent(half, half, half);
