@@ -60,8 +60,8 @@ void SceneObject::update() {
     updateCubes();
     Controller::update();
     if (collideChildren && useOctrees && movers.count() == 0) {
-        // Nothing to sort into a tree: a figure's parts, thousands of them,
-        // would each make and free an empty one every step.
+        // Nothing to sort into a tree: each bird and house would make and
+        // free an empty one every step.
         delete octree;
         octree = nullptr;
     } else if (collideChildren && useOctrees) {
