@@ -24,6 +24,13 @@ void GroundTile::draw() {
         GroundBatch::open->add(*this);
         return;
     }
+    if (showSurfaces) {
+        // A tile drawn on its own is a batch of one.
+        GroundBatch alone;
+        alone.add(*this);
+        alone.draw();
+        return;
+    }
     glPushMatrix();
     glEnable(GL_COLOR_MATERIAL);
     if (blackMaterial != nullptr) {
@@ -32,11 +39,7 @@ void GroundTile::draw() {
     glTranslatef(position.x, position.y, position.z);
     glRotatef(rotation.y, 0, 1, 0);
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
-    if (showSurfaces) {
-        drawSurface();
-    } else {
-        drawOutline();
-    }
+    drawOutline();
     stopColoring();
     glPopMatrix();
 }
@@ -52,24 +55,7 @@ void GroundTile::drawOutline() const {
     glEnd();
 }
 
-void GroundTile::drawSurface() const {
-    const float s = halfSize;
-    glBegin(GL_TRIANGLE_FAN);
-    glNormal3f(0, 1, 0);
-    corner(0, 0);
-    corner(0, -s);
-    corner(-s, -s);
-    corner(-s, 0);
-    corner(-s, s);
-    corner(0, s);
-    corner(s, s);
-    corner(s, 0);
-    corner(s, -s);
-    corner(0, -s);
-    glEnd();
-}
-
-// The fan of drawSurface() as separate triangles, which the renderer makes of it anyway.
+// A fan about the centre, as separate triangles, which the renderer makes of a fan anyway.
 void GroundTile::sendPlacedTriangles() const {
     const float s = halfSize;
     const float rim[9][2] = {{0, -s}, {-s, -s}, {-s, 0}, {-s, s}, {0, s},
@@ -105,11 +91,6 @@ void GroundBatch::draw() {
     glEnd();
     stopColoring();
     tiles.clear();
-}
-
-void GroundTile::corner(float x, float z) const {
-    glColor3fv(x != 0 && z != 0 ? cornerColor.data() : innerColor.data());
-    glVertex3f(x, 0, z);
 }
 
 }  // namespace vortimbal

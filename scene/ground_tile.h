@@ -17,7 +17,7 @@ class GroundTile : public Shape {
     // Centred on (0, y, 0); the world turns it about the vertical axis.
     GroundTile(float halfSize, float y);
 
-    // Joins the open GroundBatch when surfaces show.
+    // With surfaces shown, joins the open GroundBatch, or is a batch of one.
     void draw() override;
 
     float halfSize;
@@ -28,9 +28,6 @@ class GroundTile : public Shape {
     friend class GroundBatch;
 
     void drawOutline() const;
-    void drawSurface() const;
-    // The colour of the vertex at (x, 0, z), then the vertex.
-    void corner(float x, float z) const;
     // The surface's eight triangles, placed and turned on the CPU as the
     // matrices would; within the caller's glBegin(GL_TRIANGLES).
     void sendPlacedTriangles() const;
