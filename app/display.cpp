@@ -19,6 +19,7 @@
 #include "control/camera.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"
+#include "scene/coloring.h"
 #include "scene/line_batch.h"
 #include "scene/switches.h"
 #include "screens/aim_marker.h"
@@ -45,9 +46,7 @@ double aspectRatio() {
     return lastAspect;
 }
 
-// The city darkened behind the page the title shows.
 void drawTitlePage() {
-    drawBackdrop();
     if (helpShown == OptionsPage) {
         drawOptionsScreen();
     } else if (helpShown == ScoresPage) {
@@ -83,16 +82,21 @@ void drawOverlay() {
 
 // Behind the title the city shows only as wire cubes, whatever the user chose,
 // gathered into one batch of lines: a glBegin for each would cost more than play.
+// They are dimmed as they are drawn, as a dark sheet at 0.75 over them would
+// leave them (a quarter, 64 of 255 as the renderer blends), so the page reads.
 void drawWorldAsCubes() {
+    constexpr unsigned char behindThePage = 64;
     const int surfaces = showSurfaces;
     const int cubes = showBoundingCubes;
     showSurfaces = 0;
     showBoundingCubes = 1;
     static LineBatch lines;
     LineBatch::open = &lines;
+    startDimming(behindThePage);
     try {
         gameWorld->draw();
     } catch (...) {
+        stopDimming();
         LineBatch::open = nullptr;
         showSurfaces = surfaces;
         showBoundingCubes = cubes;
@@ -100,6 +104,7 @@ void drawWorldAsCubes() {
     }
     LineBatch::open = nullptr;
     lines.draw();
+    stopDimming();
     showSurfaces = surfaces;
     showBoundingCubes = cubes;
 }

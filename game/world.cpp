@@ -241,13 +241,19 @@ void World::draw() {
     light1.upload();
     playerLight.upload();
     FrameBatch::open = &figureBatch;
+    GroundBatch::open = &groundBatch;
     try {
         SceneObject::draw();
     } catch (...) {
         FrameBatch::open = nullptr;
+        GroundBatch::open = nullptr;
         throw;
     }
     FrameBatch::open = nullptr;
+    GroundBatch::open = nullptr;
+    // The tiles are the city's first children, so they came last: the same
+    // order as when each drew itself.
+    groundBatch.draw();
     figureBatch.draw();
 }
 

@@ -6,6 +6,7 @@
 #include "game/playable_world.h"
 #include "models/light.h"
 #include "scene/frame_batch.h"
+#include "scene/ground_tile.h"
 #include "scene/scene_object.h"
 
 namespace vortimbal {
@@ -100,6 +101,7 @@ class World : public SceneObject, public PlayableWorld {
     List<SceneObject*> houses{8};
     List<Figure*> departed{64};
     FrameBatch figureBatch;
+    GroundBatch groundBatch;
     List<MaterialPool*> figurePools{64};
 };
 

@@ -20,4 +20,21 @@ void stopColoring() {
     currentMaterialId = -1;
 }
 
+// The default texture, made anew each time: it belongs to no context.
+void startDimming(unsigned char level) {
+    const unsigned char texel[] = {level, level, level};
+    glBindTexture(GL_TEXTURE_2D, 0);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 1, 1, 0, GL_RGB, GL_UNSIGNED_BYTE, texel);
+    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    glEnable(GL_TEXTURE_2D);
+}
+
+void stopDimming() {
+    glDisable(GL_TEXTURE_2D);
+    currentMaterialId = -1;
+}
+
 }  // namespace vortimbal

@@ -12,4 +12,11 @@ void startColoring();
 // is black now, so no surface counts as current any more.
 void stopColoring();
 
+// Until stopDimming(), whatever is drawn keeps `level` / 255 of its colour, lit
+// and clamped as it would be: a grey texel modulates it. On a software
+// renderer far cheaper than blending a dark sheet over the whole screen after.
+void startDimming(unsigned char level);
+// Texturing off again; no surface counts as current, as the texture was changed.
+void stopDimming();
+
 }  // namespace vortimbal

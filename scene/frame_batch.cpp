@@ -60,6 +60,13 @@ void push(std::vector<float>& out, const Vector3& v) {
 // The lighter look's finish, whatever the surfaces say: no specular, no emission.
 const Geometry::Finish distantFinish = {{0, 0, 0, 1, 0, 0, 0, 1, 0, 0, 0, 1}};
 
+// A part as a scene object, or null; kind() costs less than a dynamic_cast,
+// which every figure's every part would take each frame.
+const SceneObject* asPart(const Transformable* child) {
+    return child->kind() == Transformable::SceneObjectKind ? static_cast<const SceneObject*>(child)
+                                                           : nullptr;
+}
+
 // The look the object is drawn with now, or null for none.
 bool lighter(const SceneObject& part) {
     return part.isDistant() && part.getLighterGeometry() != nullptr;
@@ -80,7 +87,7 @@ bool FrameBatch::takes(const SceneObject& object) {
         return false;
     }
     for (int i = 0; i < object.getChildren().count(); ++i) {
-        const auto* part = dynamic_cast<const SceneObject*>(object.getChildren().get(i));
+        const auto* part = asPart(object.getChildren().get(i));
         if (part == nullptr || (!lighter(*part) && !part->getGeometry()->flatTriangles().whole)) {
             return false;
         }
@@ -95,7 +102,7 @@ void FrameBatch::add(const SceneObject& object) {
     // From the last part to the first, as they draw themselves: where two
     // meet at the same depth, the same one ends on top.
     for (int i = object.getChildren().count() - 1; i >= 0; --i) {
-        if (const auto* part = dynamic_cast<const SceneObject*>(object.getChildren().get(i))) {
+        if (const auto* part = asPart(object.getChildren().get(i))) {
             // Parts only move on their joints; they are not turned.
             addPart(*part, turn, object.drawPosition + turned(turn, part->drawPosition));
         }

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <vector>
+
 #include "scene/color.h"
 #include "scene/transformable.h"
 
@@ -15,6 +17,7 @@ class GroundTile : public Shape {
     // Centred on (0, y, 0); the world turns it about the vertical axis.
     GroundTile(float halfSize, float y);
 
+    // With surfaces shown, joins the open GroundBatch, or is a batch of one.
     void draw() override;
 
     float halfSize;
@@ -22,10 +25,28 @@ class GroundTile : public Shape {
     Color cornerColor{0.1f, 0.4f, 0.0f, 1.0f};
 
   private:
+    friend class GroundBatch;
+
     void drawOutline() const;
-    void drawSurface() const;
-    // The colour of the vertex at (x, 0, z), then the vertex.
-    void corner(float x, float z) const;
+    // The surface's eight triangles, placed and turned on the CPU as the
+    // matrices would; within the caller's glBegin(GL_TRIANGLES).
+    void sendPlacedTriangles() const;
+};
+
+// The tiles of a frame drawn as one run of triangles under one material: on a
+// software renderer each glBegin and each change of material costs far more
+// than a tile's corners.
+class GroundBatch {
+  public:
+    // The batch that tiles join while it is open; null otherwise.
+    static GroundBatch* open;
+
+    void add(const GroundTile& tile) { tiles.push_back(&tile); }
+    // Draws the tiles added since the last draw, then forgets them.
+    void draw();
+
+  private:
+    std::vector<const GroundTile*> tiles;
 };
 
 }  // namespace vortimbal

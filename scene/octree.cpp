@@ -12,15 +12,11 @@ constexpr int highX = 1;
 constexpr int highY = 2;
 constexpr int highZ = 4;
 
-// Drops the cells on the side of one axis' centre plane that the box misses.
-// A box touching the plane stays on both sides.
-void dropMissedHalves(bool candidates[8], float min, float max, float center, int bit) {
-    for (int i = 0; i < 8; ++i) {
-        const bool high = (i & bit) != 0;
-        if ((!high && min > center) || (high && max < center)) {
-            candidates[i] = false;
-        }
-    }
+// The cells on the sides of one axis' centre plane that the box reaches, bit i
+// for cell i; `high` holds the cells on that axis' high side. A box touching
+// the plane stays on both sides. Every mover is sorted in each step.
+unsigned reachedCells(float min, float max, float center, unsigned high) {
+    return (min > center ? 0u : ~high & 0xffu) | (max < center ? 0u : high);
 }
 
 }  // namespace
@@ -31,6 +27,15 @@ Octree::Octree(int depth, const Vector3& center, float size)
 Octree::~Octree() {
     for (Octree* cell : cells) {
         delete cell;
+    }
+}
+
+void Octree::clear() {
+    objects.clear();
+    for (Octree* cell : cells) {
+        if (cell != nullptr) {
+            cell->clear();
+        }
     }
 }
 
@@ -45,12 +50,13 @@ void Octree::insertBox(const Vector3& min, const Vector3& max, SceneObject* obje
         objects.add(object);
         return;
     }
-    bool candidates[8] = {true, true, true, true, true, true, true, true};
-    dropMissedHalves(candidates, min.x, max.x, center.x, highX);
-    dropMissedHalves(candidates, min.y, max.y, center.y, highY);
-    dropMissedHalves(candidates, min.z, max.z, center.z, highZ);
+    // The cells with the x, y or z bit of their index set.
+    constexpr unsigned highXCells = 0xaa, highYCells = 0xcc, highZCells = 0xf0;
+    const unsigned reached = reachedCells(min.x, max.x, center.x, highXCells) &
+                             reachedCells(min.y, max.y, center.y, highYCells) &
+                             reachedCells(min.z, max.z, center.z, highZCells);
     for (int i = 0; i < 8; ++i) {
-        if (candidates[i]) {
+        if ((reached & (1u << i)) != 0) {
             makeCell(i)->insertBox(min, max, object);
         }
     }

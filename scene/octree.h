@@ -22,6 +22,10 @@ class Octree {
     // Deletes the cells; the objects stay alive.
     ~Octree();
 
+    // Empties every leaf and keeps the cells: a tree filled again each step
+    // need not make them anew. An empty leaf finds and holds nothing, as a
+    // cell never made.
+    void clear();
     // Stores the object in every leaf its cube, grown by 0.5 on each side, touches.
     // Objects outside the root land in its boundary cells.
     void insert(const BoundingCube& cube, SceneObject* object);

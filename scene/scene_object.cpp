@@ -208,14 +208,19 @@ void SceneObject::drawSurfaces() {
 }
 
 // Children are shapes in practice; a plain Transformable has nothing to draw.
+// Its kind tells, for less than a dynamic_cast on every child each frame.
 void SceneObject::drawChildren() {
+    const auto shapeAt = [this](int i) {
+        Transformable* child = children.get(i);
+        return child->kind() != PlainKind ? static_cast<Shape*>(child) : nullptr;
+    };
     for (int i = children.count() - 1; i >= 0; --i) {
-        if (Shape* shape = dynamic_cast<Shape*>(children.get(i))) {
+        if (Shape* shape = shapeAt(i)) {
             shape->cull();
         }
     }
     for (int i = children.count() - 1; i >= 0; --i) {
-        if (Shape* shape = dynamic_cast<Shape*>(children.get(i))) {
+        if (Shape* shape = shapeAt(i)) {
             shape->draw();
         }
     }

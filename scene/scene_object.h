@@ -123,7 +123,9 @@ class SceneObject : public Shape, public Controller {
     // Collision between children; see scene_object_motion.cpp.
     void moveChildrenWithOctree();
     void moveChildrenPairwise();
-    bool resolveInOctree(SceneObject* object, BoundingCube cube, const BoundingCube& other);
+    // Pushes the object out of the other cube, which `push` (from overlaps) says it is in.
+    void resolveInOctree(SceneObject* object, BoundingCube cube, const BoundingCube& other,
+                         Vector3 push);
     bool resolveMover(int index);
     bool resolvePair(int index, SceneObject* object, SceneObject* other, BoundingCube cube);
     void addCollisionMarkers(const Vector3& center, const Vector3& push, const Vector3& correction);

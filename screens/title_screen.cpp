@@ -47,7 +47,6 @@ constexpr Layout pausedLayout = {0.3f, 0.17f, 0.13f};
 constexpr float pageTitleSize = 0.18f;
 constexpr float shadowOffset = 0.01f;
 constexpr float difficultyGap = 0.06f;
-constexpr float backdropAlpha = 0.75f;
 
 // The items on show, top to bottom.
 std::vector<Item> shownItems() {
@@ -179,21 +178,6 @@ void drawHelpScreen() {
     }
     drawTextCentered("press fire to go back", 0, -0.78f, 0.08f, 1, 1, 1);
     glEnable(GL_LIGHTING);
-}
-
-void drawBackdrop() {
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    const float shade[] = {0, 0, 0, backdropAlpha};
-    glColor4fv(shade);
-    glBegin(GL_QUADS);
-    glVertex3f(-1, -1, 0);
-    glVertex3f(1, -1, 0);
-    glVertex3f(1, 1, 0);
-    glVertex3f(-1, 1, 0);
-    glEnd();
-    glColor3f(0, 0, 0);
-    glDisable(GL_BLEND);
 }
 
 int selectedTitleItem() {

@@ -42,8 +42,6 @@ void drawTitleScreen();
 void drawHelpScreen();
 // A page's title with its shadow.
 void drawPageTitle(const char* title);
-// Darkens the city behind the title's text, in the overlay before the text.
-void drawBackdrop();
 // The highlighted item's id: what fire chooses.
 int selectedTitleItem();
 void titleCursorUp();

@@ -94,13 +94,19 @@ TEST_F(Surfaces, ShapesLeaveNoColourTrackingOrMatrixBehind) {
     PyramidShape pyramid(Vector3(1, 2, 3), 1.5f, 1.7f, Color(0.3f, 0.3f, 0.2f, 1));
     WireCubeShape cube(Vector3(1, 2, 3), 0.1f, Color(1, 1, 0.7f, 1));
     DebugLine line(Vector3(0, 0, 0), Vector3(1, 1, 1), Color(1, 0, 0, 1));
-    for (int shape = 0; shape < 4; ++shape) {
+    GroundBatch ground;
+    for (int shape = 0; shape < 5; ++shape) {
         glrec::reset();
         currentMaterialId = 5;
+        if (shape == 4) {  // the tiles of a frame, drawn together
+            ground.add(tile);
+            ground.add(tile);
+        }
         shape == 0   ? tile.draw()
         : shape == 1 ? pyramid.draw()
         : shape == 2 ? cube.draw()
-                     : line.draw();
+        : shape == 3 ? line.draw()
+                     : ground.draw();
         float color[4] = {1, 1, 1, 1};
         glGetFloatv(GL_CURRENT_COLOR, color);
         EXPECT_EQ(color[0] + color[1] + color[2], 0) << "shape " << shape << " leaves black";

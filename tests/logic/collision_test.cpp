@@ -65,3 +65,29 @@ TEST_F(Collision, OnlyTheAllPairsMethodPushesHouses) {
     EXPECT_GT(house->position.x, 5.4f) << "the house comes first, so it is pushed";
     EXPECT_FLOAT_EQ(figure->position.x, 0);
 }
+
+// A cube, grown by half a unit, lands in every leaf it reaches: one that only
+// touches a centre plane lands on both sides, or a push across it is missed.
+// A tree emptied for the next step keeps nothing of the last.
+TEST(Octrees, ACubeLandsInEveryLeafItReachesAndAnEmptiedTreeForgetsIt) {
+    const struct {
+        Vector3 center;
+        float size;
+        int leaves;
+    } cubes[] = {{{10, 10, 10}, 1, 1},
+                 {{0.5f, 10, 10}, 0, 2},   // touches x = 0 from above
+                 {{10, -0.5f, 10}, 0, 2},  // touches y = 0 from below
+                 {{0, 0, 0}, 1, 8},
+                 {{-25.5f, 10, 10}, 0, 2}};  // touches a cell's own centre plane
+    Octree tree(3, Vector3(0, 0, 0), 100);
+    for (const auto& cube : cubes) {
+        tree.clear();
+        tree.insert({cube.center, cube.size}, nullptr);
+        int stored = 0;
+        const Array<List<SceneObject*>*> leaves = tree.collectLeaves();
+        for (int i = 0; i < leaves.size(); ++i) {
+            stored += leaves.get(i)->count();
+        }
+        EXPECT_EQ(stored, cube.leaves) << cube.center.x << ", " << cube.center.y;
+    }
+}
