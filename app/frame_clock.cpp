@@ -122,6 +122,14 @@ void showFrame(double now) {
 }
 
 void advanceClock() {
+    // A watched game its player had paused does not keep the watcher on its title.
+    if (watching() && gameState == Title && !watchOver()) {
+        step();
+        if (gameState != Title) {
+            restartClock();
+        }
+        return;
+    }
     if (fastStepsPerFrame != 0) {
         step();
         if (fastStepsPerFrame > 0 && stepsTaken % fastStepsPerFrame == 0) {

@@ -116,6 +116,10 @@ void feedReplay(long step) {
     }
 }
 
+bool replayClaims() {
+    return !replay.claim.line.empty();
+}
+
 bool endsAsClaimed() {
     const Claim& claim = replay.claim;
     return claim.line.empty() ||

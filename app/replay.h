@@ -26,6 +26,8 @@ extern bool verifyingReplay;
 // Feeds the inputs replayed before step `step` runs; at the replay's last step
 // the run ends, or a watched replay stops.
 void feedReplay(long step);
+// Whether the replay claims how its game ended: one cut short does not.
+bool replayClaims();
 // Whether the game stands as the replay claims it ends; true when it claims nothing.
 bool endsAsClaimed();
 // Forgets the replay: the run is the player's own again.

@@ -171,14 +171,18 @@ bool watching() {
 }
 
 void finishWatching() {
-    const bool asClaimed = endsAsClaimed();
+    const bool claims = replayClaims(), asClaimed = endsAsClaimed();
     if (holdLeft == holdSteps) {
-        std::cout << "The replay ends " << (asClaimed ? "as" : "not as")
-                  << " it claims: " << summaryLine() << '\n';
+        std::cout << "The replay ends"
+                  << (!claims     ? ""
+                      : asClaimed ? " as it claims"
+                                  : " not as it claims")
+                  << ": " << summaryLine() << '\n';
     }
     // Said for as long as the last picture stays.
-    showNotice(asClaimed ? "end of the replay - it ends as it claims"
-                         : "end of the replay - it does not end as it claims");
+    showNotice(!claims     ? "end of the replay"
+               : asClaimed ? "end of the replay - it ends as it claims"
+                           : "end of the replay - it does not end as it claims");
     if (--holdLeft <= 0) {
         stopWatching();
     }

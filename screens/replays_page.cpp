@@ -36,7 +36,7 @@ Listed describe(const std::string& name) {
     std::string text;
     Replay replay;
     if (readReplayText(replayFolder.pathOf(name), text) && parseReplay(text, replay)) {
-        entry.ending = !replay.finished            ? "cut short"
+        entry.ending = !replay.finished            ? "unfinished"
                        : replay.claim.line.empty() ? "ended"
                                                    : claimText(replay.claim);
     }
