@@ -188,9 +188,10 @@ void onIdle() {
     replayChecks.poll();
     refreshMenus();
     holdPointer();
-    // A replay cut short by a signal must not pass for one played to its end.
+    // A replay cut short by a signal must not pass for one played to its end;
+    // one watched in the window is only the player's run, stopped.
     if (const int signal = stopRequested()) {
-        endGame(replaying() ? 128 + signal : 0);
+        endGame(replaying() && !watching() ? 128 + signal : 0);
     }
     try {
         if (replaying() && stepsTaken < replayedGameStart()) {

@@ -74,5 +74,17 @@ for file in "$run" "$replays/$(ls "$replays" | sort | tail -n 1)"; do
     [ "$(tail -n 1 <<<"$said")" = "$ended" ] || fail "$file plays to \"$said\", not \"$ended\""
 done
 rm -f "$run"
+
+# Stopped by a signal while it watches, the game ends as the player's run, not as a replay cut short.
+start_game
+window=$(wait_for_window)
+focus "$window"
+keys Down Down Return Return
+sleep 1
+kill -TERM "$game_pid"
+wait_for_exit
+[ "$status" = 0 ] || fail "stopped while watching, the game ended with $status"
+[ "$(tail -n 1 "$game_log")" = "level 0, score 0, 50 citizens and 0 bad guys left" ] ||
+    fail "stopped while watching, the game told of the replay: $(tail -n 1 "$game_log")"
 echo "the High scores page plays the chosen game's replay, marks the edited score and comes back;"
 echo "the game paused meanwhile and the whole run still replay to where they ended: $ended"
