@@ -18,17 +18,6 @@ ReplayChecks replayChecks;
 
 namespace {
 
-// Its claim, when the file is a replay; false otherwise.
-bool claimOf(const std::string& path, Claim& claim) {
-    std::string text;
-    Replay replay;
-    if (!readReplayText(path, text) || !parseReplay(text, replay)) {
-        return false;
-    }
-    claim = replay.claim;
-    return true;
-}
-
 bool claims(const Claim& claim, const Score& score) {
     return !claim.line.empty() && claim.score == score.points && claim.level == score.level &&
            claim.namesDifficulty && claim.difficulty == score.difficulty;
@@ -45,11 +34,11 @@ ReplayCheck ReplayChecks::of(const Score& score, const std::string& folder) {
     if (known != found.end()) {
         return known->second;
     }
-    Claim claim;
+    Replay replay;
     ReplayCheck check = ReplayCheck::Checking;
     if (access(path.c_str(), F_OK) != 0) {
         check = ReplayCheck::NoReplay;
-    } else if (!claimOf(path, claim) || !claims(claim, score)) {
+    } else if (!readReplay(path, replay) || !claims(replay.claim, score)) {
         check = ReplayCheck::Fails;
     } else if (checker.empty()) {
         check = ReplayCheck::Unchecked;

@@ -203,4 +203,9 @@ bool parseReplay(const std::string& text, Replay& replay) {
     return true;
 }
 
+bool readReplay(const std::string& file, Replay& replay) {
+    std::string text;
+    return readReplayText(file, text) && parseReplay(text, replay);
+}
+
 }  // namespace vortimbal

@@ -76,5 +76,7 @@ bool readReplayText(const std::string& file, std::string& text);
 // end, even inside a line, holds what was played up to its last whole input.
 // False on anything else.
 bool parseReplay(const std::string& text, Replay& replay);
+// The replay in `file`; false when it cannot be read or is no replay.
+bool readReplay(const std::string& file, Replay& replay);
 
 }  // namespace vortimbal

@@ -33,9 +33,8 @@ Listed describe(const std::string& name) {
     // The name reads YYYY-MM-DD-HHMMSS-N.replay.
     Listed entry{name, name.substr(0, 10) + ' ' + name.substr(11, 2) + ':' + name.substr(13, 2),
                  "not a replay this version plays"};
-    std::string text;
     Replay replay;
-    if (readReplayText(replayFolder.pathOf(name), text) && parseReplay(text, replay)) {
+    if (readReplay(replayFolder.pathOf(name), replay)) {
         entry.ending = !replay.finished            ? "unfinished"
                        : replay.claim.line.empty() ? "ended"
                                                    : claimText(replay.claim);
