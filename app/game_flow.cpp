@@ -4,6 +4,7 @@
 #include "app/game_flow.h"
 
 #include "app/recording.h"
+#include "app/watch.h"
 #include "app/window_modes.h"
 #include "control/camera.h"
 #include "game/game_state.h"
@@ -38,7 +39,10 @@ void startNewGame() {
 }
 
 void pauseGame() {
-    leaveGameMode();
+    // A replay watched in the window leaves it as the player has it.
+    if (!watching()) {
+        leaveGameMode();
+    }
     gameState = Title;
     titleSelection = ResumeItem;
 }

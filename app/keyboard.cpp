@@ -45,23 +45,6 @@ KeyRepeatFilter repeats;
 // The Escape that stopped a watched replay: its release must not also leave the page.
 bool escapeStoppedReplay = false;
 
-// Fire on a page of games watches the chosen one. A recorded run that watched
-// a replay was left as it stood, so played again it watches none.
-void watchChosen() {
-    const bool scores = helpShown == ScoresPage;
-    const std::string file = scores ? chosenScoreReplay() : chosenReplayFile();
-    const bool listsNone = scores ? highScores.entries().empty() : file.empty();
-    if (listsNone) {
-        helpShown = MenuPage;
-    } else if (replaying()) {
-        return;
-    } else if (file.empty()) {
-        showNotice("no replay kept for this game");
-    } else {
-        watchReplay(file);
-    }
-}
-
 void fire(int direction) {
     const bool pressed = direction > 0;
     switch (gameState) {
@@ -72,9 +55,11 @@ void fire(int direction) {
             if (pressed) {
                 break;
             }
+            // Fire on a page of games came as what it did (an older replay's did nothing).
             if (helpShown == ScoresPage || helpShown == ReplaysPage) {
-                watchChosen();
-            } else if (helpShown) {
+                break;
+            }
+            if (helpShown) {
                 helpShown = 0;
             } else {
                 if (gameListener != nullptr) {
@@ -132,11 +117,39 @@ void record(Key key, int direction) {
     }
 }
 
+bool onPageOfGames() {
+    return gameState == Title && (helpShown == ScoresPage || helpShown == ReplaysPage);
+}
+
+// What fire does there depends on what is listed, which comes from the table
+// and the folder, not from the run: so it is recorded as what it did, going
+// back from an empty page as Escape does, or not at all when it watches a game.
+void fireOnPageOfGames(int direction) {
+    if (direction > 0) {
+        return;
+    }
+    const bool scores = helpShown == ScoresPage;
+    const std::string file = scores ? chosenScoreReplay() : chosenReplayFile();
+    if (scores ? highScores.entries().empty() : file.empty()) {
+        record(escapeKey, direction);
+        escape();
+    } else if (file.empty()) {
+        showNotice("no replay kept for this game");
+    } else {
+        watchReplay(file);
+    }
+}
+
 // In the menus these keep their meaning whatever is bound to them: a pad's A
 // and B come as Enter and Escape, and a player must always be able to choose.
 bool menuKey(Key key) {
     return key == enterKey || key == lineFeedKey || key == escapeKey ||
            (key >= specialKey(GLUT_KEY_LEFT) && key <= specialKey(GLUT_KEY_DOWN));
+}
+
+// Enter and 'z' fire as long as no action has them.
+bool firesUnbound(Key key) {
+    return key == enterKey || key == lineFeedKey || key == 'z';
 }
 
 // Keys that keep their meaning whatever the player binds: the arrows move
@@ -330,6 +343,10 @@ void pressKey(Key key, int direction) {
         return;
     }
     const int action = gameState != Playing && menuKey(key) ? -1 : boundAction(settings.keys, key);
+    if (onPageOfGames() && (action == int(Action::Fire) || (action < 0 && firesUnbound(key)))) {
+        fireOnPageOfGames(direction);
+        return;
+    }
     if (action >= 0) {
         recordInput(InputKind::Action, action, direction);
         doAction(Action(action), direction);

@@ -11,6 +11,7 @@
 #include "app/menus.h"
 #include "app/pad_input.h"
 #include "app/recording.h"
+#include "app/run.h"
 #include "app/shell_state.h"
 #include "app/watch.h"
 #include "game/game_state.h"
@@ -20,8 +21,8 @@ namespace vortimbal {
 
 namespace {
 
-Replay replay;
-std::size_t nextInput = 0;
+Replay& replay = shellRun.replay;
+std::size_t& nextInput = shellRun.nextInput;
 
 // The status a replay ends with: 1 when it is checked and does not end as it
 // claims. A replay from before claims were written has nothing to contradict.
@@ -125,11 +126,6 @@ bool endsAsClaimed() {
     return claim.line.empty() ||
            (claim.line == summaryLine() &&
             (!claim.namesDifficulty || claim.difficulty == gameWorld->getDifficulty()));
-}
-
-void stopReplay() {
-    replay = Replay();
-    nextInput = 0;
 }
 
 }  // namespace vortimbal

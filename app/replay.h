@@ -30,7 +30,5 @@ void feedReplay(long step);
 bool replayClaims();
 // Whether the game stands as the replay claims it ends; true when it claims nothing.
 bool endsAsClaimed();
-// Forgets the replay: the run is the player's own again.
-void stopReplay();
 
 }  // namespace vortimbal

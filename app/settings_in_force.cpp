@@ -7,12 +7,13 @@
 
 #include "app/frame_clock.h"
 #include "app/replay.h"
+#include "app/run.h"
 #include "audio/sound_player.h"
 #include "saves/settings.h"
 
 namespace vortimbal {
 
-bool mutedForRun = false;
+bool& mutedForRun = shellRun.mutedForRun;
 int frameCapForRun = -1;
 
 void applySettings() {

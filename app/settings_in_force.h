@@ -7,7 +7,7 @@ namespace vortimbal {
 
 // What --mute and --max-fps chose: they hold for the run, whatever the Options
 // page saves. -1: no cap given.
-extern bool mutedForRun;
+extern bool& mutedForRun;
 extern int frameCapForRun;
 
 // Puts the sound settings and the frame cap in force, under the run's options.

@@ -3,6 +3,8 @@
 
 #include "app/shell_state.h"
 
+#include "app/run.h"
+
 namespace vortimbal {
 
 double simulationTime = 0;
@@ -14,7 +16,7 @@ unsigned char lastKeyDown = 0;
 int framesBeforeWarmUp = 1;
 int mainWindow = 0;
 int inFullScreen = 0;
-bool menuOpen = false;
+bool& menuOpen = shellRun.menuOpen;
 bool headless = false;
 
 }  // namespace vortimbal

@@ -19,8 +19,8 @@ extern int framesBeforeWarmUp;
 extern int mainWindow;
 // The window is in full screen, entered from the menu.
 extern int inFullScreen;
-// A pop-up menu is open: play waits until it closes.
-extern bool menuOpen;
+// A pop-up menu is open: play waits until it closes. The run's own (app/run.h).
+extern bool& menuOpen;
 // A run with no window, so no display is needed: a replay checked or run
 // unseen. GLUT is never started then, so nothing may call it.
 extern bool headless;

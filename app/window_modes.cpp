@@ -7,6 +7,7 @@
 
 #include "app/shell_state.h"
 #include "app/startup.h"
+#include "app/watch.h"
 #include "app/window_class.h"
 #include "models/material.h"
 #include "scene/face_list.h"
@@ -31,11 +32,16 @@ void enterGameMode() {
     setUpWindow();
 }
 
+// A headless run has no window to change, and a replay watched in the
+// player's window leaves it as the player has it; their menu choices still come.
+bool windowTheRuns() {
+    return !headless && !watching();
+}
+
 }  // namespace
 
-// A headless run has no window to change; a replay's menu choices still come.
 void toggleFullScreen() {
-    if (headless) {
+    if (!windowTheRuns()) {
         return;
     }
     if (inFullScreen) {
@@ -52,7 +58,7 @@ void toggleFullScreen() {
 }
 
 void toggleGameMode() {
-    if (headless) {
+    if (!windowTheRuns()) {
         return;
     }
     if (inGameMode) {

@@ -33,6 +33,18 @@ Camera::Camera() : Controller(this) {
     setDistance(10.0f);
 }
 
+Camera::Camera(const Camera& other) : Camera() {
+    *this = other;
+}
+
+Camera& Camera::operator=(const Camera& other) {
+    Transformable::operator=(other);
+    Controller::operator=(other);
+    CameraState::operator=(other);
+    owner = this;
+    return *this;
+}
+
 void Camera::update() {
     linearStep = 0.18f;
     angularStep = 0.16f;

@@ -9,15 +9,31 @@
 
 namespace vortimbal {
 
+// The camera's own state, beside the place it moves and the controller it
+// steers by.
+struct CameraState {
+    float nearPlane = 3.0f;
+    float farPlane = 300.0f;
+    Vector3 anchor{0, 3, 20};  // y is the height kept in every mode but Free
+    Frustum frustum;
+    Vector3 smoothPosition{0, 3, 20};
+    Vector3 smoothRotation{0, -180, 0};
+
+  protected:
+    const Controller* trackedTarget = nullptr;
+    Vector3 lastTargetPosition;
+};
+
 // The single viewpoint. It moves with its own controller, by the camera keys
 // or by steering towards its target, and the view follows smoothed copies of
 // its position and rotation so it never jumps.
-class Camera : public Transformable, public Controller {
+class Camera : public Transformable, public Controller, public CameraState {
   public:
     Camera();
-    // It is its own controller's owner: a copy would steer the original.
-    Camera(const Camera&) = delete;
-    Camera& operator=(const Camera&) = delete;
+    // A copy takes the whole state but steers itself, not the original: a
+    // watched replay's run sets the player's camera aside in one.
+    Camera(const Camera& other);
+    Camera& operator=(const Camera& other);
 
     void update() override;
     // Sets the view transform; the modelview matrix must be the identity.
@@ -28,13 +44,6 @@ class Camera : public Transformable, public Controller {
     void raise(bool pressed);
     void lower(bool pressed);
 
-    float nearPlane = 3.0f;
-    float farPlane = 300.0f;
-    Vector3 anchor{0, 3, 20};  // y is the height kept in every mode but Free
-    Frustum frustum;
-    Vector3 smoothPosition{0, 3, 20};
-    Vector3 smoothRotation{0, -180, 0};
-
   private:
     void followOverTheEdge();
     void keepToTheOrbit();
@@ -42,9 +51,6 @@ class Camera : public Transformable, public Controller {
     void placeBehindTarget();
     Vector3 viewRotation() const;
     Vector3 nearestTurn(Vector3 turn) const;
-
-    const Controller* trackedTarget = nullptr;
-    Vector3 lastTargetPosition;
 };
 
 extern Camera camera;

@@ -22,6 +22,8 @@ enum SteeringMode {
 class Controller {
   public:
     explicit Controller(Transformable* owner);
+    Controller(const Controller&) = default;
+    Controller& operator=(const Controller&) = default;
     virtual ~Controller() = default;
 
     // One 50 ms step.

@@ -7,14 +7,15 @@
 
 namespace vortimbal {
 
-int gameState = Title;
-int level = 0;
-bool gameUnderway = false;
-long stepsTaken = 0;
-Difficulty chosenDifficulty = Difficulty::Normal;
-
 World world;
-PlayableWorld* gameWorld = &world;
+GameStanding standing{Title, 0, false, Difficulty::Normal, 0, &world};
+
+int& gameState = standing.gameState;
+int& level = standing.level;
+bool& gameUnderway = standing.gameUnderway;
+Difficulty& chosenDifficulty = standing.chosenDifficulty;
+long& stepsTaken = standing.stepsTaken;
+PlayableWorld*& gameWorld = standing.gameWorld;
 
 bool gamePaused() {
     return gameState == Title && gameUnderway;

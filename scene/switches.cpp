@@ -5,9 +5,11 @@
 
 namespace vortimbal {
 
-int showBoundingCubes = 0;
-int showSurfaces = 1;
-int useClipping = 1;
-int useOctrees = 1;
+Switches switches;
+
+int& showBoundingCubes = switches.showBoundingCubes;
+int& showSurfaces = switches.showSurfaces;
+int& useClipping = switches.useClipping;
+int& useOctrees = switches.useOctrees;
 
 }  // namespace vortimbal

@@ -5,10 +5,20 @@
 
 namespace vortimbal {
 
-// Display and collision switches, toggled from the pop-up menu.
-extern int showBoundingCubes;
-extern int showSurfaces;
-extern int useClipping;
-extern int useOctrees;
+// Display and collision switches, toggled from the pop-up menu. Each run has
+// its own: a replay watched in the window sets the player's aside whole.
+struct Switches {
+    int showBoundingCubes = 0;
+    int showSurfaces = 1;
+    int useClipping = 1;
+    int useOctrees = 1;
+};
+extern Switches switches;
+
+// The switches of the run now played, by name.
+extern int& showBoundingCubes;
+extern int& showSurfaces;
+extern int& useClipping;
+extern int& useOctrees;
 
 }  // namespace vortimbal

@@ -4,6 +4,7 @@
 #include "screens/notice.h"
 
 #include "game/game_state.h"
+#include "screens/screen_state.h"
 
 namespace vortimbal {
 
@@ -11,8 +12,8 @@ namespace {
 
 constexpr long shownSteps = 40;
 
-std::string notice;
-long shownUntil = -1;
+std::string& notice = screenState.notice;
+long& shownUntil = screenState.noticeShownUntil;
 
 }  // namespace
 

@@ -46,8 +46,8 @@ constexpr int rowCount = FirstKey + actionCount;
 constexpr Key enterKey = 13, lineFeedKey = 10, escapeKey = 27;
 constexpr float textSize = 0.05f, rowSpacing = 0.068f, top = 0.56f;
 
-int selected = DifficultyRow;
-int choosingKeyFor = -1;        // the action waiting for its key, or -1
+int& selected = screenState.optionsRow;
+int& choosingKeyFor = screenState.choosingKeyFor;
 const char* refusal = nullptr;  // why the last key offered was not taken
 
 const char* onOff(bool on) {

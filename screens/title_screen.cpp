@@ -20,8 +20,8 @@
 
 namespace vortimbal {
 
-int helpShown = MenuPage;
-int titleSelection = NewGameItem;
+int& helpShown = screenState.helpShown;
+int& titleSelection = screenState.titleSelection;
 
 namespace {
 

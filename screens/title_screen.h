@@ -6,24 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "screens/screen_state.h"
+
 namespace vortimbal {
 
-// Menu ids of the title screen's items, shared with the pop-up menu.
-enum TitleItem {
-    QuitItem = 18,
-    NewGameItem = 19,
-    HelpItem = 20,
-    ScoresItem = 21,
-    ResumeItem = 22,
-    OptionsItem = 23,
-    ReplaysItem = 24
-};
-
-// The pages the title screen shows in place of its menu, as `helpShown` holds them.
-enum TitlePage { MenuPage = 0, HelpPage = 1, ScoresPage = 2, OptionsPage = 3, ReplaysPage = 4 };
-extern int helpShown;
+// The page and item of the run now played, by name.
+extern int& helpShown;
 // The highlighted item's id.
-extern int titleSelection;
+extern int& titleSelection;
 
 // One line of the controls, as the help page and --help show them.
 struct HelpLine {
