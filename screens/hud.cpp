@@ -16,6 +16,7 @@
 #include "saves/settings.h"
 #include "screens/aim_marker.h"
 #include "screens/notice.h"
+#include "screens/screen_state.h"
 #include "screens/stroke_font.h"
 
 namespace vortimbal {
@@ -41,23 +42,18 @@ Margins margins() {
             std::max(0.03f, 2 * pixels / float(std::max(viewport[3], 1)))};
 }
 
-// Citizens lost lately, for the few seconds their cost shows; -1 before the
-// HUD has seen the world it shows now.
-const PlayableWorld* worldSeen = nullptr;
-int citizensSeen = -1;
-int recentlyLost = 0;
-long lossShownUntil = -1;
-
 void noteCitizensShot(int shot) {
-    if (gameWorld != worldSeen) {
-        worldSeen = gameWorld;
-        citizensSeen = -1;
+    RecentLoss& loss = screenState.loss;
+    if (gameWorld != loss.worldSeen) {
+        loss.worldSeen = gameWorld;
+        loss.citizensSeen = -1;
     }
-    if (citizensSeen >= 0 && shot > citizensSeen) {
-        recentlyLost = (stepsTaken < lossShownUntil ? recentlyLost : 0) + shot - citizensSeen;
-        lossShownUntil = stepsTaken + lossShownSteps;
+    if (loss.citizensSeen >= 0 && shot > loss.citizensSeen) {
+        loss.citizens =
+            (stepsTaken < loss.shownUntil ? loss.citizens : 0) + shot - loss.citizensSeen;
+        loss.shownUntil = stepsTaken + lossShownSteps;
     }
-    citizensSeen = shot;
+    loss.citizensSeen = shot;
 }
 
 // Frames drawn in the last whole second, for the readout.
@@ -82,8 +78,8 @@ void drawScore(float right, float top) {
     noteCitizensShot(gameWorld->citizensShot());
     std::snprintf(text, sizeof text, "score: %d", gameWorld->score());
     drawOutlinedText(text, right, top, hudSize, 0.7f, 0.7f, 1.0f, Align::Right);
-    if (stepsTaken < lossShownUntil) {
-        std::snprintf(text, sizeof text, "-%d", 10 * recentlyLost);
+    if (stepsTaken < screenState.loss.shownUntil) {
+        std::snprintf(text, sizeof text, "-%d", 10 * screenState.loss.citizens);
         drawOutlinedText(text, right, top - hudSize - 0.03f, 0.07f, 1.0f, 0.3f, 0.2f, Align::Right);
     }
 }

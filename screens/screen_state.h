@@ -7,6 +7,8 @@
 
 namespace vortimbal {
 
+class PlayableWorld;
+
 // Menu ids of the title screen's items, shared with the pop-up menu.
 enum TitleItem {
     QuitItem = 18,
@@ -21,9 +23,19 @@ enum TitleItem {
 // The pages the title screen shows in place of its menu, as `helpShown` holds them.
 enum TitlePage { MenuPage = 0, HelpPage = 1, ScoresPage = 2, OptionsPage = 3, ReplaysPage = 4 };
 
+// Citizens lost lately, for the few seconds the HUD shows their cost; -1
+// before the HUD has seen the world it shows now.
+struct RecentLoss {
+    const PlayableWorld* worldSeen = nullptr;
+    int citizensSeen = -1;
+    int citizens = 0;
+    long shownUntil = -1;  // in steps taken
+};
+
 // Where the screens stand in a run: the page shown, the chosen item and
-// Options row, the notice. What a key does depends on them, so a replay
-// watched in the window has its own and sets the player's aside whole.
+// Options row, the notice, the HUD's count of citizens lost. What a key does
+// depends on them, so a replay watched in the window has its own and sets the
+// player's aside whole.
 struct ScreenState {
     int helpShown = MenuPage;
     int titleSelection = NewGameItem;
@@ -31,6 +43,7 @@ struct ScreenState {
     int choosingKeyFor = -1;  // the action waiting for its key on the Options page, or -1
     std::string notice;
     long noticeShownUntil = -1;  // in steps taken
+    RecentLoss loss;
 };
 extern ScreenState screenState;
 
