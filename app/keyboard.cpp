@@ -117,29 +117,6 @@ void record(Key key, int direction) {
     }
 }
 
-bool onPageOfGames() {
-    return gameState == Title && (helpShown == ScoresPage || helpShown == ReplaysPage);
-}
-
-// What fire does there depends on what is listed, which comes from the table
-// and the folder, not from the run: so it is recorded as what it did, going
-// back from an empty page as Escape does, or not at all when it watches a game.
-void fireOnPageOfGames(int direction) {
-    if (direction > 0) {
-        return;
-    }
-    const bool scores = helpShown == ScoresPage;
-    const std::string file = scores ? chosenScoreReplay() : chosenReplayFile();
-    if (scores ? highScores.entries().empty() : file.empty()) {
-        record(escapeKey, direction);
-        escape();
-    } else if (file.empty()) {
-        showNotice("no replay kept for this game");
-    } else {
-        watchReplay(file);
-    }
-}
-
 // In the menus these keep their meaning whatever is bound to them: a pad's A
 // and B come as Enter and Escape, and a player must always be able to choose.
 bool menuKey(Key key) {
@@ -152,44 +129,55 @@ bool firesUnbound(Key key) {
     return key == enterKey || key == lineFeedKey || key == 'z';
 }
 
+bool upOrDown(Key key) {
+    return key == specialKey(GLUT_KEY_UP) || key == specialKey(GLUT_KEY_DOWN);
+}
+
 // Keys that keep their meaning whatever the player binds: the arrows move
-// through the title's menu, and Enter, 'z' and Escape fire and go back as long
-// as no action has them. True when the key did something.
-bool fixedKey(Key key, int direction, bool bound) {
-    const bool upOrDown = key == specialKey(GLUT_KEY_UP) || key == specialKey(GLUT_KEY_DOWN);
-    if (gameState == Title && direction > 0 && upOrDown) {
-        const int step = key == specialKey(GLUT_KEY_UP) ? -1 : 1;
-        if (helpShown == ScoresPage) {
-            scoresCursor(step);
-            return true;
-        }
-        if (helpShown == ReplaysPage) {
-            replaysCursor(step);
-            return true;
-        }
-        if (!helpShown) {
-            step < 0 ? titleCursorUp() : titleCursorDown();
-            return true;
-        }
+// through the title's menu and its lists, and Enter, 'z' and Escape fire and
+// go back as long as no action has them.
+bool fixedHere(Key key, int direction) {
+    if (gameState == Title && direction > 0 && upOrDown(key) && helpShown != HelpPage) {
+        return true;
     }
-    if (bound) {
-        return false;
+    return firesUnbound(key) || key == escapeKey;
+}
+
+void moveCursor(Key key) {
+    const int step = key == specialKey(GLUT_KEY_UP) ? -1 : 1;
+    if (helpShown == ScoresPage) {
+        scoresCursor(step);
+    } else if (helpShown == ReplaysPage) {
+        replaysCursor(step);
+    } else {
+        step < 0 ? titleCursorUp() : titleCursorDown();
+    }
+}
+
+// What a fixed key does; older replays' keys come here whether or not they
+// meant anything.
+void fixedKey(Key key, int direction) {
+    if (gameState == Title && direction > 0 && upOrDown(key)) {
+        if (helpShown != HelpPage) {
+            moveCursor(key);
+        }
+        return;
     }
     switch (key) {
         case enterKey:
         case lineFeedKey:
             enter(direction);
-            return true;
+            break;
         case 'z':
             fire(direction);
-            return true;
+            break;
         case escapeKey:
             if (direction < 0) {
                 escape();
             }
-            return true;
+            break;
         default:
-            return false;
+            break;
     }
 }
 
@@ -274,6 +262,103 @@ void switchAction(Action action) {
     }
 }
 
+// What a key means on the screen it reached, found once, before anything
+// acts: what is recorded and what is done.
+struct Meaning {
+    enum Kind { Nothing, OptionsKey, BoundAction, FixedKey, WatchChosen } kind = Nothing;
+    int code = 0;  // the key the page read, the action or the fixed key
+};
+
+// Fire on a page of games: what it does there depends on what is listed,
+// which comes from the table and the folder, not from the run. Going back from
+// an empty page is recorded as the Escape it amounts to; watching, which
+// leaves the run as it was, not at all.
+Meaning fireOnPageOfGames(int direction) {
+    if (direction > 0) {
+        return {};
+    }
+    const bool listsNone =
+        helpShown == ScoresPage ? highScores.entries().empty() : chosenReplayFile().empty();
+    return listsNone ? Meaning{Meaning::FixedKey, escapeKey} : Meaning{Meaning::WatchChosen};
+}
+
+Meaning meaningOf(Key key, int direction) {
+    if (optionsPageShown()) {
+        const Key meant = optionsMeaning(key);
+        return meant == noKey ? Meaning{} : Meaning{Meaning::OptionsKey, meant};
+    }
+    const int action = gameState != Playing && menuKey(key) ? -1 : boundAction(settings.keys, key);
+    const bool onPageOfGames =
+        gameState == Title && (helpShown == ScoresPage || helpShown == ReplaysPage);
+    if (onPageOfGames && (action == int(Action::Fire) || (action < 0 && firesUnbound(key)))) {
+        return fireOnPageOfGames(direction);
+    }
+    if (action >= 0) {
+        return {Meaning::BoundAction, action};
+    }
+    return fixedHere(key, direction) ? Meaning{Meaning::FixedKey, key} : Meaning{};
+}
+
+void recordMeaning(const Meaning& meaning, int direction) {
+    switch (meaning.kind) {
+        case Meaning::OptionsKey:
+        case Meaning::FixedKey:
+            record(Key(meaning.code), direction);
+            break;
+        case Meaning::BoundAction:
+            recordInput(InputKind::Action, meaning.code, direction);
+            break;
+        default:
+            break;
+    }
+}
+
+void watchChosen() {
+    const std::string file = helpShown == ScoresPage ? chosenScoreReplay() : chosenReplayFile();
+    if (file.empty()) {
+        showNotice("no replay kept for this game");
+    } else {
+        watchReplay(file);
+    }
+}
+
+// The one place a key acts, live or replayed.
+void act(const Meaning& meaning, int direction) {
+    switch (meaning.kind) {
+        case Meaning::OptionsKey:
+            keyOnOptionsPage(Key(meaning.code), direction);
+            break;
+        case Meaning::BoundAction:
+            doAction(Action(meaning.code), direction);
+            break;
+        case Meaning::FixedKey:
+            fixedKey(Key(meaning.code), direction);
+            break;
+        case Meaning::WatchChosen:
+            watchChosen();
+            break;
+        default:
+            break;
+    }
+}
+
+// Older replays wrote keys, which meant the keys every player had then; the
+// arrows moved through the title's menu even while bound.
+void replayDefaultKey(Key key, int direction) {
+    int action = -1;
+    for (int i = 0; i < actionCount; ++i) {
+        action = defaultKey(Action(i)) == key ? i : action;
+    }
+    if (action < 0) {
+        fixedKey(key, direction);
+        return;
+    }
+    doAction(Action(action), direction);
+    if (gameState == Title && direction > 0 && upOrDown(key) && helpShown != HelpPage) {
+        moveCursor(key);
+    }
+}
+
 }  // namespace
 
 void stopWatchingOnEscape() {
@@ -326,55 +411,26 @@ void onSpecialUp(int key, int, int) {
     }
 }
 
-// Recorded as what they do: the player's actions by name, the fixed keys when
-// they act, the Options page's keys as the page reads them, so a game replays
-// the same whatever keys played it and whatever keys watch it.
+// Recorded as what they meant: the player's actions by name, the fixed keys
+// when they mean something, the Options page's keys as the page reads them,
+// so a game replays the same whatever keys played it and whatever keys watch it.
 void pressKey(Key key, int direction) {
     if (key == escapeKey && direction < 0 && std::exchange(escapeStoppedReplay, false)) {
         return;
     }
-    if (optionsPageShown()) {
-        // As the page reads it, so a replay needs none of the player's keys.
-        const Key meant = optionsMeaning(key);
-        if (meant != noKey) {
-            record(meant, direction);
-        }
-        keyOnOptionsPage(key, direction);
-        return;
-    }
-    const int action = gameState != Playing && menuKey(key) ? -1 : boundAction(settings.keys, key);
-    if (onPageOfGames() && (action == int(Action::Fire) || (action < 0 && firesUnbound(key)))) {
-        fireOnPageOfGames(direction);
-        return;
-    }
-    if (action >= 0) {
-        recordInput(InputKind::Action, action, direction);
-        doAction(Action(action), direction);
-    }
-    if (fixedKey(key, direction, action >= 0)) {
-        record(key, direction);
-    }
+    const Meaning meaning = meaningOf(key, direction);
+    recordMeaning(meaning, direction);
+    act(meaning, direction);
 }
 
 void replayKey(Key key, int direction, bool keysByDefault) {
     if (optionsPageShown()) {
-        keyOnOptionsPage(key, direction);
-        return;
+        act({Meaning::OptionsKey, key}, direction);
+    } else if (!keysByDefault) {
+        act({Meaning::FixedKey, key}, direction);
+    } else {
+        replayDefaultKey(key, direction);
     }
-    // A fixed key was recorded only when it acted, whatever was bound then.
-    if (!keysByDefault) {
-        fixedKey(key, direction, false);
-        return;
-    }
-    // Older replays wrote keys, which meant the keys every player had then.
-    int action = -1;
-    for (int i = 0; i < actionCount; ++i) {
-        action = defaultKey(Action(i)) == key ? i : action;
-    }
-    if (action >= 0) {
-        doAction(Action(action), direction);
-    }
-    fixedKey(key, direction, action >= 0);
 }
 
 void doAction(Action action, int direction) {

@@ -264,7 +264,11 @@ void onMenu(int id) {
             camera.setMode(JustBehind);
             break;
         case QuitItem:
-            endGame();
+            // A replayed run ends at its end line: its Quit must not end the watcher's.
+            if (!replaying()) {
+                endGame();
+            }
+            break;
         case NewGameItem:
             startNewGame();
             break;
