@@ -61,6 +61,7 @@ struct Run {
     int gameState, level;
     bool gameUnderway;
     Difficulty chosenDifficulty;
+    bool difficultyHeld;
     long stepsTaken;
     int page, titleSelection;
     Settings settings;
@@ -82,6 +83,7 @@ Run keepRun() {
             level,
             gameUnderway,
             chosenDifficulty,
+            difficultyHeld,
             stepsTaken,
             helpShown,
             titleSelection,
@@ -125,6 +127,7 @@ void bringBack(const Run& run) {
     level = run.level;
     gameUnderway = run.gameUnderway;
     chosenDifficulty = run.chosenDifficulty;
+    difficultyHeld = run.difficultyHeld;
     stepsTaken = run.stepsTaken;
     helpShown = run.page;
     titleSelection = run.titleSelection;

@@ -12,6 +12,7 @@ int level = 0;
 bool gameUnderway = false;
 long stepsTaken = 0;
 Difficulty chosenDifficulty = Difficulty::Normal;
+bool difficultyHeld = false;
 
 World world;
 PlayableWorld* gameWorld = &world;

@@ -19,6 +19,9 @@ extern bool gameUnderway;
 // What "New Game" starts: the player's setting, or --difficulty for one run,
 // or a replay's.
 extern Difficulty chosenDifficulty;
+// --difficulty chose it for the run (or for the run a replay plays): the
+// Options page shows so and leaves it be.
+extern bool difficultyHeld;
 // Fixed steps run since start-up: the game's clock, what recorded inputs are
 // numbered by.
 extern long stepsTaken;
