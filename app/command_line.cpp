@@ -38,6 +38,7 @@ bool readDifficulty(const char* text, std::ostream& errors) {
         errors << "--difficulty needs easy, normal or hard\n";
         return false;
     }
+    difficultyHeld = true;
     return true;
 }
 
@@ -121,6 +122,7 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
     frameCapForRun = -1;
     startFullScreen = settings.fullScreen;
     chosenDifficulty = settings.difficulty;
+    difficultyHeld = false;
     int kept = 1;
     bool fast = false, noDraw = false;
     const char* windowChoice = nullptr;

@@ -147,7 +147,10 @@ void drawFrame() {
 }
 
 void requestScreenshot() {
-    screenshotWanted = true;
+    // A replay, watched or played, writes nothing of the player's.
+    if (!replaying()) {
+        screenshotWanted = true;
+    }
 }
 
 void onDisplay() {

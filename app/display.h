@@ -8,7 +8,8 @@ namespace vortimbal {
 // Draws one frame into the back buffer, without showing it.
 void drawFrame();
 void onDisplay();
-// The next frame is also written as a PNG file (the screenshot key).
+// The next frame is also written as a PNG file (the screenshot key), but
+// not in a replay.
 void requestScreenshot();
 void onReshape(int width, int height);
 

@@ -76,8 +76,8 @@ void endAtLimits() {
 }  // namespace
 
 void beginRun() {
-    runHead =
-        std::string(replayHeaders[1]) + "\ndifficulty " + difficultyName(chosenDifficulty) + '\n';
+    runHead = std::string(replayHeaders[1]) + "\ndifficulty " + difficultyName(chosenDifficulty) +
+              (difficultyHeld ? heldNote : "") + '\n';
     runInputs.clear();
     inputsRecorded = 0;
     atLimits = false;

@@ -92,6 +92,7 @@ bool startReplay(const std::string& file, std::ostream& errors) {
         return false;
     }
     chosenDifficulty = replay.difficulty;
+    difficultyHeld = replay.difficultyHeld;
     return true;
 }
 

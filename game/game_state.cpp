@@ -8,12 +8,13 @@
 namespace vortimbal {
 
 World world;
-GameStanding standing{Title, 0, false, Difficulty::Normal, 0, &world};
+GameStanding standing{Title, 0, false, Difficulty::Normal, false, 0, &world};
 
 int& gameState = standing.gameState;
 int& level = standing.level;
 bool& gameUnderway = standing.gameUnderway;
 Difficulty& chosenDifficulty = standing.chosenDifficulty;
+bool& difficultyHeld = standing.difficultyHeld;
 long& stepsTaken = standing.stepsTaken;
 PlayableWorld*& gameWorld = standing.gameWorld;
 

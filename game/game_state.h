@@ -23,6 +23,9 @@ struct GameStanding {
     // What "New Game" starts: the player's setting, or --difficulty for one
     // run, or a replay's.
     Difficulty chosenDifficulty = Difficulty::Normal;
+    // --difficulty chose it for the run (or for the run a replay plays): the
+    // Options page shows so and leaves it be.
+    bool difficultyHeld = false;
     // Fixed steps run since the run began: the game's clock, what recorded
     // inputs are numbered by.
     long stepsTaken = 0;
@@ -37,6 +40,7 @@ extern int& gameState;
 extern int& level;
 extern bool& gameUnderway;
 extern Difficulty& chosenDifficulty;
+extern bool& difficultyHeld;
 extern long& stepsTaken;
 extern PlayableWorld*& gameWorld;
 

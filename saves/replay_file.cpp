@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <sstream>
 
 #include "core/regular_file.h"
@@ -15,6 +16,7 @@ namespace vortimbal {
 const char* const replayHeaders[2] = {"vortimbal3 replay 1", "vortimbal3 replay 2"};
 const char* const inputKindNames[8] = {"key",       "special", "menu", "pause",
                                        "menu-open", "action",  "walk", "turn"};
+const char* const heldNote = " for this run";
 
 namespace {
 
@@ -105,6 +107,16 @@ bool readNamed(const std::string& line, const char* name, std::string& value) {
     return true;
 }
 
+// "NAME", or "NAME for this run".
+bool readDifficulty(std::string value, Replay& replay) {
+    const std::size_t note = value.size() - std::min(value.size(), std::strlen(heldNote));
+    replay.difficultyHeld = value.compare(note, std::string::npos, heldNote) == 0;
+    if (replay.difficultyHeld) {
+        value.resize(note);
+    }
+    return difficultyFromName(value, replay.difficulty);
+}
+
 bool readStep(const std::string& text, long& step) {
     std::istringstream fields(text);
     std::string extra;
@@ -117,7 +129,7 @@ bool readBody(std::istream& in, Replay& replay) {
     long last = 0;
     bool more = bool(std::getline(in, line));
     if (more && readNamed(line, "difficulty", value)) {
-        if (!difficultyFromName(value, replay.difficulty)) {
+        if (!readDifficulty(value, replay)) {
             return false;
         }
         more = bool(std::getline(in, line));

@@ -27,6 +27,7 @@ struct ReplayInput {
 // recorded only when it did something.
 extern const char* const replayHeaders[2];
 extern const char* const inputKindNames[8];
+extern const char* const heldNote;
 // Far more inputs than hours of play bring; a larger file is not a replay.
 constexpr std::size_t maxReplayInputs = 1000000;
 constexpr std::size_t maxReplayBytes = 32 * maxReplayInputs;
@@ -49,6 +50,9 @@ struct Replay {
     int version = 0;  // 1 or 2
     // What the run starts at; older replays were all played at the rules "normal" has.
     Difficulty difficulty = Difficulty::Normal;
+    // Held for the run by --difficulty, whatever its Options page did: its
+    // line says `heldNote` after the name.
+    bool difficultyHeld = false;
     // The step the recorded game starts at. A game's replay holds the whole run
     // that led to it, since the city carries over from game to game; what comes
     // before this step is the run, played unseen when the game is watched.

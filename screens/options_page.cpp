@@ -44,7 +44,7 @@ enum Row {
 constexpr int deadZoneStep = 5;
 constexpr int rowCount = FirstKey + actionCount;
 constexpr Key enterKey = 13, lineFeedKey = 10, escapeKey = 27;
-constexpr float textSize = 0.05f, rowSpacing = 0.068f, top = 0.56f;
+constexpr float textSize = 0.05f, noteSize = 0.04f, rowSpacing = 0.068f, top = 0.56f;
 
 int& selected = screenState.optionsRow;
 int& choosingKeyFor = screenState.choosingKeyFor;
@@ -117,14 +117,23 @@ int nextFrameCap(int step) {
     return frameCaps[((at % count) + step + count) % count];
 }
 
+// For the next New Game and the runs after this one. A run given --difficulty
+// keeps it, as the row says: nothing is saved that its games would not play.
+SettingsChange changeDifficulty(int step) {
+    if (difficultyHeld) {
+        return SettingsChange::None;
+    }
+    const int next = (int(chosenDifficulty) + step + difficultyCount) % difficultyCount;
+    settings.difficulty = chosenDifficulty = Difficulty(next);
+    return SettingsChange::Values;
+}
+
 // Left and right, or fire: the setting of the row steps one way or the other.
 SettingsChange change(int row, int step) {
     if (bool* on = switchOf(row)) {
         *on = !*on;
     } else if (row == DifficultyRow) {
-        // For the next New Game; kept for the runs after this one too.
-        const int next = (int(chosenDifficulty) + step + difficultyCount) % difficultyCount;
-        settings.difficulty = chosenDifficulty = Difficulty(next);
+        return changeDifficulty(step);
     } else if (row == Volume) {
         settings.volume = std::clamp(settings.volume + step, 0, 10);
     } else if (row == FrameCap) {
@@ -135,7 +144,9 @@ SettingsChange change(int row, int step) {
         settings.padDeadZone = std::clamp(settings.padDeadZone + step * deadZoneStep, 0, 50);
     } else if (row == Reset) {
         settings = Settings();
-        chosenDifficulty = settings.difficulty;
+        if (!difficultyHeld) {
+            chosenDifficulty = settings.difficulty;
+        }
     } else {
         choosingKeyFor = row - FirstKey;
         return SettingsChange::None;
@@ -248,6 +259,10 @@ void drawOptionsScreen() {
     }
     for (int row = FirstKey; row < rowCount; ++row) {
         drawRow(row, -0.1f, 0.45f, top - rowSpacing * float(row - FirstKey));
+    }
+    if (difficultyHeld) {
+        // Between the label and the value: the columns leave no room after it.
+        drawOutlinedText("for this run", -0.65f, top - (textSize - noteSize), noteSize, 1, 1, 1);
     }
     const bool asking = choosingKeyFor >= 0;
     const std::string footer =

@@ -38,3 +38,21 @@ rm -f "$replay"
 [[ "$recorded" == level* && "$replayed" == "$recorded" ]] ||
     fail "the game ended with \"$recorded\" but its replay with \"$replayed\""
 echo "fire moved to x on the Options page: kept, x fires and space does not; replayed to \"$recorded\""
+
+# --difficulty holds for the run: a change on the page's difficulty row plays
+# no game at another difficulty and saves nothing, and the run's replay agrees.
+for flag in hard easy; do
+    start_game --difficulty "$flag" --record "$replay"
+    window=$(wait_for_window)
+    focus "$window"
+    keys Down Down Down Down Return Right
+    screenshot "$window" "e2e_options_$flag"
+    keys Escape Up Up Up Up Return Escape Down Down Down Down Down Down Return
+    wait_for_exit
+    [[ "$(tail -n 1 "$replay")" == *" on $flag" ]] || fail "not played on $flag: $(tail -n 1 "$replay")"
+    [ ! -e "$XDG_CONFIG_HOME/vortimbal3/settings.ini" ] ||
+        fail "saved: $(cat "$XDG_CONFIG_HOME/vortimbal3/settings.ini")"
+    (cd "$data" && "$binary" --verify "$replay" >/dev/null) || fail "its replay does not hold $flag"
+done
+rm -f "$replay"
+echo "--difficulty hard and easy hold against the Options page, unsaved, and in their replays"

@@ -16,6 +16,17 @@ ended=$(cd "$data" && "$binary" --replay "$replay" --fast --no-draw | tail -n 1)
 [ "$ended" = "$expected" ] || fail "the kept replay ended with \"$ended\", not \"$expected\""
 echo "the kept replay ended as recorded: $ended"
 
+# Played again, a replay writes nothing of the player's: its screenshot, sound
+# and frame-rate actions and a change on its Options page leave no file behind.
+shots=$(mktemp)
+printf '%s\n' "vortimbal3 replay 2" "5 action 18 1" "7 action 19 1" "9 action 20 1" \
+    "11 menu 23 0" "12 special 102 1" "end 100" >"$shots"
+said=$(cd "$data" && timeout -k 5 60 "$binary" --replay "$shots" --fast 2>&1) || fail "$said"
+left=$(find "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" -type f)
+rm -f "$shots"
+[ -z "$left" ] || fail "the replay wrote $left: $said"
+echo "a replay's screenshot, sound, frame-rate and Options keys write no file"
+
 # Checked or run unseen, a replay needs no display: --verify exits 0 when it
 # ends as it claims (or claims nothing, as the kept one), 1 when its claim was
 # edited, 2 when it is no replay.

@@ -460,7 +460,7 @@ TEST(CommandLine, AReplayPlaysAtTheDifficultyItWasRecordedAt) {
     std::string header, difficulty;
     std::getline(recorded, header);
     std::getline(recorded, difficulty);
-    EXPECT_EQ(difficulty, "difficulty hard");
+    EXPECT_EQ(difficulty, "difficulty hard for this run");
     ASSERT_EQ(run({"--replay", file}), keepRunning);
     EXPECT_EQ(chosenDifficulty, Difficulty::Hard) << "not the settings' easy";
     std::ofstream(file) << "vortimbal3 replay 2\nend 3\n";

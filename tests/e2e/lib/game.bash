@@ -53,8 +53,12 @@ wait_for_window() {
 # Prints "WIDTHxHEIGHT" of a window.
 window_size() { xwininfo -id "$1" | awk '/Width:/ {w = $2} /Height:/ {h = $2} END {print w "x" h}'; }
 
-# Saves a screenshot of a window as $screenshots/NAME.png.
-screenshot() { import -window "$1" "$screenshots/$2.png"; }
+# Saves a screenshot of a window as $screenshots/NAME.png. Of a window gone,
+# import would wait for a click on another: fail at once with the game's output.
+screenshot() {
+    xwininfo -id "$1" >/dev/null 2>&1 || fail "no screenshot $2: its window $1 is gone"
+    timeout -k 2 30 import -window "$1" "$screenshots/$2.png" || fail "no screenshot $2 of window $1"
+}
 
 # Gives the window the keyboard, so xdotool's keys reach the game.
 focus() { xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"; sleep 0.3; }
