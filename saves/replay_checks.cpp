@@ -38,7 +38,7 @@ ReplayCheck ReplayChecks::of(const Score& score, const std::string& folder) {
     ReplayCheck check = ReplayCheck::Checking;
     if (access(path.c_str(), F_OK) != 0) {
         check = ReplayCheck::NoReplay;
-    } else if (!readReplay(path, replay) || !claims(replay.claim, score)) {
+    } else if (!readReplayEnds(path, replay) || !claims(replay.claim, score)) {
         check = ReplayCheck::Fails;
     } else if (checker.empty()) {
         check = ReplayCheck::Unchecked;
