@@ -19,6 +19,7 @@
 #include "audio/sound_player.h"
 #include "game/game_state.h"
 #include "input/gamepad.h"
+#include "saves/replay_checks.h"
 #include "scene/face_list.h"
 
 namespace vortimbal {
@@ -65,6 +66,7 @@ void endGame(int status) {
     forgetFaceLists();
     soundPlayer.close();
     gamepads.stop();
+    replayChecks.stop();
     if (mainWindow != 0) {
         glutDestroyWindow(mainWindow);
     }

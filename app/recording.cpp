@@ -8,6 +8,7 @@
 #include <cstring>
 #include <ctime>
 #include <iostream>
+#include <optional>
 
 #include "app/replay.h"
 #include "game/game_state.h"
@@ -151,13 +152,17 @@ std::string endGameRecording() {
     return leafOf(gameFile.name());
 }
 
-// Beyond the latest games, only the replays the table names stay.
+// Beyond the latest games, only the replays the table names stay; all stay
+// while the table cannot be read, as it may name any.
 void keepReplaysInBounds() {
-    std::vector<std::string> kept = highScores.savedReplays();
-    if (gameFile.isOpen()) {
-        kept.push_back(leafOf(gameFile.name()));
+    std::optional<std::vector<std::string>> kept = highScores.savedReplays();
+    if (!kept) {
+        return;
     }
-    replayFolder.prune(kept);
+    if (gameFile.isOpen()) {
+        kept->push_back(leafOf(gameFile.name()));
+    }
+    replayFolder.prune(*kept);
 }
 
 void holdRecording(bool hold) {

@@ -127,9 +127,12 @@ HighScores::Found HighScores::read(std::vector<Score>& into) const {
     return Found::Table;
 }
 
-std::vector<std::string> HighScores::savedReplays() const {
+std::optional<std::vector<std::string>> HighScores::savedReplays() const {
     std::vector<Score> saved;
-    read(saved);
+    const Found found = read(saved);
+    if (found == Found::Damaged || found == Found::Unreadable) {
+        return std::nullopt;
+    }
     saved.insert(saved.end(), table.begin(), table.end());
     std::vector<std::string> names;
     for (const Score& score : saved) {

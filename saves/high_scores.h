@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -41,8 +42,8 @@ class HighScores {
 
     const std::vector<Score>& entries() const { return table; }
     // The replays the table names, as saved now: another game may have
-    // changed it since this one read it.
-    std::vector<std::string> savedReplays() const;
+    // changed it since this one read it. None when it cannot be read.
+    std::optional<std::vector<std::string>> savedReplays() const;
     // The place of the last game added in this run, or -1.
     int newest() const { return newestPlace; }
     // One short line about the table's file for the scores page, in the

@@ -4,13 +4,11 @@
 #include "saves/replay_checks.h"
 
 #include <fcntl.h>
-#include <spawn.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "saves/replay_file.h"
-
-extern char** environ;
+#include <csignal>
 
 namespace vortimbal {
 
@@ -23,66 +21,114 @@ bool claims(const Claim& claim, const Score& score) {
            claim.namesDifficulty && claim.difficulty == score.difficulty;
 }
 
+ReplayCheck verdict(int status) {
+    const bool exited = WIFEXITED(status);
+    return exited && WEXITSTATUS(status) == 0   ? ReplayCheck::Holds
+           : exited && WEXITSTATUS(status) <= 2 ? ReplayCheck::Fails
+                                                : ReplayCheck::Unchecked;
+}
+
+// The checker, quiet, in a process that dies with the game even when the game
+// is killed (with the thread that starts it: the game's main one); a checker
+// that cannot start exits with 127, found unchecked.
+pid_t spawn(const std::string& checker, const std::string& path) {
+    const char* argv[] = {checker.c_str(), "--verify", path.c_str(), nullptr};
+    const pid_t game = getpid();
+    const pid_t child = fork();
+    if (child != 0) {
+        return child;
+    }
+    // Between fork and exec only what is safe in a copy of a threaded process.
+    const int quiet = open("/dev/null", O_WRONLY);
+    dup2(quiet, 1);
+    dup2(quiet, 2);
+    // The game may have ended before the signal was asked for.
+    if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != game) {
+        _exit(127);
+    }
+    execv(checker.c_str(), const_cast<char**>(argv));
+    _exit(127);
+}
+
 }  // namespace
+
+void ReplayChecks::setChecker(std::string program, std::chrono::milliseconds timeLimit) {
+    checker = std::move(program);
+    limit = timeLimit;
+}
+
+// Read once a run, from its head and its claim alone, so a long one costs the page nothing.
+ReplayChecks::Kept& ReplayChecks::kept(const std::string& path) {
+    const auto [at, isNew] = files.try_emplace(path);
+    Kept& file = at->second;
+    if (isNew) {
+        Replay replay;
+        file.found = access(path.c_str(), F_OK) == 0;
+        file.claim = readReplayEnds(path, replay) ? replay.claim : Claim();
+        file.played = checker.empty() ? ReplayCheck::Unchecked : ReplayCheck::Checking;
+    }
+    return file;
+}
 
 ReplayCheck ReplayChecks::of(const Score& score, const std::string& folder) {
     if (score.replay.empty()) {
         return ReplayCheck::NoReplay;
     }
-    const std::string path = folder + '/' + score.replay;
-    const auto known = found.find(path);
-    if (known != found.end()) {
-        return known->second;
+    Kept& file = kept(folder + '/' + score.replay);
+    if (!file.found) {
+        return ReplayCheck::NoReplay;
     }
-    Replay replay;
-    ReplayCheck check = ReplayCheck::Checking;
-    if (access(path.c_str(), F_OK) != 0) {
-        check = ReplayCheck::NoReplay;
-    } else if (!readReplay(path, replay) || !claims(replay.claim, score)) {
-        check = ReplayCheck::Fails;
-    } else if (checker.empty()) {
-        check = ReplayCheck::Unchecked;
+    if (!claims(file.claim, score)) {
+        return ReplayCheck::Fails;
     }
-    found[path] = check;
-    if (child < 0) {
+    if (!file.asked) {
+        file.asked = true;
         startNext();
     }
-    return check;
+    return file.played;
 }
 
 void ReplayChecks::poll() {
-    int status = 0;
-    if (child < 0 || waitpid(child, &status, WNOHANG) != child) {
+    if (child < 0) {
         return;
     }
-    child = -1;
-    const bool exited = WIFEXITED(status);
-    found[running] = exited && WEXITSTATUS(status) == 0   ? ReplayCheck::Holds
-                     : exited && WEXITSTATUS(status) <= 2 ? ReplayCheck::Fails
-                                                          : ReplayCheck::Unchecked;
+    int status = 0;
+    if (waitpid(child, &status, WNOHANG) == child) {
+        child = -1;
+        files[running].played = verdict(status);
+    } else if (std::chrono::steady_clock::now() >= deadline) {
+        stop();
+        files[running].played = ReplayCheck::TimedOut;
+    } else {
+        return;
+    }
     startNext();
 }
 
+void ReplayChecks::stop() {
+    if (child < 0) {
+        return;
+    }
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    child = -1;
+}
+
 void ReplayChecks::startNext() {
-    for (const auto& [path, check] : found) {
-        if (check != ReplayCheck::Checking) {
+    if (child >= 0) {
+        return;
+    }
+    for (auto& [path, file] : files) {
+        if (!file.asked || file.played != ReplayCheck::Checking) {
             continue;
         }
         running = path;
-        posix_spawn_file_actions_t quiet;
-        posix_spawn_file_actions_init(&quiet);
-        posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
-        const char* argv[] = {checker.c_str(), "--verify", path.c_str(), nullptr};
-        const int failed = posix_spawn(&child, checker.c_str(), &quiet, nullptr,
-                                       const_cast<char**>(argv), environ);
-        posix_spawn_file_actions_destroy(&quiet);
-        if (failed != 0) {
-            child = -1;
-            found[path] = ReplayCheck::Unchecked;
-            continue;
+        deadline = std::chrono::steady_clock::now() + limit;
+        child = spawn(checker, path);
+        if (child >= 0) {
+            return;
         }
-        return;
+        file.played = ReplayCheck::Unchecked;
     }
 }
 

@@ -4,10 +4,13 @@
 #pragma once
 
 #include <sys/types.h>
+
+#include <chrono>
 #include <map>
 #include <string>
 
 #include "saves/high_scores.h"
+#include "saves/replay_file.h"
 
 namespace vortimbal {
 
@@ -18,6 +21,7 @@ enum class ReplayCheck {
     Holds,      // it claims this score and plays to its claim
     Fails,      // it claims another, or does not play to its claim
     Unchecked,  // the checker could not run
+    TimedOut,   // it played too long to be known either way
 };
 
 // Checks the table's replays one at a time in the background, each with the
@@ -25,20 +29,44 @@ enum class ReplayCheck {
 // edited table or an edited replay shows; what was found is kept for the run.
 class ReplayChecks {
   public:
-    // The program that checks: this game's own binary; none leaves all unchecked.
-    void setChecker(std::string program) { checker = std::move(program); }
+    // Long enough for any game a player finishes; a replay that plays longer
+    // would only keep the machine busy.
+    static constexpr std::chrono::milliseconds timeLimit{20000};
+
+    ReplayChecks() = default;
+    ReplayChecks(const ReplayChecks&) = delete;
+    ReplayChecks& operator=(const ReplayChecks&) = delete;
+    ~ReplayChecks() { stop(); }
+
+    // The program that checks: this game's own binary; none leaves all
+    // unchecked. Each check it runs is stopped after `limit`.
+    void setChecker(std::string program, std::chrono::milliseconds limit = timeLimit);
     // What is known of `score`'s replay in `folder`; asks for a check when nothing is yet.
     ReplayCheck of(const Score& score, const std::string& folder);
     // Takes in a finished check and starts the next: call it every turn of the loop.
     void poll();
+    // Ends the running check: no check outlives the game that started it.
+    void stop();
 
   private:
+    // What is known of one file, whichever rows name it.
+    struct Kept {
+        bool found = false;
+        Claim claim;  // empty when the file is no replay
+        // What playing it found; played only once a row it claims asks.
+        ReplayCheck played = ReplayCheck::Checking;
+        bool asked = false;
+    };
+
+    Kept& kept(const std::string& path);
     void startNext();
 
     std::string checker;
-    std::map<std::string, ReplayCheck> found;  // by the replay's path
+    std::chrono::milliseconds limit = timeLimit;
+    std::map<std::string, Kept> files;  // by the replay's path
     std::string running;
     pid_t child = -1;
+    std::chrono::steady_clock::time_point deadline;
 };
 
 extern ReplayChecks replayChecks;

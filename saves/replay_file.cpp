@@ -3,6 +3,8 @@
 
 #include "saves/replay_file.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -23,6 +25,9 @@ namespace {
 // A replay runs on for at most an hour of steps after its last input, whatever
 // its end says.
 constexpr long maxIdleSteps = 20L * 60 * 60;
+// Of a replay's first and last bytes, what a page reads: far more than its head
+// or its end line take.
+constexpr std::size_t endsRead = 4096;
 constexpr int walkMost = 1000;    // thousandths of a stick's travel
 constexpr int turnMost = 180000;  // thousandths of a degree, as one step turns at most
 
@@ -123,6 +128,31 @@ bool readStep(const std::string& text, long& step) {
     return fields >> step && !(fields >> extra) && step >= 0 && step <= maxReplaySteps;
 }
 
+// The header and the lines naming the whole replay, from the file's first bytes.
+std::string headOf(const std::string& start) {
+    std::istringstream in(start.substr(0, start.rfind('\n') + 1));
+    std::string head, line, value;
+    while (std::getline(in, line) && (head.empty() || readNamed(line, "difficulty", value) ||
+                                      readNamed(line, "game", value))) {
+        head += line + '\n';
+    }
+    return head;
+}
+
+// The last whole line of the file's last bytes, when it is an end line; a line
+// that began before them is none.
+std::string endLineOf(const std::string& last, bool wholeFile) {
+    const std::size_t end = last.rfind('\n');
+    const std::size_t before =
+        end == 0 || end == std::string::npos ? std::string::npos : last.rfind('\n', end - 1);
+    if (end == std::string::npos || (before == std::string::npos && !wholeFile)) {
+        return "";
+    }
+    const std::string line = last.substr(before + 1, end - before);  // npos + 1 is 0
+    std::string value;
+    return readNamed(line, "end", value) ? line : "";
+}
+
 // Everything after the header; false on the first line that is not as the game writes it.
 bool readBody(std::istream& in, Replay& replay) {
     std::string line, value;
@@ -218,6 +248,22 @@ bool parseReplay(const std::string& text, Replay& replay) {
 bool readReplay(const std::string& file, Replay& replay) {
     std::string text;
     return readReplayText(file, text) && parseReplay(text, replay);
+}
+
+bool readReplayEnds(const std::string& file, Replay& replay) {
+    std::FILE* in = openRegularFile(file.c_str());
+    if (in == nullptr) {
+        return false;
+    }
+    struct stat info {};
+    const bool small = fstat(fileno(in), &info) == 0 && info.st_size <= off_t(maxReplayBytes);
+    const off_t from = std::max(off_t(0), info.st_size - off_t(endsRead));
+    std::string start(endsRead, '\0'), last(endsRead, '\0');
+    start.resize(std::fread(&start[0], 1, start.size(), in));
+    const bool read = small && fseeko(in, from, SEEK_SET) == 0;
+    last.resize(read ? std::fread(&last[0], 1, last.size(), in) : 0);
+    std::fclose(in);
+    return read && parseReplay(headOf(start) + endLineOf(last, from == 0), replay);
 }
 
 }  // namespace vortimbal

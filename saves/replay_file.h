@@ -82,5 +82,10 @@ bool readReplayText(const std::string& file, std::string& text);
 bool parseReplay(const std::string& text, Replay& replay);
 // The replay in `file`; false when it cannot be read or is no replay.
 bool readReplay(const std::string& file, Replay& replay);
+// What a page shows of the replay in `file`, read from its head and its last
+// line alone, so a long one takes no longer: the version, the difficulty, where
+// the game starts, whether it ended and its claim, but no inputs. False when
+// these are not a replay's.
+bool readReplayEnds(const std::string& file, Replay& replay);
 
 }  // namespace vortimbal

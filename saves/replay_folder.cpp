@@ -6,6 +6,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -35,15 +36,24 @@ std::string nameFor(std::time_t when, int count) {
     return std::string(text) + '-' + char('0' + count) + ".replay";
 }
 
-// A game still playing holds a lock on its replay, in this run or another.
-bool beingWritten(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+// A game still playing holds a lock on its replay, in this run or another;
+// what is no regular file is not the game's. Opened without waiting, so a FIFO
+// put in its place since it was listed cannot hold the game.
+bool mustStay(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0) {
         return false;
     }
-    const bool held = flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    struct stat info {};
+    const bool stays = fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+                       (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK);
     close(fd);
-    return held;
+    return stays;
+}
+
+bool isRegularFile(DIR* dir, const char* name) {
+    struct stat info {};
+    return fstatat(dirfd(dir), name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode);
 }
 
 }  // namespace
@@ -85,7 +95,8 @@ std::vector<std::string> ReplayFolder::latestFirst() const {
         return names;
     }
     while (const dirent* entry = readdir(dir)) {
-        if (isReplayName(entry->d_name)) {
+        // Only what the game itself writes: a regular file.
+        if (isReplayName(entry->d_name) && isRegularFile(dir, entry->d_name)) {
             names.emplace_back(entry->d_name);
         }
     }
@@ -99,7 +110,7 @@ void ReplayFolder::prune(const std::vector<std::string>& kept) const {
     const std::vector<std::string> names = latestFirst();
     for (std::size_t i = lastKept; i < names.size(); ++i) {
         if (std::find(kept.begin(), kept.end(), names[i]) == kept.end() &&
-            !beingWritten(pathOf(names[i]))) {
+            !mustStay(pathOf(names[i]))) {
             unlink(pathOf(names[i]).c_str());
         }
     }

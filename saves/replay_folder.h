@@ -13,7 +13,7 @@ namespace vortimbal {
 class ReplayWriter;
 
 // The folder where every game keeps its replay, named by when it started. Only
-// files named as the game names them are ever listed or removed.
+// regular files named as the game names them are ever listed or removed.
 class ReplayFolder {
   public:
     // Besides those the high-score table names, the replays of this many of

@@ -34,7 +34,7 @@ Listed describe(const std::string& name) {
     Listed entry{name, name.substr(0, 10) + ' ' + name.substr(11, 2) + ':' + name.substr(13, 2),
                  "not a replay this version plays"};
     Replay replay;
-    if (readReplay(replayFolder.pathOf(name), replay)) {
+    if (readReplayEnds(replayFolder.pathOf(name), replay)) {
         entry.ending = !replay.finished            ? "unfinished"
                        : replay.claim.line.empty() ? "ended"
                                                    : claimText(replay.claim);

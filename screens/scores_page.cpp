@@ -39,6 +39,8 @@ const char* checkLine(ReplayCheck check) {
             return "fire watches its replay - it bears this score out";
         case ReplayCheck::Fails:
             return "its replay does not bear this score out";
+        case ReplayCheck::TimedOut:
+            return "fire watches its replay - it could not be checked in time";
         case ReplayCheck::Unchecked:
             break;
     }

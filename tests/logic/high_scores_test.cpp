@@ -55,6 +55,7 @@ TEST_F(HighScoresFile, TheTenBestSurviveARestartBestFirst) {
     HighScores table, rival;  // two games at once
     table.load(file, messages);
     rival.load(file, messages);
+    EXPECT_TRUE(table.savedReplays()) << "with no table yet, the older replays may go";
     EXPECT_EQ(table.add(score(0, 1, "2026-12-06"), messages), -1) << "a game that scored nothing";
     for (int p : {300, -20, 900, 300, 50, 60, 70, 80, 90, 100, 110, 5}) {
         table.add(score(p, 2, "2026-12-06"), messages);
@@ -99,6 +100,7 @@ TEST_F(HighScoresFile, ADamagedFileOrAnUnwritableFolderCostsAMessageNotTheGame) 
         messages.str("");
         table.load(file, messages);
         EXPECT_TRUE(table.entries().empty()) << text.substr(0, 80);
+        EXPECT_FALSE(table.savedReplays()) << "it may name any replay, so none may go";
         const std::string said = messages.str();
         EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
         EXPECT_EQ(table.add(score(10, 1, "2026-12-06"), messages), 0);
@@ -120,6 +122,7 @@ TEST_F(HighScoresFile, ADamagedFileOrAnUnwritableFolderCostsAMessageNotTheGame) 
     mkfifo(file.c_str(), 0600);  // cannot be opened, even by root
     HighScores unreadable;
     unreadable.load(file, messages);
+    EXPECT_FALSE(unreadable.savedReplays()) << "it may name any replay, so none may go";
     EXPECT_EQ(unreadable.add(score(10, 1, "2026-12-06"), messages), 0) << "kept for this run";
     EXPECT_TRUE(std::filesystem::is_fifo(file) && !unreadable.notice().empty());
 

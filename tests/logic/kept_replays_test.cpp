@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -83,6 +84,8 @@ TEST(KeptReplays, OnlyTheLatestFiveAndThoseTheTableNamesStay) {
     const std::string oldest = *made.begin(), playing = *std::next(made.begin());
     const std::string foreign = folder.pathOf("notes.replay");
     std::ofstream(foreign) << "mine";
+    const std::string fifo = folder.pathOf("1900-01-01-000000-1.replay");
+    mkfifo(fifo.c_str(), 0600);  // opened, it would hold the game until something wrote to it
     const int held = open(folder.pathOf(playing).c_str(), O_RDONLY);  // as another game holds it
     flock(held, LOCK_SH);
     folder.prune({oldest, ""});
@@ -94,6 +97,7 @@ TEST(KeptReplays, OnlyTheLatestFiveAndThoseTheTableNamesStay) {
     const std::vector<std::string> latest(made.rbegin(), std::next(made.rbegin(), 5));
     EXPECT_EQ(latest, std::vector<std::string>(left.begin(), left.begin() + 5));
     EXPECT_EQ(contents(foreign), "mine") << "a file the game did not name is not its to remove";
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo)) << "nor one that is no regular file";
     for (const char* name : {"../2026-12-07-120000-1.replay", "2026-12-07-120000-1.replay.bak",
                              "2026-12-07-12000x-1.replay", ""}) {
         EXPECT_FALSE(ReplayFolder::isReplayName(name)) << name;
