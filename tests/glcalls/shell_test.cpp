@@ -28,6 +28,7 @@
 #include "app/pad_input.h"
 #include "app/recording.h"
 #include "app/replay.h"
+#include "app/run.h"
 #include "app/settings_in_force.h"
 #include "app/shell_state.h"
 #include "app/startup.h"
@@ -63,25 +64,21 @@ std::uint32_t readFakeTick() {
     return fakeTick;
 }
 
-// Every test starts on the title with a fresh stand-in world, and leaves the
-// shell's globals as it found them.
+// Every test plays a run of its own, as a run starts, on the title with a
+// fresh stand-in world, and leaves the shell's globals as it found them.
 class Shell : public ::testing::Test {
   protected:
     void SetUp() override {
         glrec::reset();
-        std::tie(gameState, level, helpShown, lastKeyDown) = std::make_tuple(Title, 0, 0, 0);
-        std::tie(gameUnderway, menuOpen, titleSelection) =
-            std::make_tuple(false, false, NewGameItem);
+        // What the command line's tests leave is the shell's, not the run's.
+        std::tie(lastKeyDown, maxFramesPerSecond, windowSeen) = std::make_tuple(0, 0, true);
+        beginRun();
         fakeTick = 1000;
         setTickSource(readFakeTick, [](double) {});
         simulationTime = lastRedisplayTime = currentTimeMs();
     }
     void TearDown() override {
-        std::tie(showBoundingCubes, showSurfaces, useClipping, useOctrees) = switches;
-        camera.setMode(cameraMode);
-        camera.setDistance(cameraDistance);
-        std::tie(gameState, level, helpShown, gameUnderway) = std::make_tuple(Title, 0, 0, false);
-        std::tie(maxFramesPerSecond, windowSeen, menuOpen) = std::make_tuple(0, true, false);
+        std::tie(maxFramesPerSecond, windowSeen) = std::make_tuple(0, true);
     }
 
     // Idles the way GLUT does when every frame is cheap: many calls per tick.
@@ -107,12 +104,13 @@ class Shell : public ::testing::Test {
     }
     static Shown shown() { return {gameState, level, helpShown}; }
 
+    struct OwnRun {
+        vortimbal::Run run;
+        OwnRun() { run.swapWithPlayed(); }
+        ~OwnRun() { run.swapWithPlayed(); }
+    } ownRun;
     RecordingWorld world;
     ScopedWorld usingWorld{world};
-    std::tuple<int, int, int, int> switches{showBoundingCubes, showSurfaces, useClipping,
-                                            useOctrees};
-    int cameraMode = camera.getMode();
-    float cameraDistance = camera.getDistance();
 };
 
 constexpr int up = 256 + GLUT_KEY_UP, down = 256 + GLUT_KEY_DOWN, enter = 13, escape = 27;
