@@ -81,6 +81,7 @@ done
 keys Escape Down Down Down Down Down Down Return
 wait_for_exit 10
 [ "$status" = 0 ] || fail "the game ended with $status"
+[ -z "$(find "$XDG_DATA_HOME" -name '*.png')" ] || fail "a watched replay took a screenshot"
 ended=$(tail -n 1 "$game_log")
 kept=$(ls "$replays" | sort | tail -n 1)
 for file in "$run" "$replays/$kept"; do
