@@ -63,7 +63,10 @@ keys Down Down Down Return Down Return
 for _ in $(seq 40); do grep -q "^The replay ends" "$game_log" && break; sleep 0.5; done
 grep -q "^The replay ends as it claims: $first_end$" "$game_log" ||
     fail "fire on a page, watched with a table: $(grep "^The replay ends" "$game_log")"
-rm "$replays/2000-01-01-000001-1.replay"
+first="$replays/2000-01-01-000001-1.replay"
+said=$(cd "$data" && XDG_DATA_HOME=/nonexistent env -u DISPLAY "$binary" --verify "$first" 2>&1) ||
+    fail "fire on a page, checked with no table nor folder: $said"
+rm "$first"
 keys Escape Escape Up Up Up Return
 moves || fail "the game does not move"
 for i in "${!cases[@]}"; do
