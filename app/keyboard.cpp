@@ -133,14 +133,15 @@ bool upOrDown(Key key) {
     return key == specialKey(GLUT_KEY_UP) || key == specialKey(GLUT_KEY_DOWN);
 }
 
-// Keys that keep their meaning whatever the player binds: the arrows move
-// through the title's menu and its lists, and Enter, 'z' and Escape fire and
-// go back as long as no action has them.
+// The arrows move through the title's menu and its lists, bound or not.
+bool movesCursor(Key key, int direction) {
+    return gameState == Title && direction > 0 && upOrDown(key) && helpShown != HelpPage;
+}
+
+// Keys that keep their meaning whatever the player binds: the arrows on the
+// title, and Enter, 'z' and Escape fire and go back as long as no action has them.
 bool fixedHere(Key key, int direction) {
-    if (gameState == Title && direction > 0 && upOrDown(key) && helpShown != HelpPage) {
-        return true;
-    }
-    return firesUnbound(key) || key == escapeKey;
+    return movesCursor(key, direction) || firesUnbound(key) || key == escapeKey;
 }
 
 void moveCursor(Key key) {
@@ -157,10 +158,8 @@ void moveCursor(Key key) {
 // What a fixed key does; older replays' keys come here whether or not they
 // meant anything.
 void fixedKey(Key key, int direction) {
-    if (gameState == Title && direction > 0 && upOrDown(key)) {
-        if (helpShown != HelpPage) {
-            moveCursor(key);
-        }
+    if (movesCursor(key, direction)) {
+        moveCursor(key);
         return;
     }
     switch (key) {
@@ -342,8 +341,7 @@ void act(const Meaning& meaning, int direction) {
     }
 }
 
-// Older replays wrote keys, which meant the keys every player had then; the
-// arrows moved through the title's menu even while bound.
+// Older replays wrote keys, which meant the keys every player had then.
 void replayDefaultKey(Key key, int direction) {
     int action = -1;
     for (int i = 0; i < actionCount; ++i) {
@@ -354,7 +352,7 @@ void replayDefaultKey(Key key, int direction) {
         return;
     }
     doAction(Action(action), direction);
-    if (gameState == Title && direction > 0 && upOrDown(key) && helpShown != HelpPage) {
+    if (movesCursor(key, direction)) {
         moveCursor(key);
     }
 }
