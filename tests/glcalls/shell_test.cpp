@@ -570,15 +570,18 @@ TEST_F(Shell, MenuKeysHoldWhateverIsBoundAndAReplayNeedsNoneOfThePlayersKeys) {
         std::tie(settings.keys[0], settings.keys[12]) = std::make_tuple(noKey, enter);
         startRecording(file, std::cerr);
         onTitle();
-        tap({down, down, down, down, up, down, enter});  // Options
-        settings.keys[4] = 'f';                          // fire, on the page
-        tap({down, down, 'f'});                          // sound
+        tap({'7', down, down, down, down, up, down, enter});  // a key meaning nothing, Options
+        settings.keys[4] = 'f';                               // fire, on the page
+        tap({down, down, 'f'});                               // sound
         settings.keys[4] = up;
         tap({escape, up, up, up, up, enter});
         ++stepsTaken;
         endRecording();
         const Commands recorded = world.commands;
-        const bool played = gameState == Playing && settings.muted;
+        std::ostringstream text;
+        text << std::ifstream(file).rdbuf();
+        const bool played = gameState == Playing && settings.muted &&
+                            text.str().find(" key 55 ") == std::string::npos;
         settings = Settings();
         settings.keys[4] = 'x';
         world.commands.clear();
