@@ -41,8 +41,9 @@ int fastStepsPerFrame = 0;
 
 namespace {
 
-// Steps of a run skipped between two frames: about a tenth of a second's work.
-constexpr long skipSlice = 2000;
+// How long the run before a watched game is skipped between two frames, so
+// the window shows it under way and Escape stops it at once.
+constexpr double skipSliceMs = 50;
 
 std::uint32_t systemTick() {
     timespec now{};
@@ -208,10 +209,11 @@ void onIdle() {
 void skipToReplayedGame() {
     // Seen, it goes by in slices with a frame between them, so a long run
     // before the game shows it is under way rather than a frozen window.
-    const long slice = headless ? maxReplaySteps : skipSlice;
+    const double sliceEnd = currentTimeMs() + skipSliceMs;
     GameListener* const listener = gameListener;
     gameListener = nullptr;
-    for (long i = 0; i < slice && replaying() && stepsTaken < replayedGameStart(); ++i) {
+    while (replaying() && stepsTaken < replayedGameStart() &&
+           (headless || currentTimeMs() < sliceEnd)) {
         step();
     }
     gameListener = listener;
