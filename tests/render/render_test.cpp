@@ -144,11 +144,12 @@ bool openTheCity() {
 // Both forgive a pixel's move, so a third measure takes each window of 32 by 32 pixels,
 // one block apart, and sums, for each of the nine moves of at most a pixel, how far
 // each pixel is from the approved one so moved (furthest channel, less 8). It counts
-// when a move other than none fits best, by how much the next best fits worse: a text
-// moved as a whole fits one move only, while another rasteriser's line a pixel off
-// fits moves along it too, and the things around it fit none. The HUD's "level" one
-// pixel right makes 39409, the title's small "difficulty" line 16728; softpipe's
-// worst window is 5624 (lines of the city behind the title), llvmpipe's 39.
+// when a move other than none fits best, by how much the next best fits worse, and a
+// window fails past 10000: a text moved as a whole fits one move only, while another
+// rasteriser's line a pixel off fits moves along it too, and the things around it fit
+// none. The HUD's "level" one pixel right makes 39409, the title's small "difficulty"
+// line 16728; softpipe's worst window is 5624 (lines of the city behind the title),
+// llvmpipe's 39.
 constexpr int block = 4, slack = 8, farOff = 900, reach = 2, span = 8, farMoved = 10000;
 
 struct Off {
