@@ -74,10 +74,12 @@ void endGame(int status) {
     if (!endRecording() && status == 0) {
         status = 1;
     }
-    // Only a run that got as far as its first step has a game to tell of; a
-    // checked replay always tells what it played to.
-    if (stepsTaken > 0 || verifyingReplay) {
+    // A checked replay always tells what it played to, to match its claim; a
+    // run left on the title before any game has none to tell of.
+    if (verifyingReplay || (stepsTaken > 0 && level > 0)) {
         std::cout << summaryLine() << '\n';
+    } else if (stepsTaken > 0) {
+        std::cout << "no game played\n";
     }
     std::cout.flush();
     std::fflush(stdout);

@@ -3,10 +3,12 @@
 
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <vector>
 
 #include "app/frame_clock.h"
 #include "app/recording.h"
@@ -77,10 +79,14 @@ void printHelp(std::ostream& out) {
         << scoringRule
         << ".\n\n"
            "Keys:\n";
-    for (const HelpLine& line : helpLines()) {
-        out << "  " << line.keys
-            << std::string(line.keys.size() < 18 ? 18 - line.keys.size() : 1, ' ') << line.action
-            << '\n';
+    const std::vector<HelpLine> lines = helpLines();
+    std::size_t keysWidth = 0;
+    for (const HelpLine& line : lines) {
+        keysWidth = std::max(keysWidth, line.keys.size());
+    }
+    for (const HelpLine& line : lines) {
+        out << "  " << line.keys << std::string(keysWidth + 2 - line.keys.size(), ' ')
+            << line.action << '\n';
     }
     out << "\nA gamepad plays too, plugged in at any time: the left stick or the D-pad walks,\n"
            "A or the right trigger fires, Start pauses, the right stick moves the camera;\n"

@@ -13,6 +13,7 @@
 #include "app/frame_clock.h"
 #include "app/game_flow.h"
 #include "app/menus.h"
+#include "app/mouse.h"
 #include "app/recording.h"
 #include "app/replay.h"
 #include "app/settings_in_force.h"
@@ -369,6 +370,7 @@ void noteLoopTurn() {
 }
 
 void onKeyDown(unsigned char key, int, int) {
+    windowHasInput();
     // A replay takes no live key but the one that stops it.
     if (replaying() && key == escapeKey) {
         if (!watching()) {
@@ -398,6 +400,7 @@ void onKeyUp(unsigned char key, int, int) {
 }
 
 void onSpecialDown(int key, int, int) {
+    windowHasInput();
     if (!replaying()) {
         pressKey(specialKey(key), +1);
     }

@@ -24,8 +24,9 @@ namespace {
 
 MouseAim aim;
 bool held = false;
-// Not until the pointer has come in: a game must not take it from elsewhere.
-bool pointerInside = false;
+// Not until the player is at the window (the pointer came in, or a key or a
+// button reached it): a game must not take the pointer from elsewhere.
+bool pointerOurs = false;
 
 int centreX() {
     return int(windowWidth) / 2;
@@ -35,13 +36,15 @@ int centreY() {
 }
 
 bool aiming() {
-    return settings.mouseAim && gameState == Playing && !menuOpen && windowSeen && pointerInside &&
+    return settings.mouseAim && gameState == Playing && !menuOpen && windowSeen && pointerOurs &&
            !replaying() && windowWidth > 0 && windowHeight > 0;
 }
 
 }  // namespace
 
 void onMouseMotion(int x, int y) {
+    // Only a pointer over the window is reported.
+    pointerOurs = true;
     // The move back to the centre is the game's own.
     if (!held || (x == centreX() && y == centreY())) {
         return;
@@ -51,6 +54,7 @@ void onMouseMotion(int x, int y) {
 }
 
 void onMouseButton(int button, int state, int, int) {
+    pointerOurs = true;
     if (button != GLUT_LEFT_BUTTON || replaying() ||
         (gameState != Playing && gameState != LevelCleared)) {
         return;
@@ -61,7 +65,11 @@ void onMouseButton(int button, int state, int, int) {
 }
 
 void onMouseEntry(int state) {
-    pointerInside = state == GLUT_ENTERED;
+    pointerOurs = state == GLUT_ENTERED;
+}
+
+void windowHasInput() {
+    pointerOurs = true;
 }
 
 void holdPointer() {

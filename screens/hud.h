@@ -13,5 +13,7 @@ void drawHud(bool replay);
 void drawNotice();
 // One more frame shown at `now` (ms), for the frame-rate readout.
 void countFrame(double now);
+// Frames a second, as the readout shows them.
+int frameRateShown();
 
 }  // namespace vortimbal

@@ -257,8 +257,9 @@ void drawOptionsScreen() {
         // A gap sets "Reset to defaults" apart from the settings it undoes.
         drawRow(row, -0.95f, -0.33f, top - rowSpacing * float(row + (row == Reset ? 1 : 0)));
     }
+    // The keys' column stands clear of the values before it, its pointer too.
     for (int row = FirstKey; row < rowCount; ++row) {
-        drawRow(row, -0.1f, 0.45f, top - rowSpacing * float(row - FirstKey));
+        drawRow(row, -0.04f, 0.51f, top - rowSpacing * float(row - FirstKey));
     }
     if (difficultyHeld) {
         // Between the label and the value: the columns leave no room after it.

@@ -4,7 +4,7 @@
 
 # Mouse aim: in play the pointer is hidden and held at the window's centre, a
 # sideways move turns the player and the left button fires; on a pause it is
-# free again. The game, recorded, replays to the same end: the turns are kept.
+# free again, and taken back on resume wherever it was left. The game, recorded, replays to the same end: the turns are kept.
 set -euo pipefail
 source "$(dirname "$0")/lib/game.bash"
 
@@ -36,6 +36,19 @@ keys Escape
 xdotool mousemove --window "$window" 50 50
 sleep 0.3
 [ "$(pointer)" != "$centre" ] || fail "the paused game keeps the pointer"
+# Left outside the window during the pause, the pointer is taken back on resume.
+xdotool mousemove $((X + 800)) $((Y + 100))
+sleep 0.3
+keys Escape
+sleep 0.5
+[ "$(pointer)" = "$centre" ] || fail "resumed with the pointer outside, play did not take it back"
+screenshot "$window" e2e_mouse_resumed
+xdotool mousemove_relative -- 200 0
+sleep 0.6
+screenshot "$window" e2e_mouse_turned_again
+[ "$(differ e2e_mouse_resumed e2e_mouse_turned_again)" -gt 30000 ] ||
+    fail "after the resume a move of the mouse did not turn the view"
+keys Escape
 keys Down Down Down Down Down Down Return
 wait_for_exit
 recorded=$(tail -n 1 "$game_log")

@@ -84,7 +84,7 @@ sleep 1
 kill -TERM "$game_pid"
 wait_for_exit
 [ "$status" = 0 ] || fail "stopped while watching, the game ended with $status"
-[ "$(tail -n 1 "$game_log")" = "level 0, score 0, 50 citizens and 0 bad guys left" ] ||
+[ "$(tail -n 1 "$game_log")" = "no game played" ] ||
     fail "stopped while watching, the game told of the replay: $(tail -n 1 "$game_log")"
 echo "the High scores page plays the chosen game's replay, marks the edited score and comes back;"
 echo "the game paused meanwhile and the whole run still replay to where they ended: $ended"

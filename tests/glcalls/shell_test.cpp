@@ -347,7 +347,7 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
         {{"-display", ":1"}, keepRunning, 60, {"-display", ":1"}, "", ""},
         {{"--max-fps", "30", "-gldebug"}, keepRunning, 30, {"-gldebug"}, "", ""},
         {{"-iconic", "--max-fps=0"}, keepRunning, 0, {"-iconic"}, "", ""},
-        {{"-iconic", "--help"}, 0, 0, {}, "  y  h              tilt camera\n", ""},
+        {{"-iconic", "--help"}, 0, 0, {}, "  mouse  left button  turn - fire\n", ""},
         {{"--version"}, 0, 0, {}, "Vortimbal 3 version 3.", ""},
         {{"--max-fps"}, 2, 0, {}, "", ""},
         {{"--max-fps", "-1"}, 2, 0, {}, "", ""},
@@ -469,6 +469,18 @@ TEST(CommandLine, AReplayPlaysAtTheDifficultyItWasRecordedAt) {
     EXPECT_FALSE(startReplay(file, refused)) << "and the run is no replay any more";
     std::remove(file.c_str());
     settings.difficulty = chosenDifficulty = Difficulty::Normal;
+}
+
+// Under a cap of 60, one frame late by a few milliseconds made the next
+// second's window hold 61 frames, and the readout said so.
+TEST_F(Shell, TheFrameRateReadoutCountsFramesOverTheTimeTheyTook) {
+    const double start = 1e9;  // past whatever other tests counted
+    for (int k = 0; k <= 180; ++k) {
+        countFrame(start + std::floor(k * 1000.0 / 60) + (k == 60 ? 4 : 0));
+        if (k > 60) {
+            EXPECT_EQ(frameRateShown(), 60) << "after frame " << k;
+        }
+    }
 }
 
 TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {
