@@ -38,7 +38,8 @@ class PlayableWorld {
 
     // Returns how many came: the city holds a bounded number of bad guys.
     virtual int addFigures(int count, bool bad) = 0;
-    // Makes the bad guys rise out and zeroes what makes the score.
+    // Makes the bad guys, and the citizens already hit, rise out uncounted and
+    // zeroes what makes the score.
     virtual void removeBadGuys() = 0;
     // The rules of the game from now on; normal until set.
     virtual void setDifficulty(Difficulty difficulty) = 0;

@@ -415,11 +415,20 @@ void World::resetPlayer(float speedFactor) {
     }
 }
 
+// Citizens hit by the last game and still rising leave with its bad guys: the
+// new game's census must not count them, or it refills the city one short per
+// citizen and their going costs nothing.
 void World::removeBadGuys() {
     for (int i = movers.count() - 1; i >= 0; --i) {
         Figure* figure = asFigure(movers.get(i));
-        if (figure != nullptr && figure->isBad()) {
+        if (figure == nullptr || figure->isWithdrawn()) {
+            continue;
+        }
+        if (figure->isBad()) {
             figure->withdraw();
+        } else if (figure->isRising()) {
+            figure->withdraw();
+            goodCounted -= 1;
         }
     }
     badGuysShot = 0;

@@ -170,8 +170,20 @@ TEST_F(Worlds, EachLevelDropsBadGuysThatHuntCitizensAndShootNowAndThen) {
     city.maxBadGuys = 30;
     EXPECT_EQ(city.addFigures(50, true), 5) << "the city holds a bounded number of bad guys";
     city.maxBadGuys = 2000;
+    for (Figure* figure : figuresOf(city)) {
+        if (!figure->isBad() && figure != city.getPlayer()) {
+            figure->hit();  // and still rising when the new game starts
+            break;
+        }
+    }
     startNewGame();
-    city.update();
+    run(25);
+    int standing = 0;
+    for (Figure* figure : figuresOf(city)) {
+        standing += !figure->isBad() && !figure->isRising() && figure != city.getPlayer();
+    }
+    EXPECT_EQ(standing + city.citizensShot(), 50)
+        << "a citizen the old game hit leaves it: the new one has fifty of its own";
     EXPECT_EQ(level, 1);
     EXPECT_EQ(city.badGuysLeft(), 10)
         << "a new game starts over; the old bad guys rise out uncounted";
