@@ -560,7 +560,7 @@ TEST_F(Shell, FramesLookThroughTheCameraAndSurviveAZeroHeight) {
 
 // How text looks is checked on real pixels; these are the characters the game writes.
 TEST_F(Shell, TheFontHasEveryCharacterTheGameWrites) {
-    for (char c : std::string("-.0123456789:/GHNOQVabcdefghijklmnopqrstuvwxyz")) {
+    for (char c : std::string("-.,%0123456789:/GHNOQVabcdefghijklmnopqrstuvwxyz")) {
         EXPECT_TRUE(hasGlyph(c)) << c;
     }
     for (Key key = 0; key < specialKey(256); ++key) {
