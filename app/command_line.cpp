@@ -8,8 +8,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
+#include <string>
 #include <vector>
 
+#include "app/clean_exit.h"
 #include "app/frame_clock.h"
 #include "app/recording.h"
 #include "app/replay.h"
@@ -17,6 +19,7 @@
 #include "app/shell_state.h"
 #include "audio/sound_player.h"
 #include "game/game_state.h"
+#include "saves/replay_verdict.h"
 #include "saves/settings.h"
 #include "screens/title_screen.h"
 
@@ -74,7 +77,7 @@ void printHelp(std::ostream& out) {
            "[--version]\n"
            "                  [GLUT options: -display X, -geometry WxH+X+Y, -iconic, -direct,\n"
            "                  -indirect, -gldebug, -sync]\n"
-           "       vortimbal3 --verify FILE\n"
+           "       vortimbal3 --verify FILE...\n"
            "Vortimbal 3: shoot the bad guys before they shoot the city's citizens.\n"
         << scoringRule
         << ".\n\n"
@@ -104,7 +107,8 @@ void printHelp(std::ostream& out) {
            "  --no-draw         with --replay --fast: show nothing, open no window\n"
            "  --verify FILE     replay FILE unseen, with no display, and print its closing line;\n"
            "                    exit 0 when the replay claims that line (or none), 1 when it\n"
-           "                    claims another, 2 when FILE is no replay\n"
+           "                    claims another, 2 when FILE is no replay; given several\n"
+           "                    files, a line for each beside its name, and the worst status\n"
            "  --help            print this and exit\n"
            "  --version         print the version and exit\n\n"
            "Models and images are read from obj/ and bmp/ in $VORTIMBAL_DATA, else in\n"
@@ -119,6 +123,22 @@ void printHelp(std::ostream& out) {
            "of the table and of the five latest games): the High scores and Replays pages\n"
            "watch them. Share one by sending its file, to be checked with --verify and\n"
            "watched with --replay. The Options page's \"record games\" turns this off.\n";
+}
+
+// Each file checked by the game's own --verify in a process of its own, so no
+// replay's run leaks into the next; a line each, and the worst status.
+int verifyEach(const std::vector<std::string>& files, std::ostream& out) {
+    int worst = 0;
+    for (const std::string& file : files) {
+        if (const int signal = stopRequested()) {
+            return 128 + signal;
+        }
+        const ReplayVerdict verdict = verifyInProcess("/proc/self/exe", file);
+        out << file << ": " << verdict.line << (verdict.status == 1 ? " - it claims another" : "")
+            << std::endl;
+        worst = std::max(worst, verdict.status);
+    }
+    return worst;
 }
 
 }  // namespace
@@ -137,6 +157,7 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
     const char* recordFile = nullptr;
     const char* replayFile = nullptr;
     verifyingReplay = false;
+    std::vector<std::string> moreToVerify;
     for (int i = 1; i < argc; ++i) {
         const char* arg = argv[i];
         if (std::strcmp(arg, "--help") == 0) {
@@ -163,6 +184,10 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
             }
             verifyingReplay = verifyingReplay || std::strcmp(arg, "--verify") == 0;
             (record ? recordFile : replayFile) = value;
+            // --verify takes every file up to the next option.
+            while (verifyingReplay && i + 1 < argc && argv[i + 1][0] != '-') {
+                moreToVerify.push_back(argv[++i]);
+            }
         } else if (std::strcmp(arg, "--mute") == 0) {
             mutedForRun = true;
         } else if (std::strcmp(arg, "--fullscreen") == 0 || std::strcmp(arg, "--windowed") == 0) {
@@ -205,6 +230,10 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
     if (verifyingReplay && recordFile != nullptr) {
         errors << "--verify records nothing\n";
         return refused;
+    }
+    if (!moreToVerify.empty()) {
+        moreToVerify.insert(moreToVerify.begin(), replayFile);
+        return verifyEach(moreToVerify, out);
     }
     // A replay that cannot be checked is told apart from one that fails its check.
     if (replayFile != nullptr && !startReplay(replayFile, errors)) {

@@ -15,7 +15,8 @@ constexpr int keepRunning = -1;
 // rate, 0 for no cap; "--fullscreen" and "--windowed" choose how the window
 // starts; "--record FILE" and "--replay FILE" start recording or
 // replaying, "--fast" and "--no-draw" speed a replay up (both together, or
-// "--verify FILE", run it headless and check its claim); "--help" and
+// "--verify FILE", run it headless and check its claim; several files after
+// --verify are checked one by one, each in a process of its own); "--help" and
 // "--version" print to `out`; GLUT's own options (-display X and the like)
 // are left in argv. Returns keepRunning, or the status to exit with: 0 after
 // --help or --version, 1 for a replay or recording that cannot be used, 2

@@ -46,8 +46,14 @@ done <<EOF
 2 --verify $garbage
 2 --verify /no/such/replay
 EOF
+said=$(cd "$data" && env -u DISPLAY "$binary" --verify "$claimed" "$edited" "$garbage") && got=0 || got=$?
+[ "$got" = 2 ] || fail "three files checked at once exited with $got, not the worst, 2: $said"
+[ "$(head -n 2 <<<"$said")" = "$claimed: $expected
+$edited: $expected - it claims another" ] && grep -q "^$garbage: " <<<"$said" ||
+    fail "three files checked at once did not tell each: $said"
 rm -f "$claimed" "$edited" "$garbage"
-echo "with no display a true, an unclaimed, an edited and a garbage replay exit 0, 0, 1 and 2"
+echo "with no display a true, an unclaimed, an edited and a garbage replay exit 0, 0, 1 and 2,"
+echo "and checked at once each has its line and the worst status is told"
 
 # With no HOME and no XDG folders nothing is kept, and the player is told once;
 # a test pad that is a FIFO is refused, not waited on, and so is a line out of range.
