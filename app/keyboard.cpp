@@ -5,6 +5,8 @@
 
 #include <GL/glut.h>
 
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -265,7 +267,14 @@ void switchAction(Action action) {
 // What a key means on the screen it reached, found once, before anything
 // acts: what is recorded and what is done.
 struct Meaning {
-    enum Kind { Nothing, OptionsKey, BoundAction, FixedKey, WatchChosen } kind = Nothing;
+    enum Kind {
+        Nothing,
+        OptionsKey,
+        BoundAction,
+        FixedKey,
+        WatchChosen,
+        KeepChosen
+    } kind = Nothing;
     int code = 0;  // the key the page read, the action or the fixed key
 };
 
@@ -292,6 +301,12 @@ Meaning meaningOf(Key key, int direction) {
         gameState == Title && (helpShown == ScoresPage || helpShown == ReplaysPage);
     if (onPageOfGames && (action == int(Action::Fire) || (action < 0 && firesUnbound(key)))) {
         return fireOnPageOfGames(direction);
+    }
+    // Keeping a replay changes the folder, not the run: nothing to record.
+    const bool leftOrRight = key == specialKey(GLUT_KEY_LEFT) || key == specialKey(GLUT_KEY_RIGHT);
+    if (onPageOfGames && helpShown == ReplaysPage && leftOrRight) {
+        return direction > 0 ? Meaning{Meaning::KeepChosen, key == specialKey(GLUT_KEY_RIGHT)}
+                             : Meaning{};
     }
     if (action >= 0) {
         return {Meaning::BoundAction, action};
@@ -322,6 +337,14 @@ void watchChosen() {
     }
 }
 
+void keepChosen(bool keep) {
+    if (!keepChosenReplay(keep)) {
+        showNotice(std::string("cannot keep it: ") + std::strerror(errno));
+    } else if (!chosenReplayFile().empty()) {
+        showNotice(keep ? "kept for good" : "goes with the others");
+    }
+}
+
 // The one place a key acts, live or replayed.
 void act(const Meaning& meaning, int direction) {
     switch (meaning.kind) {
@@ -336,6 +359,9 @@ void act(const Meaning& meaning, int direction) {
             break;
         case Meaning::WatchChosen:
             watchChosen();
+            break;
+        case Meaning::KeepChosen:
+            keepChosen(meaning.code != 0);
             break;
         default:
             break;

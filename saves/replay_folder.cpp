@@ -109,11 +109,28 @@ std::vector<std::string> ReplayFolder::latestFirst() const {
 void ReplayFolder::prune(const std::vector<std::string>& kept) const {
     const std::vector<std::string> names = latestFirst();
     for (std::size_t i = lastKept; i < names.size(); ++i) {
-        if (std::find(kept.begin(), kept.end(), names[i]) == kept.end() &&
+        if (std::find(kept.begin(), kept.end(), names[i]) == kept.end() && !isKept(names[i]) &&
             !mustStay(pathOf(names[i]))) {
             unlink(pathOf(names[i]).c_str());
         }
     }
+}
+
+bool ReplayFolder::keep(const std::string& name, bool kept) const {
+    const std::string mark = pathOf(name) + ".kept";
+    if (!kept) {
+        return unlink(mark.c_str()) == 0 || errno == ENOENT;
+    }
+    const int fd = open(mark.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        return false;
+    }
+    close(fd);
+    return true;
+}
+
+bool ReplayFolder::isKept(const std::string& name) const {
+    return !folder.empty() && access((pathOf(name) + ".kept").c_str(), F_OK) == 0;
 }
 
 }  // namespace vortimbal

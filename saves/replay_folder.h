@@ -35,8 +35,13 @@ class ReplayFolder {
     bool create(ReplayWriter& writer, const std::string& head, std::time_t now) const;
     // The replays here, the latest first.
     std::vector<std::string> latestFirst() const;
-    // Removes every replay but the latest and those named in `kept`.
+    // Removes every replay but the latest, those named in `kept` and those the
+    // player keeps.
     void prune(const std::vector<std::string>& kept) const;
+    // A replay the player keeps is never removed: an empty NAME.kept beside it
+    // says so. False with errno set when the mark cannot be made or taken away.
+    bool keep(const std::string& name, bool kept) const;
+    bool isKept(const std::string& name) const;
 
   private:
     std::string folder;

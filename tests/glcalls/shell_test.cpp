@@ -49,6 +49,7 @@
 #include "screens/hud.h"
 #include "screens/notice.h"
 #include "screens/options_page.h"
+#include "screens/replays_page.h"
 #include "screens/stroke_font.h"
 #include "screens/title_screen.h"
 
@@ -560,7 +561,8 @@ TEST_F(Shell, FramesLookThroughTheCameraAndSurviveAZeroHeight) {
 
 // How text looks is checked on real pixels; these are the characters the game writes.
 TEST_F(Shell, TheFontHasEveryCharacterTheGameWrites) {
-    for (char c : std::string("-.,%0123456789:/GHNOQVabcdefghijklmnopqrstuvwxyz")) {
+    for (char c :
+         std::string("-.,%_~/:0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) {
         EXPECT_TRUE(hasGlyph(c)) << c;
     }
     for (Key key = 0; key < specialKey(256); ++key) {
@@ -614,6 +616,25 @@ TEST_F(Shell, MenuKeysHoldWhateverIsBoundAndAReplayNeedsNoneOfThePlayersKeys) {
     EXPECT_EQ(settings.keys[0], ',') << "Enter was refused, the comma taken";
     settings = Settings();
     applySettings();
+}
+
+// On the Replays page right keeps the chosen replay for good and left lets it go.
+TEST_F(Shell, TheReplaysPageKeepsAReplayForGood) {
+    const std::string folder = ::testing::TempDir() + "keeping_" + std::to_string(getpid());
+    const std::string name = "2026-12-07-120000-1.replay";
+    std::filesystem::create_directories(folder);
+    std::ofstream(folder + '/' + name) << "vortimbal3 replay 2\n";
+    const ReplayFolder before = replayFolder;
+    replayFolder = ReplayFolder(folder);
+    gameState = Title;
+    openReplaysPage();
+    tap({256 + GLUT_KEY_RIGHT});
+    const bool kept = replayFolder.isKept(name);
+    tap({256 + GLUT_KEY_LEFT});
+    EXPECT_TRUE(kept && !replayFolder.isKept(name));
+    replayFolder = before;
+    helpShown = 0;
+    std::filesystem::remove_all(folder);
 }
 
 // A pad in play: the stick walks as far as it is pushed, A fires, and pulling

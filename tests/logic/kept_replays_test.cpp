@@ -71,7 +71,7 @@ TEST(KeptReplays, AGameKilledHalfwayStillReplaysToWhereItWas) {
     std::filesystem::remove(file);
 }
 
-TEST(KeptReplays, OnlyTheLatestFiveAndThoseTheTableNamesStay) {
+TEST(KeptReplays, OnlyTheLatestFiveAndThoseTheTableNamesOrThePlayerKeepsStay) {
     const ReplayFolder folder(scratchFolder("kept_") + "/vortimbal3/replays");
     ReplayWriter writer;
     std::set<std::string> made;
@@ -81,7 +81,9 @@ TEST(KeptReplays, OnlyTheLatestFiveAndThoseTheTableNamesStay) {
         made.insert(writer.name().substr(writer.name().rfind('/') + 1));
     }
     EXPECT_EQ(made.size(), 8u) << "games started in one second take numbers of their own";
-    const std::string oldest = *made.begin(), playing = *std::next(made.begin());
+    const std::string oldest = *made.begin(), playing = *std::next(made.begin()),
+                      kept = *std::next(made.begin(), 2);
+    ASSERT_TRUE(folder.keep(kept, true));
     const std::string foreign = folder.pathOf("notes.replay");
     std::ofstream(foreign) << "mine";
     const std::string fifo = folder.pathOf("1900-01-01-000000-1.replay");
@@ -91,13 +93,18 @@ TEST(KeptReplays, OnlyTheLatestFiveAndThoseTheTableNamesStay) {
     folder.prune({oldest, ""});
     close(held);
     std::vector<std::string> left = folder.latestFirst();
-    ASSERT_EQ(left.size(), std::size_t(ReplayFolder::lastKept) + 2);
-    EXPECT_EQ(left[6], oldest) << "named by the table";
-    EXPECT_EQ(left[5], playing) << "still being played";
+    ASSERT_EQ(left.size(), std::size_t(ReplayFolder::lastKept) + 3);
+    EXPECT_EQ(left[7], oldest) << "named by the table";
+    EXPECT_EQ(left[6], playing) << "still being played";
+    EXPECT_EQ(left[5], kept) << "kept by the player";
     const std::vector<std::string> latest(made.rbegin(), std::next(made.rbegin(), 5));
     EXPECT_EQ(latest, std::vector<std::string>(left.begin(), left.begin() + 5));
     EXPECT_EQ(contents(foreign), "mine") << "a file the game did not name is not its to remove";
     EXPECT_TRUE(std::filesystem::is_fifo(fifo)) << "nor one that is no regular file";
+    ASSERT_TRUE(folder.keep(kept, false));
+    folder.prune({oldest});
+    EXPECT_EQ(folder.latestFirst().size(), std::size_t(ReplayFolder::lastKept) + 1)
+        << "no longer kept, it goes";
     for (const char* name : {"../2026-12-07-120000-1.replay", "2026-12-07-120000-1.replay.bak",
                              "2026-12-07-12000x-1.replay", ""}) {
         EXPECT_FALSE(ReplayFolder::isReplayName(name)) << name;
