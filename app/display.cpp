@@ -14,6 +14,7 @@
 
 #include "app/frame_clock.h"
 #include "app/replay.h"
+#include "app/replay_pace.h"
 #include "app/screenshot.h"
 #include "app/shell_state.h"
 #include "control/camera.h"
@@ -71,7 +72,7 @@ void drawOverlay() {
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_LIGHTING);
     if (gameState != Title) {
-        drawHud(replaying());
+        drawHud(replaying() ? replayLabel().c_str() : nullptr);
     } else {
         drawTitlePage();
     }

@@ -19,6 +19,7 @@
 #include "app/pad_input.h"
 #include "app/recording.h"
 #include "app/replay.h"
+#include "app/replay_pace.h"
 #include "app/shell_state.h"
 #include "app/startup.h"
 #include "app/watch.h"
@@ -93,7 +94,7 @@ void stepWorld() {
 void step() {
     feedReplay(stepsTaken);
     applyMouseTurn();
-    simulationTime += stepMs;
+    simulationTime += replaying() ? replayStepMs() : stepMs;
     camera.update();
     soundPlayer.followCamera();
     if (gameState == Playing && !menuOpen && !watchOver()) {
@@ -123,8 +124,9 @@ void showFrame(double now) {
 }
 
 void advanceClock() {
+    const bool paused = replaying() && replayPaused();
     // A watched game its player had paused does not keep the watcher on its title.
-    if (watching() && gameState == Title && !watchOver()) {
+    if (watching() && gameState == Title && !watchOver() && !paused) {
         step();
         if (gameState != Title) {
             restartClock();
@@ -139,11 +141,16 @@ void advanceClock() {
         return;
     }
     const double now = currentTimeMs();
-    if (now - simulationTime <= stepMs) {
+    if (paused) {
+        // Held where it stands: resumed, it goes on from there, with no backlog.
+        simulationTime = now;
+    }
+    const double interval = replaying() ? replayStepMs() : stepMs;
+    if (now - simulationTime <= interval) {
         const double wait = frameWaitMs(now);
         if (wait > 0) {
             // Just past the next step at the latest, so the simulation keeps time.
-            rest(std::min(wait, simulationTime + stepMs + 1 - now));
+            rest(std::min(wait, simulationTime + interval + 1 - now));
             return;
         }
         showFrame(now);
@@ -197,6 +204,8 @@ void onIdle() {
     try {
         if (replaying() && stepsTaken < replayedGameStart()) {
             skipToReplayedGame();
+        } else if (replaying() && replayJumping() && stepsTaken < replayJumpTarget()) {
+            skipTo(replayJumpTarget(), "to the end");
         } else {
             advanceClock();
         }
@@ -207,19 +216,21 @@ void onIdle() {
 }
 
 void skipToReplayedGame() {
+    skipTo(replayedGameStart(), "finding the game");
+}
+
+void skipTo(long target, const std::string& what) {
     // Seen, it goes by in slices with a frame between them, so a long run
-    // before the game shows it is under way rather than a frozen window.
+    // shows it is under way rather than a frozen window.
     const double sliceEnd = currentTimeMs() + skipSliceMs;
     GameListener* const listener = gameListener;
     gameListener = nullptr;
-    while (replaying() && stepsTaken < replayedGameStart() &&
-           (headless || currentTimeMs() < sliceEnd)) {
+    while (replaying() && stepsTaken < target && (headless || currentTimeMs() < sliceEnd)) {
         step();
     }
     gameListener = listener;
-    if (replaying() && stepsTaken < replayedGameStart()) {
-        showNotice("finding the game - " +
-                   std::to_string(100 * stepsTaken / std::max(1L, replayedGameStart())) + " %");
+    if (replaying() && stepsTaken < target) {
+        showNotice(what + " - " + std::to_string(100 * stepsTaken / std::max(1L, target)) + " %");
         glutPostRedisplay();
     }
     restartClock();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace vortimbal {
 
@@ -37,6 +38,9 @@ void onIdle();
 // fast as it goes, a slice at a time with a frame between (all at once when
 // nothing is shown), and the clock starts over after it.
 void skipToReplayedGame();
+// Plays a replay unheard up to step `target` the same way, telling how far
+// `what` has got.
+void skipTo(long target, const std::string& what);
 // The clock starts over from now, after the run stood still.
 void restartClock();
 // The loop of a headless run, in place of GLUT's: it ends through endGame.

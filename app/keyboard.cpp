@@ -18,6 +18,7 @@
 #include "app/mouse.h"
 #include "app/recording.h"
 #include "app/replay.h"
+#include "app/replay_pace.h"
 #include "app/settings_in_force.h"
 #include "app/shell_state.h"
 #include "app/watch.h"
@@ -405,7 +406,15 @@ void onKeyDown(unsigned char key, int, int) {
         stopWatchingOnEscape();
         return;
     }
-    if (key == lastKeyDown || replaying()) {
+    // A replay takes the watcher's keys for its pace alone, each once however long held.
+    if (replaying()) {
+        if (key != lastKeyDown) {
+            replayKey(key);
+        }
+        lastKeyDown = key;
+        return;
+    }
+    if (key == lastKeyDown) {
         return;
     }
     if (!repeats.press(key, currentTimeMs())) {
@@ -416,10 +425,10 @@ void onKeyDown(unsigned char key, int, int) {
 }
 
 void onKeyUp(unsigned char key, int, int) {
+    lastKeyDown = 0;
     if (replaying()) {
         return;
     }
-    lastKeyDown = 0;
     if (repeats.release(key)) {
         pressKey(Key(key), -1);
     }
@@ -429,6 +438,8 @@ void onSpecialDown(int key, int, int) {
     windowHasInput();
     if (!replaying()) {
         pressKey(specialKey(key), +1);
+    } else {
+        replaySpecialKey(key);
     }
 }
 

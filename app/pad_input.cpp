@@ -12,11 +12,14 @@
 #include <sstream>
 #include <vector>
 
+#include "app/clean_exit.h"
 #include "app/frame_clock.h"
 #include "app/game_flow.h"
 #include "app/keyboard.h"
 #include "app/recording.h"
 #include "app/replay.h"
+#include "app/replay_pace.h"
+#include "app/shell_state.h"
 #include "app/watch.h"
 #include "audio/sound_player.h"
 #include "core/regular_file.h"
@@ -139,12 +142,35 @@ class PadInput : public PadListener {
 
 PadInput padInput;
 
-// While a replay is watched the pad only stops it, with B or Start, as Escape does.
+// While a replay plays the pad only sets its pace, as the keys do: A pauses,
+// the D-pad's left and right slow it and speed it up, down goes to its end;
+// B or Start stops it, as Escape does.
 class WatchPadInput : public PadListener {
   public:
     void padButton(PadButton button, bool pressed) override {
-        if (pressed && (button == PadButton::B || button == PadButton::Start)) {
-            stopWatchingOnEscape();
+        if (!pressed) {
+            return;
+        }
+        switch (button) {
+            case PadButton::B:
+            case PadButton::Start:
+                if (!watching()) {
+                    endGame();
+                }
+                stopWatchingOnEscape();
+                break;
+            case PadButton::A:
+                replayKey(' ');
+                break;
+            case PadButton::DpadLeft:
+            case PadButton::DpadRight:
+            case PadButton::DpadDown:
+                replaySpecialKey(button == PadButton::DpadLeft    ? GLUT_KEY_LEFT
+                                 : button == PadButton::DpadRight ? GLUT_KEY_RIGHT
+                                                                  : GLUT_KEY_END);
+                break;
+            default:
+                break;
         }
     }
     void padWalk(float, float) override {}
@@ -246,7 +272,7 @@ void pollPads() {
     // A replay plays the recorded pad, not the one in the player's hands.
     if (!replaying()) {
         gamepads.poll(padInput);
-    } else if (watching()) {
+    } else if (!headless) {
         gamepads.poll(watchPadInput);
     }
 }

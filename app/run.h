@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "app/replay_pace.h"
 #include "control/camera.h"
 #include "game/game_state.h"
 #include "saves/replay_file.h"
@@ -15,11 +16,12 @@
 
 namespace vortimbal {
 
-// What the shell keeps of a run: the replay it plays and how far it got, the
-// pop-up menu held open, --mute until the sound key overrides it.
+// What the shell keeps of a run: the replay it plays, how far it got and at
+// what pace, the pop-up menu held open, --mute until the sound key overrides it.
 struct ShellRun {
     Replay replay;
     std::size_t nextInput = 0;
+    ReplayPace pace;
     bool menuOpen = false;
     bool mutedForRun = false;
 };

@@ -93,7 +93,7 @@ void drawBanner(const char* text, float y, float size) {
 
 }  // namespace
 
-void drawHud(bool replay) {
+void drawHud(const char* replay) {
     char text[1024];
     const Margins margin = margins();
     const float left = -1 + margin.x, right = 1 - margin.x, top = 1 - margin.y;
@@ -107,7 +107,10 @@ void drawHud(bool replay) {
                   citizens);
     drawOutlinedText(text, left, top - hudSize - 0.03f, citizensSize, 0.7f, 0.7f, 1.0f);
     if (replay) {
-        drawOutlinedText("replay", left, bottom + 0.07f, 0.07f, 1.0f, 0.6f, 0.2f);
+        drawOutlinedText(replay, left, bottom + 0.07f, 0.07f, 1.0f, 0.6f, 0.2f);
+        // Above the label: the bad guys' count takes the bottom's middle.
+        drawOutlinedText("space: pause - left right: speed - end: to the end - esc: stop", left,
+                         bottom + 0.17f, 0.035f, 1.0f, 0.8f, 0.6f);
     }
     if (settings.showFrameRate) {
         std::snprintf(text, sizeof text, "%d fps", framesLastSecond);

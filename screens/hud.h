@@ -7,8 +7,9 @@ namespace vortimbal {
 
 // Score, bad guys left, level and citizens left, plus the aim in play and the
 // banner of a cleared level or of the end of the game.
-// `replay` says so on the HUD while a replay plays.
-void drawHud(bool replay);
+// `replay`, while a replay plays, says so on the HUD with its pace and keys;
+// null otherwise.
+void drawHud(const char* replay);
 // What a key or a menu switch just changed, for a moment; on every screen.
 void drawNotice();
 // One more frame shown at `now` (ms), for the frame-rate readout.

@@ -618,6 +618,42 @@ TEST_F(Shell, MenuKeysHoldWhateverIsBoundAndAReplayNeedsNoneOfThePlayersKeys) {
     applySettings();
 }
 
+// A replay's pace is the watcher's: twice and four times as many steps a
+// second, none while paused, and End runs them unseen to the replay's last.
+TEST_F(Shell, AReplayPausesGoesFasterAndJumpsToItsEnd) {
+    const std::string file = ::testing::TempDir() + "pace_" + std::to_string(getpid());
+    std::ofstream(file) << "vortimbal3 replay 2\nend 5000\n";
+    ASSERT_TRUE(startReplay(file, std::cerr));
+    std::remove(file.c_str());
+    restartClock();
+    const auto stepsIn = [this](int ms) {
+        const long before = stepsTaken;
+        idleFor(ms);
+        return stepsTaken - before;
+    };
+    const int right = 256 + GLUT_KEY_RIGHT, left = 256 + GLUT_KEY_LEFT;
+    std::vector<long> steps{stepsIn(1000)};
+    tap({right});
+    steps.push_back(stepsIn(1000));
+    tap({right, right});
+    steps.push_back(stepsIn(1000));
+    tap({' '});
+    steps.push_back(stepsIn(1000));
+    tap({' ', left});
+    steps.push_back(stepsIn(1000));
+    const long want[] = {20, 40, 80, 0, 40};
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        EXPECT_NEAR(steps[i], want[i], want[i] / 20.0) << "in second " << i;
+    }
+    EXPECT_EXIT(
+        {
+            tap({256 + GLUT_KEY_END});
+            idleFor(100);
+        },
+        testing::ExitedWithCode(0), "");
+    startReplay("", std::cerr);
+}
+
 // On the Replays page right keeps the chosen replay for good and left lets it go.
 TEST_F(Shell, TheReplaysPageKeepsAReplayForGood) {
     const std::string folder = ::testing::TempDir() + "keeping_" + std::to_string(getpid());
