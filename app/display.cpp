@@ -28,6 +28,7 @@
 #include "screens/options_page.h"
 #include "screens/replays_page.h"
 #include "screens/scores_page.h"
+#include "screens/threat_marks.h"
 #include "screens/title_screen.h"
 
 namespace vortimbal {
@@ -122,6 +123,7 @@ void drawScene() {
     } else {
         gameWorld->draw();
         placeAimMarker();
+        placeThreatMarks();
     }
 }
 

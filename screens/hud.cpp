@@ -18,6 +18,7 @@
 #include "screens/notice.h"
 #include "screens/screen_state.h"
 #include "screens/stroke_font.h"
+#include "screens/threat_marks.h"
 
 namespace vortimbal {
 
@@ -113,6 +114,7 @@ void drawHud(bool replay) {
         drawOutlinedText(text, right, bottom + 0.06f, 0.06f, 0.7f, 1.0f, 0.7f, Align::Right);
     }
     if (gameState == Playing) {
+        drawThreatMarks();
         drawAimMarker();
     } else if (gameState == LevelCleared) {
         std::snprintf(text, sizeof text, "level %d cleared", level);

@@ -5,8 +5,8 @@
 
 namespace vortimbal {
 
-// Score, bad guys left, level and citizens left, plus the aim in play and the
-// banner of a cleared level or of the end of the game.
+// Score, bad guys left, level and citizens left, plus in play the aim and the
+// arrows to bad guys out of sight, and the banner of a cleared level or of the end of the game.
 // `replay` says so on the HUD while a replay plays.
 void drawHud(bool replay);
 // What a key or a menu switch just changed, for a moment; on every screen.
