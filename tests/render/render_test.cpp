@@ -447,8 +447,8 @@ Figure* standAside(World& city) {
 }
 
 // The aim marks where the player's shot goes, over a bad guy in line, as a red
-// diamond that reads on his red body; the line of fire is the player's, not the
-// middle of the view.
+// diamond that reads on his red body, and as white ticks over open ground; the
+// line of fire is the player's, not the middle of the view.
 TEST_F(Render, TheAimMarksABadGuyInTheLineOfFire) {
     OwnCity own(1);
     Figure* badGuy = standAside(own.city);
@@ -460,6 +460,7 @@ TEST_F(Render, TheAimMarksABadGuyInTheLineOfFire) {
     const Spot red = find(onBadGuy, 255, 38, 25, 12);
     badGuy->position = badGuy->drawPosition = ahead + Vector3(8, 0, 0);  // in view, out of line
     const Image open = drawAndRead("aim_in_the_open");
+    expectAsApproved("aim_in_the_open", open);
     const Spot white = find(open, 255, 255, 255, 0), none = find(open, 255, 38, 25, 12);
     const Vector3 chest = projected(ahead + Vector3(0, 1, 0));
     EXPECT_GE(red.count, 20) << "a red mark over the bad guy";
