@@ -95,6 +95,10 @@ void drawBanner(const char* text, float y, float size) {
 
 void drawHud(bool replay) {
     char text[1024];
+    // Under the HUD's lines, which must always read.
+    if (gameState == Playing) {
+        drawThreatMarks();
+    }
     const Margins margin = margins();
     const float left = -1 + margin.x, right = 1 - margin.x, top = 1 - margin.y;
     const float bottom = -1 + margin.y;
@@ -114,7 +118,6 @@ void drawHud(bool replay) {
         drawOutlinedText(text, right, bottom + 0.06f, 0.06f, 0.7f, 1.0f, 0.7f, Align::Right);
     }
     if (gameState == Playing) {
-        drawThreatMarks();
         drawAimMarker();
     } else if (gameState == LevelCleared) {
         std::snprintf(text, sizeof text, "level %d cleared", level);

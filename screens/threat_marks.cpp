@@ -22,6 +22,8 @@ constexpr int mostMarks = 8;
 constexpr float chestHeight = 1.0f;
 // Overlay units across; the arrows keep their shape in any window.
 constexpr float inset = 0.03f, arrowLength = 0.06f, arrowHalfWidth = 0.035f, halo = 0.007f;
+// Above or below the view, off the corners where the level and the score stand.
+constexpr float widestAbove = 0.4f;
 // How low on its side a bad guy right behind is marked.
 constexpr float lowest = -0.7f;
 
@@ -71,8 +73,7 @@ bool markFor(const Seen& s, double halfAcross, Mark& mark) {
     }
     if (ahead) {
         const float up = s.clip[1] > 0 ? 1.0f : -1.0f;
-        mark.x = std::clamp(float(s.clip[0] / w), -1 + inset + arrowHalfWidth,
-                            1 - inset - arrowHalfWidth);
+        mark.x = std::clamp(float(s.clip[0] / w), -widestAbove, widestAbove);
         mark.y = up * (1 - inset * marks.aspect);
         mark.dx = 0;
         mark.dy = up;
