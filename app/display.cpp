@@ -29,6 +29,7 @@
 #include "screens/options_page.h"
 #include "screens/replays_page.h"
 #include "screens/scores_page.h"
+#include "screens/threat_marks.h"
 #include "screens/title_screen.h"
 
 namespace vortimbal {
@@ -123,6 +124,7 @@ void drawScene() {
     } else {
         gameWorld->draw();
         placeAimMarker();
+        placeThreatMarks();
     }
 }
 

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <vector>
+
 #include "game/difficulty.h"
 #include "scene/vector3.h"
 
@@ -48,6 +50,9 @@ class PlayableWorld {
 
     virtual void playerFire(bool pressed) = 0;
     virtual LineOfFire lineOfFire() const = 0;
+    // Where the bad guys still in the fight stand, into a list kept by the
+    // caller so the frames reuse one.
+    virtual void badGuysAt(std::vector<Vector3>& into) const = 0;
     virtual void steerLeft(bool pressed) = 0;
     virtual void steerForward(bool pressed) = 0;
     virtual void steerRight(bool pressed) = 0;

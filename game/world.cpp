@@ -390,6 +390,16 @@ LineOfFire World::lineOfFire() const {
     return line;
 }
 
+void World::badGuysAt(std::vector<Vector3>& into) const {
+    into.clear();
+    for (int i = 0; i < movers.count(); ++i) {
+        const Figure* figure = asFigure(movers.get(i));
+        if (figure != nullptr && figure->isBad() && !figure->isRising()) {
+            into.push_back(figure->position);
+        }
+    }
+}
+
 void World::playerFire(bool pressed) {
     if (pressed) {
         fire(player);

@@ -45,6 +45,7 @@ class World : public SceneObject, public PlayableWorld {
     void fire(Figure* shooter);
     void playerFire(bool pressed) override;
     LineOfFire lineOfFire() const override;
+    void badGuysAt(std::vector<Vector3>& into) const override;
     // No house stands between the two points.
     bool inSight(const Vector3& from, const Vector3& to) const;
     // A citizen drawn at random, or null after 500 unlucky draws.

@@ -6,8 +6,8 @@
 namespace vortimbal {
 
 // The mark of where the player's next shot goes: on his real line of fire, not
-// the middle of the lagging view. White over open ground, red and closed in
-// over a bad guy in line, yellow over a citizen in line.
+// the middle of the lagging view. White ticks over open ground, a red diamond
+// over a bad guy in line, a yellow ring struck through over a citizen in line.
 
 // Finds the marked point on the screen; the scene's matrices must be in place.
 void placeAimMarker();

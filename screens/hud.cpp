@@ -19,6 +19,7 @@
 #include "screens/notice.h"
 #include "screens/screen_state.h"
 #include "screens/stroke_font.h"
+#include "screens/threat_marks.h"
 
 namespace vortimbal {
 
@@ -95,6 +96,10 @@ void drawBanner(const char* text, float y, float size) {
 
 void drawHud(const char* replay) {
     char text[1024];
+    // Under the HUD's lines, which must always read.
+    if (gameState == Playing) {
+        drawThreatMarks();
+    }
     const Margins margin = margins();
     const float left = -1 + margin.x, right = 1 - margin.x, top = 1 - margin.y;
     const float bottom = -1 + margin.y;

@@ -5,10 +5,10 @@
 
 namespace vortimbal {
 
-// Score, bad guys left, level and citizens left, plus the aim in play and the
-// banner of a cleared level or of the end of the game.
-// `replay`, while a replay plays, says so on the HUD with its pace and keys;
-// null otherwise.
+// Score, bad guys left, level and citizens left, plus in play the aim and the
+// arrows to bad guys out of sight, and the banner of a cleared level or of the
+// end of the game. `replay`, while a replay plays, says so on the HUD with its
+// pace and keys; null otherwise.
 void drawHud(const char* replay);
 // What a key or a menu switch just changed, for a moment; on every screen.
 void drawNotice();

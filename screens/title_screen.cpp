@@ -110,7 +110,8 @@ std::vector<HelpLine> helpLines() {
         {keys({Action::FrameRate}), "frame rate on - off"},
         {keys({Action::Screenshot}), "screenshot"},
         {"mouse  left button", "turn - fire"},
-        {"right button", "camera and display menu"}};
+        {"right button", "camera and display menu"},
+        {"red edge arrows", "bad guys out of sight"}};
     if (gamepads.connected()) {
         lines.insert(lines.end(), {{"pad: left stick  d-pad", "walk and turn"},
                                    {"a  right trigger", "fire - choose"},

@@ -228,6 +228,34 @@ Off offByBlock(const Image& seen, const Image& approved) {
     return off;
 }
 
+// Each screen as someone looked at it and approved it, give or take rounding. After a
+// change meant to alter the look, look at the new screenshots, then run the render tests
+// once with VORTIMBAL_APPROVE=1 to keep them.
+void expectAsApproved(const char* name, const Image& seen) {
+    const std::string path =
+        std::string(VORTIMBAL_SOURCE_DIR "/tests/render/approved/") + name + ".png";
+    if (std::getenv("VORTIMBAL_APPROVE") != nullptr) {
+        replacePng(path, seen);
+        return;
+    }
+    const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
+    const Image approved = readPng(path);
+    ASSERT_EQ(approved.size(), seen.size()) << path << " is missing or damaged";
+    const Off off = offByBlock(seen, approved);
+    for (const auto& [measure, blocks, limit] : {std::tuple("shape", &off.shape, farOff),
+                                                 {"colour", &off.colour, farOff},
+                                                 {"place", &off.moved, farMoved}}) {
+        const auto worst = std::max_element(blocks->begin(), blocks->end());
+        const long unlike = std::count_if(blocks->begin(), blocks->end(),
+                                          [limit = limit](int o) { return o > limit; });
+        const int at = int(worst - blocks->begin());
+        EXPECT_EQ(unlike, 0) << name << " on " << renderer << ": " << unlike
+                             << " blocks unlike the approved " << measure << ", the worst by "
+                             << *worst << " at " << at % (width / block) * block << ", "
+                             << at / (width / block) * block;
+    }
+}
+
 auto cameraState() {
     return std::tie(camera.position, camera.rotation, camera.velocity, camera.spin,
                     camera.smoothPosition, camera.smoothRotation, camera.anchor);
@@ -319,9 +347,6 @@ class Render : public ::testing::Test {
 
 }  // namespace
 
-// Each screen as someone looked at it and approved it, give or take rounding. After a
-// change meant to alter the look, look at the new screenshots, then run the render tests
-// once with VORTIMBAL_APPROVE=1 to keep them.
 TEST_F(Render, EveryScreenLooksAsApproved) {
     for (GLenum cap : {GL_LIGHTING, GL_DEPTH_TEST, GL_CULL_FACE}) {
         EXPECT_TRUE(glIsEnabled(cap)) << "lit, depth-tested, back faces culled: " << cap;
@@ -368,28 +393,7 @@ TEST_F(Render, EveryScreenLooksAsApproved) {
         for (Key key : s.keys) {
             optionsKey(key, 1);
         }
-        const Image seen = drawAndRead(s.name);
-        const std::string path =
-            std::string(VORTIMBAL_SOURCE_DIR "/tests/render/approved/") + s.name + ".png";
-        if (std::getenv("VORTIMBAL_APPROVE") != nullptr) {
-            replacePng(path, seen);
-            continue;
-        }
-        const Image approved = readPng(path);
-        ASSERT_EQ(approved.size(), seen.size()) << path << " is missing or damaged";
-        const Off off = offByBlock(seen, approved);
-        for (const auto& [measure, blocks, limit] : {std::tuple("shape", &off.shape, farOff),
-                                                     {"colour", &off.colour, farOff},
-                                                     {"place", &off.moved, farMoved}}) {
-            const auto worst = std::max_element(blocks->begin(), blocks->end());
-            const long unlike = std::count_if(blocks->begin(), blocks->end(),
-                                              [limit = limit](int o) { return o > limit; });
-            const int at = int(worst - blocks->begin());
-            EXPECT_EQ(unlike, 0) << s.name << " on " << renderer << ": " << unlike
-                                 << " blocks unlike the approved " << measure << ", the worst by "
-                                 << *worst << " at " << at % (width / block) * block << ", "
-                                 << at / (width / block) * block;
-        }
+        expectAsApproved(s.name, drawAndRead(s.name));
     }
     optionsKey(27, -1);  // the question about fire's key left open
 }
@@ -421,38 +425,73 @@ TEST_F(Render, TheViewSeesWhatIsInFrontAndNothingBehindBesideOrBeyondIt) {
     EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
 }
 
-// The aim marks where the player's shot goes, over a bad guy in line, and turns
-// red there; the line of fire is the player's, not the middle of the view.
-TEST_F(Render, TheAimMarksABadGuyInTheLineOfFire) {
-    OwnCity own(1);
+// Moves every figure but the player aside, turns him a little and puts the view
+// just behind him, in play; returns the city's one bad guy.
+Figure* standAside(World& city) {
     useOctrees = 0;  // the figures are moved by hand, after the octree was made
-    Figure* player = own.city.getPlayer();
+    Figure* player = city.getPlayer();
     Figure* badGuy = nullptr;
-    for (int i = 0, n = 0; i < own.city.getChildren().count(); ++i) {
-        auto* figure = dynamic_cast<Figure*>(own.city.getChildren().get(i));
+    for (int i = 0, n = 0; i < city.getChildren().count(); ++i) {
+        auto* figure = dynamic_cast<Figure*>(city.getChildren().get(i));
         if (figure != nullptr && figure != player) {
             badGuy = figure->isBad() ? figure : badGuy;
             figure->position = figure->drawPosition = Vector3(60, 0, -60 + 2.0f * float(n++));
         }
     }
     player->rotation = player->drawRotation = Vector3(0, 10, 0);
+    badGuy->rotation = badGuy->drawRotation = Vector3();
     camera.setMode(JustBehind);
     camera.cut();
-    camera.smoothRotation.y -= 8;  // the view still lags a turn
     gameState = Playing;
-    const Vector3 ahead = directionFromRotation(player->rotation) * 20;
+    return badGuy;
+}
+
+// The aim marks where the player's shot goes, over a bad guy in line, as a red
+// diamond that reads on his red body, and as white ticks over open ground; the
+// line of fire is the player's, not the middle of the view.
+TEST_F(Render, TheAimMarksABadGuyInTheLineOfFire) {
+    OwnCity own(1);
+    Figure* badGuy = standAside(own.city);
+    camera.smoothRotation.y -= 8;  // the view still lags a turn
+    const Vector3 ahead = directionFromRotation(own.city.getPlayer()->rotation) * 20;
     badGuy->position = badGuy->drawPosition = ahead;
-    badGuy->rotation = badGuy->drawRotation = Vector3();
-    const Spot red = find(drawAndRead("aim_on_bad_guy"), 255, 38, 25, 12);
-    badGuy->position = badGuy->drawPosition = ahead + Vector3(30, 0, 0);
+    const Image onBadGuy = drawAndRead("aim_on_bad_guy");
+    expectAsApproved("aim_on_bad_guy", onBadGuy);
+    const Spot red = find(onBadGuy, 255, 38, 25, 12);
+    badGuy->position = badGuy->drawPosition = ahead + Vector3(8, 0, 0);  // in view, out of line
     const Image open = drawAndRead("aim_in_the_open");
+    expectAsApproved("aim_in_the_open", open);
     const Spot white = find(open, 255, 255, 255, 0), none = find(open, 255, 38, 25, 12);
     const Vector3 chest = projected(ahead + Vector3(0, 1, 0));
     EXPECT_GE(red.count, 20) << "a red mark over the bad guy";
     EXPECT_LT(std::hypot(red.x - chest.x, red.y - chest.y), 3) << red.x << " " << red.y;
     EXPECT_GE(white.count, 20) << "a white mark with nobody in line";
     EXPECT_LT(std::abs(white.x - chest.x), 3) << "on the same line";
-    EXPECT_EQ(none.count, 0);
+    EXPECT_EQ(none.count, 0) << "no red mark, nor an arrow to a bad guy in view";
+}
+
+// A bad guy out of the view is pointed at by a red arrow at its edge: on the side
+// the player should turn to, the lower the further round behind him; above it, at
+// its top.
+TEST_F(Render, ABadGuyOutOfSightIsPointedAtFromTheEdge) {
+    OwnCity own(1);
+    Figure* badGuy = standAside(own.city);
+    const Figure* player = own.city.getPlayer();
+    const struct {
+        const char* name;
+        float turn, up;        // from the player's forward, degrees left; metres up
+        float x, top, bottom;  // where the arrow's pixels should centre
+    } cases[] = {{"bad_guy_behind", -165, 0, width - 12, 360, 420},
+                 {"bad_guy_left", 60, 0, 12, 250, 310},
+                 {"bad_guy_above", 0, 40, width / 2, 0, 30}};
+    for (const auto& c : cases) {
+        const Vector3 way = directionFromRotation(player->rotation + Vector3(0, c.turn, 0));
+        badGuy->position = badGuy->drawPosition = player->position + way * 15 + Vector3(0, c.up, 0);
+        const Spot arrow = find(drawAndRead(c.name), 255, 38, 25, 12);
+        EXPECT_GE(arrow.count, 40) << c.name;
+        EXPECT_NEAR(arrow.x, c.x, 15) << c.name;
+        EXPECT_TRUE(arrow.y > c.top && arrow.y < c.bottom) << c.name << ": " << arrow.y;
+    }
 }
 
 // A figure drawn in the frame's batch covers the pixels it covers drawn alone,

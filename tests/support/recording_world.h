@@ -68,6 +68,7 @@ class RecordingWorld : public vortimbal::PlayableWorld {
         return true;
     }
     vortimbal::LineOfFire lineOfFire() const override { return aim; }
+    void badGuysAt(std::vector<vortimbal::Vector3>& into) const override { into.clear(); }
 
     std::vector<std::string> commands;
     // showSurfaces and showBoundingCubes as each draw found them.
