@@ -31,6 +31,7 @@
 #include "game/playable_world.h"
 #include "saves/high_scores.h"
 #include "saves/replay_checks.h"
+#include "scene/step_pose.h"
 #include "screens/notice.h"
 
 namespace vortimbal {
@@ -91,6 +92,7 @@ void stepWorld() {
 }
 
 void step() {
+    ++StepPose::step;
     feedReplay(stepsTaken);
     applyMouseTurn();
     simulationTime += stepMs;
@@ -113,9 +115,16 @@ double frameWaitMs(double now) {
     return std::max(0.0, nextFrameTime - now);
 }
 
+// Steps run back to back or skipped are shown as they end.
+void showLastPose() {
+    StepPose::fraction = 1;
+    glutPostRedisplay();
+}
+
 // A frame late by more than a period starts the deadlines over rather than
 // rushing out frames to catch up.
 void showFrame(double now) {
+    StepPose::fraction = float(std::clamp((now - simulationTime) / stepMs, 0.0, 1.0));
     glutPostRedisplay();
     lastRedisplayTime = now;
     const double period = maxFramesPerSecond > 0 ? 1000.0 / maxFramesPerSecond : 0;
@@ -134,7 +143,7 @@ void advanceClock() {
     if (fastStepsPerFrame != 0) {
         step();
         if (fastStepsPerFrame > 0 && stepsTaken % fastStepsPerFrame == 0) {
-            glutPostRedisplay();
+            showLastPose();
         }
         return;
     }
@@ -152,7 +161,7 @@ void advanceClock() {
     step();
     if (now - lastRedisplayTime > maxFrameGapMs) {
         // Too far behind to catch up unseen: show a frame and drop the backlog.
-        glutPostRedisplay();
+        showLastPose();
         simulationTime = now;
         lastRedisplayTime = now;
     }
@@ -165,6 +174,7 @@ void setTickSource(TickSource source, Rest restFor) {
     rest = restFor;
     clockStarted = false;
     nextFrameTime = 0;
+    StepPose::fraction = 1;
 }
 
 double currentTimeMs() {
@@ -220,7 +230,7 @@ void skipToReplayedGame() {
     if (replaying() && stepsTaken < replayedGameStart()) {
         showNotice("finding the game - " +
                    std::to_string(100 * stepsTaken / std::max(1L, replayedGameStart())) + " %");
-        glutPostRedisplay();
+        showLastPose();
     }
     restartClock();
 }
