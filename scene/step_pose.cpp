@@ -24,7 +24,12 @@ Vector3 StepPose::rotation(const Vector3& now) const {
         return now;
     }
     const auto turn = [](float from, float to) {
-        return from + std::remainder(to - from, 360.0f) * fraction;
+        float by = to - from;
+        // Rarely needed, and the remainder costs more than the rest of a part.
+        if (by > 180 || by < -180) {
+            by = std::remainder(by, 360.0f);
+        }
+        return from + by * fraction;
     };
     Vector3 shown = now;
     shown.x = turn(lastRotation.x, now.x);
