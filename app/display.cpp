@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "app/frame_clock.h"
+#include "app/mouse.h"
 #include "app/replay.h"
 #include "app/replay_pace.h"
 #include "app/screenshot.h"
@@ -144,6 +145,7 @@ void setPerspective() {
 }
 
 void drawFrame() {
+    camera.turnAhead = mouseTurnAhead();
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawScene();
     drawOverlay();

@@ -32,6 +32,7 @@
 #include "game/playable_world.h"
 #include "saves/high_scores.h"
 #include "saves/replay_checks.h"
+#include "scene/step_pose.h"
 #include "screens/notice.h"
 
 namespace vortimbal {
@@ -92,6 +93,7 @@ void stepWorld() {
 }
 
 void step() {
+    ++StepPose::step;
     feedReplay(stepsTaken);
     applyMouseTurn();
     simulationTime += replaying() ? replayStepMs() : stepMs;
@@ -114,9 +116,16 @@ double frameWaitMs(double now) {
     return std::max(0.0, nextFrameTime - now);
 }
 
+// Steps run back to back or skipped are shown as they end.
+void showLastPose() {
+    StepPose::fraction = 1;
+    glutPostRedisplay();
+}
+
 // A frame late by more than a period starts the deadlines over rather than
 // rushing out frames to catch up.
-void showFrame(double now) {
+void showFrame(double now, double fraction) {
+    StepPose::fraction = float(std::clamp(fraction, 0.0, 1.0));
     glutPostRedisplay();
     lastRedisplayTime = now;
     const double period = maxFramesPerSecond > 0 ? 1000.0 / maxFramesPerSecond : 0;
@@ -136,7 +145,7 @@ void advanceClock() {
     if (fastStepsPerFrame != 0) {
         step();
         if (fastStepsPerFrame > 0 && stepsTaken % fastStepsPerFrame == 0) {
-            glutPostRedisplay();
+            showLastPose();
         }
         return;
     }
@@ -153,13 +162,14 @@ void advanceClock() {
             rest(std::min(wait, simulationTime + interval + 1 - now));
             return;
         }
-        showFrame(now);
+        // A paused replay stands where its last step left it.
+        showFrame(now, paused ? 1 : (now - simulationTime) / interval);
         return;
     }
     step();
     if (now - lastRedisplayTime > maxFrameGapMs) {
         // Too far behind to catch up unseen: show a frame and drop the backlog.
-        glutPostRedisplay();
+        showLastPose();
         simulationTime = now;
         lastRedisplayTime = now;
     }
@@ -172,6 +182,7 @@ void setTickSource(TickSource source, Rest restFor) {
     rest = restFor;
     clockStarted = false;
     nextFrameTime = 0;
+    StepPose::fraction = 1;
 }
 
 double currentTimeMs() {
@@ -231,7 +242,7 @@ void skipTo(long target, const std::string& what) {
     gameListener = listener;
     if (replaying() && stepsTaken < target) {
         showNotice(what + " - " + std::to_string(100 * stepsTaken / std::max(1L, target)) + " %");
-        glutPostRedisplay();
+        showLastPose();
     }
     restartClock();
 }

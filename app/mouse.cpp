@@ -12,7 +12,6 @@
 #include "app/recording.h"
 #include "app/replay.h"
 #include "app/shell_state.h"
-#include "control/camera.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"
 #include "input/mouse_aim.h"
@@ -27,6 +26,11 @@ bool held = false;
 // Not until the player is at the window (the pointer came in, or a key or a
 // button reached it): a game must not take the pointer from elsewhere.
 bool pointerOurs = false;
+
+// Whole thousandths of a degree, as the replay keeps them.
+long thousandths(float degrees) {
+    return std::lround(double(degrees) * 1000);
+}
 
 int centreX() {
     return int(windowWidth) / 2;
@@ -86,18 +90,15 @@ void holdPointer() {
 }
 
 void applyMouseTurn() {
-    const float degrees = aim.takeTurn(settings.mouseSensitivity);
-    // Whole thousandths, as the replay keeps them.
-    const long turn = std::lround(double(degrees) * 1000);
+    const long turn = thousandths(aim.takeTurn(settings.mouseSensitivity));
     if (turn != 0) {
         recordInput(InputKind::Turn, int(turn), 0);
         gameWorld->turnPlayer(float(turn) / 1000);
-        // The view behind the player turns with the mouse at once, or the aim
-        // mark swings about while the view catches up.
-        if (camera.getMode() == JustBehind) {
-            camera.cut();
-        }
     }
+}
+
+float mouseTurnAhead() {
+    return float(thousandths(aim.pendingTurn(settings.mouseSensitivity))) / 1000;
 }
 
 }  // namespace vortimbal

@@ -21,5 +21,7 @@ void holdPointer();
 // At the start of each step: the turn the mouse gathered since the last one,
 // recorded so that a replay turns the same.
 void applyMouseTurn();
+// The turn the next step gives the player, for the view to show it now.
+float mouseTurnAhead();
 
 }  // namespace vortimbal

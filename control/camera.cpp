@@ -52,6 +52,10 @@ void Camera::update() {
     linearFriction = 0.11f;
     angularDamping = 0.98f;
     angularFriction = 0.09f;
+    viewPose.keep(smoothPosition, smoothRotation);
+    if (const Controller* target = getTarget()) {
+        targetPose.keep(target->getOwnerPosition(), target->getOwner()->rotation);
+    }
     Controller::update();
     followOverTheEdge();
     keepToTheOrbit();
@@ -65,8 +69,13 @@ void Camera::update() {
     placeBehindTarget();
     anchor = position;
     smoothPosition = (position + smoothPosition * smoothingWeight) / (smoothingWeight + 1);
-    smoothRotation =
-        (nearestTurn(viewRotation()) + smoothRotation * smoothingWeight) / (smoothingWeight + 1);
+    const Vector3 turn = nearestTurn(viewRotation());
+    smoothRotation = (turn + smoothRotation * smoothingWeight) / (smoothingWeight + 1);
+    // Eased, the view turned on for seconds after the player stopped, and his
+    // aim mark sat far from the middle.
+    if (getMode() == JustBehind) {
+        smoothRotation.y = turn.y;
+    }
 }
 
 // A target that steps over the edge of the city reappears on the other side;
@@ -86,6 +95,7 @@ void Camera::followOverTheEdge() {
             position.*axis += jump.*axis;
             anchor.*axis += jump.*axis;
             smoothPosition.*axis += jump.*axis;
+            viewPose.hold(smoothPosition, smoothRotation);
         }
     }
 }
@@ -116,6 +126,10 @@ void Camera::cut() {
     anchor = position;
     smoothPosition = position;
     smoothRotation = viewRotation();
+    viewPose.hold(smoothPosition, smoothRotation);
+    if (const Controller* target = getTarget()) {
+        targetPose.hold(target->getOwnerPosition(), target->getOwner()->rotation);
+    }
 }
 
 void Camera::placeBehindTarget() {
@@ -152,9 +166,21 @@ Vector3 Camera::nearestTurn(Vector3 turn) const {
     return turn;
 }
 
+// Just behind the player the view faces his heading as the frame shows it,
+// with the mouse's turn the next step brings: the rules turn him only then.
+Vector3 Camera::shownRotation() const {
+    Vector3 shown = viewPose.rotation(smoothRotation);
+    const Controller* target = getTarget();
+    if (getMode() == JustBehind && target != nullptr) {
+        shown.y = targetPose.rotation(target->getOwner()->rotation).y - turnAhead;
+    }
+    return shown;
+}
+
 void Camera::applyView() {
-    frustum.rotate(Vector3(-smoothRotation.x, 180 - smoothRotation.y, -smoothRotation.z));
-    frustum.translate(smoothPosition * -1);
+    const Vector3 turn = shownRotation();
+    frustum.rotate(Vector3(-turn.x, 180 - turn.y, -turn.z));
+    frustum.translate(viewPose.position(smoothPosition) * -1);
 }
 
 void Camera::raise(bool pressed) {

@@ -5,6 +5,7 @@
 
 #include "control/controller.h"
 #include "scene/frustum.h"
+#include "scene/step_pose.h"
 #include "scene/transformable.h"
 
 namespace vortimbal {
@@ -18,15 +19,22 @@ struct CameraState {
     Frustum frustum;
     Vector3 smoothPosition{0, 3, 20};
     Vector3 smoothRotation{0, -180, 0};
+    // Degrees the mouse has turned the player since the last step, which the
+    // next step gives the rules: the view behind him turns by them at once.
+    float turnAhead = 0;
 
   protected:
+    StepPose viewPose;
+    // The target's turn before the world's step, which comes after the camera's.
+    StepPose targetPose;
     const Controller* trackedTarget = nullptr;
     Vector3 lastTargetPosition;
 };
 
 // The single viewpoint. It moves with its own controller, by the camera keys
 // or by steering towards its target, and the view follows smoothed copies of
-// its position and rotation so it never jumps.
+// its position and rotation so it never jumps; just behind the player it
+// looks where he faces.
 class Camera : public Transformable, public Controller, public CameraState {
   public:
     Camera();
@@ -51,6 +59,7 @@ class Camera : public Transformable, public Controller, public CameraState {
     void placeBehindTarget();
     Vector3 viewRotation() const;
     Vector3 nearestTurn(Vector3 turn) const;
+    Vector3 shownRotation() const;
 };
 
 extern Camera camera;

@@ -19,6 +19,7 @@ void World::addBadGuy(MaterialPool* pool) {
     const float y = float(40 - rand() % 20);
     const float x = float(40 - rand() % 80);
     badGuy->position += Vector3(x, y, z);
+    badGuy->placed();
     badGuy->linearStep = float(rand() % 100) / 10000 + 0.1f;
     badGuy->setMode(FaceAndFollow);
     // Marked first, so that it cannot draw itself as its target.

@@ -44,6 +44,7 @@ void Bird::respawn() {
     rotation = Vector3(0, heading, 180);
     drawPosition = position;
     drawRotation = rotation;
+    holdDrawnPose();
     flightTime = rand() % 75;
 }
 

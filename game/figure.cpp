@@ -25,6 +25,7 @@ Limb::Limb(const char* fileName, MaterialPool* pool, float side, SceneObject* pa
 }
 
 void Limb::settle() {
+    keepDrawnPose();
     drawPosition = position;
     drawRotation = rotation;
     updateCubes();
@@ -69,6 +70,7 @@ Head::Head(MaterialPool* pool, SceneObject* parent)
 void Head::update() {
     position.y = std::sin(phase) / 16 + 0.9f;
     phase += 0.21f;
+    keepDrawnPose();
     drawPosition = position;
     drawRotation = rotation;
     updateCubes();
@@ -102,6 +104,7 @@ void Figure::reset(float speedFactor) {
     dynamic = true;
     riseTimer = -1.0;
     bad = false;
+    placed();
 }
 
 PyramidShape Figure::makeFarShape() const {
@@ -120,6 +123,7 @@ void Figure::swingLimbs() {
 }
 
 void Figure::update() {
+    keepDrawnPose();
     swingLimbs();
     if (riseTimer > 0) {
         velocity.y = float(riseTimer);
@@ -136,6 +140,7 @@ void Figure::update() {
     rotation.z = 0;
     drawPosition = (drawPosition * smoothing + position) / (smoothing + 1);
     drawRotation = (drawRotation * smoothing + rotation) / (smoothing + 1);
+    easeGlide(smoothing / (smoothing + 1));
     if (bad) {
         actAsBadGuy();
     }

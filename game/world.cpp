@@ -68,13 +68,17 @@ Figure* asFigure(Controller* mover) {
 }
 
 // Moves a coordinate that left the square over to the other side, and its
-// drawn copy with it, so the object does not slide across the city.
-void wrap(float& coordinate, float& drawn) {
+// drawn copy with it, so the object does not slide across the city. True when
+// it did.
+bool wrap(float& coordinate, float& drawn) {
     if (coordinate < -squareEdge) {
         coordinate = drawn = squareEdge;
     } else if (coordinate > squareEdge) {
         coordinate = drawn = -squareEdge;
+    } else {
+        return false;
     }
+    return true;
 }
 
 }  // namespace
@@ -167,6 +171,7 @@ void World::addHouses() {
         auto* mesh =
             new Mesh(house.file, citizenPool, house.scale, nullptr, house.offset, house.angle);
         mesh->position = house.position;
+        mesh->placed();
         addChild(mesh);
         houses.add(mesh);
     }
@@ -221,6 +226,7 @@ void World::addCitizen() {
     const float y = float(50 - rand() % 100);
     const float x = float(50 - rand() % 100);
     citizen->position += Vector3(x, y, z);
+    citizen->placed();
     citizen->linearStep = float(rand() % 100) / 10000 + 0.09f;
 }
 
@@ -284,8 +290,10 @@ void World::applyRules(SceneObject* mover, int& bad, int& good) {
     if (Figure* figure = asFigure(mover); figure != nullptr && !figure->isWithdrawn()) {
         (figure->isBad() ? bad : good) += 1;
     }
-    wrap(mover->position.x, mover->drawPosition.x);
-    wrap(mover->position.z, mover->drawPosition.z);
+    const bool wrappedX = wrap(mover->position.x, mover->drawPosition.x);
+    if (wrap(mover->position.z, mover->drawPosition.z) || wrappedX) {
+        mover->holdDrawnPose();
+    }
 }
 
 void World::fire(Figure* shooter) {

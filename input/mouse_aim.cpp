@@ -16,8 +16,13 @@ constexpr float maxTurn = 180;
 }  // namespace
 
 float MouseAim::takeTurn(int sensitivity) {
-    const float degrees = float(travel) * degreesPerPixel * float(std::clamp(sensitivity, 1, 10));
+    const float degrees = pendingTurn(sensitivity);
     travel = 0;
+    return degrees;
+}
+
+float MouseAim::pendingTurn(int sensitivity) const {
+    const float degrees = float(travel) * degreesPerPixel * float(std::clamp(sensitivity, 1, 10));
     return std::clamp(degrees, -maxTurn, maxTurn);
 }
 

@@ -15,6 +15,8 @@ class MouseAim {
     // Degrees to turn right for the travel since the last call (negative:
     // left), at a sensitivity of 1 to 10; the travel starts over.
     float takeTurn(int sensitivity);
+    // The same turn, left for the next call.
+    float pendingTurn(int sensitivity) const;
     void forget() { travel = 0; }
 
   private:

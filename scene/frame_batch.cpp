@@ -97,14 +97,15 @@ bool FrameBatch::takes(const SceneObject& object) {
 
 void FrameBatch::add(const SceneObject& object) {
     Turn turn;
-    turnOf(object.drawRotation, turn);
-    addPart(object, turn, object.drawPosition);
+    turnOf(object.shownRotation(), turn);
+    const Vector3 at = object.shownPosition();
+    addPart(object, turn, at);
     // From the last part to the first, as they draw themselves: where two
     // meet at the same depth, the same one ends on top.
     for (int i = object.getChildren().count() - 1; i >= 0; --i) {
         if (const auto* part = asPart(object.getChildren().get(i))) {
             // Parts only move on their joints; they are not turned.
-            addPart(*part, turn, object.drawPosition + turned(turn, part->drawPosition));
+            addPart(*part, turn, at + turned(turn, part->shownPosition()));
         }
     }
 }

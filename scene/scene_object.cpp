@@ -60,8 +60,20 @@ SceneObject::~SceneObject() {
 }
 
 void SceneObject::applyTransform() {
-    camera.frustum.translate(drawPosition);
-    camera.frustum.rotate(drawRotation);
+    camera.frustum.translate(shownPosition());
+    camera.frustum.rotate(shownRotation());
+}
+
+void SceneObject::placed() {
+    glide = position - drawPosition;
+    glideTurn = rotation - drawRotation;
+    holdDrawnPose();
+}
+
+void SceneObject::easeGlide(float share) {
+    constexpr float gone = 1e-8f;
+    glide = glide.lengthSquared() > gone ? glide * share : Vector3();
+    glideTurn = glideTurn.lengthSquared() > gone ? glideTurn * share : Vector3();
 }
 
 void SceneObject::addChild(Transformable* child) {

@@ -12,6 +12,7 @@
 #include "scene/bounding_cube.h"
 #include "scene/geometry.h"
 #include "scene/pyramid_shape.h"
+#include "scene/step_pose.h"
 #include "scene/transformable.h"
 #include "scene/vector3.h"
 
@@ -94,6 +95,16 @@ class SceneObject : public Shape, public Controller {
     Vector3 drawPosition;
     Vector3 drawRotation;
 
+    // Before a step moves the drawn pose; after it jumps.
+    void keepDrawnPose() { drawnPose.keep(drawPosition + glide, drawRotation + glideTurn); }
+    void holdDrawnPose() { drawnPose.hold(drawPosition + glide, drawRotation + glideTurn); }
+    // Put somewhere new: shown there at once, though the drawn copy glides
+    // there as it always has (the rules' tests pin it).
+    void placed();
+    // Where this frame shows the object: between the last two steps.
+    Vector3 shownPosition() const { return drawnPose.position(drawPosition + glide); }
+    Vector3 shownRotation() const { return drawnPose.rotation(drawRotation + glideTurn); }
+
   protected:
     MaterialPool* materialPool;
     std::shared_ptr<Geometry> geometry = std::make_shared<Geometry>();
@@ -111,6 +122,12 @@ class SceneObject : public Shape, public Controller {
     Array<int> resolveCounts{1};
     bool visible = true;
     bool distant = false;
+    StepPose drawnPose;
+    // What the drawn copy has still to glide since the object was placed;
+    // shrinks as the copy eases, by the same share.
+    Vector3 glide;
+    Vector3 glideTurn;
+    void easeGlide(float share);
 
   private:
     void drawMovementMarker() const;

@@ -52,6 +52,7 @@ std::unique_ptr<Octree> spareTree;
 }  // namespace
 
 void SceneObject::update() {
+    keepDrawnPose();
     resolveCounts.resize(movers.count());
     for (int i = 0; i < resolveCounts.size(); ++i) {
         resolveCounts.at(i) = 0;
@@ -78,6 +79,7 @@ void SceneObject::update() {
     }
     drawPosition = (position + drawPosition * smoothing) / (smoothing + 1);
     drawRotation = (rotation + drawRotation * smoothing) / (smoothing + 1);
+    easeGlide(smoothing / (smoothing + 1));
 }
 
 void SceneObject::moveChildrenWithOctree() {

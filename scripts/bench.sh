@@ -5,7 +5,8 @@
 # Builds Vortimbal 3 in Release and measures it on a private virtual X server:
 # frames per second of each screen beside the empty-frame floor, world steps
 # with and without octrees, start-up to the first frame, one "Add Bad Guys",
-# resident memory (also over a long scripted game) and the game's CPU use. Writes docs/performance.md.
+# resident memory (also over a long scripted game), motion between steps and the game's CPU use.
+# Writes docs/performance.md.
 # A benchmark, not a test: figures depend on the machine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -161,6 +162,13 @@ if [ -n "$before" ]; then
     beforeFrames=$(fastest_rows "$runs"/before*)
     beforeSteps=$(fastest_steps "$runs"/steps_before*)
 fi
+# How smooth play looks at the 60 frames cap and how soon a key or the mouse
+# shows, with the "before" code beside it.
+motion=$("$bench" motion)
+beforeMotion=""
+if [ -n "$before" ]; then
+    beforeMotion=$(cd "$old/src/data" && "$old/build/vortimbal_bench" motion)
+fi
 other=$("$bench" other)
 memory=$("$bench" memory)
 startup=$(startup_ms)
@@ -215,6 +223,26 @@ fi)
 $(echo "$other" | grep -v '^renderer: ')
 | start-up to the first frame, median of 5 | $startup ms |
 | memory per extra bad guy: peak resident size of the kept replay (\`--fast --no-draw\`) with 1,000 more, less without, over 1,000 | $figureMemory |
+
+## Motion between steps
+
+Play at the 60 frames cap (the default) in level 1 with the default camera,
+on the game's own clock, every frame read back: how many frames differ from
+the one before while the player holds a turn key, and a turn and the walk
+key. Then ten times each, at a moment drawn at random within a step and with
+the view still: a turn key pressed (held 300 ms) or the mouse moved 40
+pixels, to the first frame whose view turned by more than a hundredth of a
+degree; and from the key's release to the last frame whose view turned, and
+to the last frame in which the player's heading changed (the rules' own
+spin, damped over a few steps).
+
+$motion
+$(if [ -n "$beforeMotion" ]; then
+    echo
+    echo "The same on the code of commit $before:"
+    echo
+    echo "$beforeMotion"
+fi)
 
 ## A newcomer's level 1
 

@@ -3,30 +3,38 @@
 
 // Measures what the game costs on this machine: frames of each screen beside
 // the empty-frame floor, world steps with and without octrees, one "Add Bad
-// Guys", resident memory (also over a long game) and, run as "bench startup", start-up to the first
-// frame. Run from the data folder under a display; prints Markdown rows.
+// Guys", resident memory (also over a long game), run as "bench startup", start-up to the first
+// frame and, run as "bench motion", how smooth play looks at the 60 frames cap and how soon
+// a key or the mouse shows. Run from the data folder under a display; prints Markdown rows.
 
 #include <GL/freeglut.h>
 #include <GL/gl.h>
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <functional>
 #include <iostream>
+#include <numeric>
 #include <string>
 #include <vector>
 
 #include "app/display.h"
 #include "app/frame_clock.h"
 #include "app/game_flow.h"
+#include "app/keyboard.h"
+#include "app/mouse.h"
+#include "app/shell_state.h"
 #include "app/startup.h"
 #include "control/camera.h"
 #include "game/figure.h"
 #include "game/game_state.h"
 #include "game/world.h"
+#include "saves/settings.h"
 #include "scene/switches.h"
 
 using namespace vortimbal;
@@ -256,6 +264,138 @@ void measureLongGame() {
     }
 }
 
+// The heading the view of the frame just drawn faces, in degrees.
+double viewHeading() {
+    setSceneMatrices();
+    GLdouble m[16];
+    glGetDoublev(GL_MODELVIEW_MATRIX, m);
+    return std::atan2(-m[2], -m[10]) * 180 / 3.14159265358979;
+}
+
+double turnBetween(double from, double to) {
+    return std::remainder(to - from, 360.0);
+}
+
+// Frames drawn at the 60 frames cap for `seconds` with the keys held, every
+// frame read back: the percent that differ from the frame before.
+double percentMoved(double seconds, std::initializer_list<int> keys) {
+    static std::vector<unsigned char> last, frame;
+    static int moved;
+    moved = 0;
+    last.clear();
+    drawOne = [] {
+        drawFrame();
+        frame.resize(std::size_t(windowWidth * windowHeight * 3));
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, int(windowWidth), int(windowHeight), GL_RGB, GL_UNSIGNED_BYTE,
+                     frame.data());
+        moved += !last.empty() && frame != last;
+        last.swap(frame);
+        glutSwapBuffers();
+    };
+    for (int key : keys) {
+        onSpecialDown(key, 0, 0);
+    }
+    msPerFrame(seconds);
+    for (int key : keys) {
+        onSpecialUp(key, 0, 0);
+    }
+    drawOne = onDisplay;
+    return 100.0 * moved / std::max(framesDrawn - 1, 1);
+}
+
+// The game's loop until `ms` have gone by, calling `frame` after each frame.
+void playFor(double ms, const std::function<void()>& frame) {
+    static std::function<void()> after;
+    after = frame;
+    drawOne = [] {
+        onDisplay();
+        after();
+    };
+    const Clock::time_point start = Clock::now();
+    while (msSince(start) < ms) {
+        glutMainLoopEvent();
+        onIdle();
+    }
+    drawOne = onDisplay;
+}
+
+struct Delays {
+    std::vector<double> shown, viewStill, playerStill;
+};
+
+// One input at a moment drawn at random within a step, once the view is still:
+// how long until a frame shows the view turned; and for a key, held 300 ms,
+// how long after its release the view and the player turn on.
+void timeInput(bool mouse, Delays& delays) {
+    playFor(2500, [] {});
+    playFor(double(std::rand() % 50), [] {});
+    const Clock::time_point pressed = Clock::now();
+    const double before = viewHeading();
+    double shownMs = -1;
+    const auto watchView = [&] {
+        if (shownMs < 0 && std::abs(turnBetween(before, viewHeading())) > 0.01) {
+            shownMs = msSince(pressed);
+        }
+    };
+    if (mouse) {
+        onMouseMotion(int(windowWidth) / 2 + 40, int(windowHeight) / 2);
+        playFor(300, watchView);
+        delays.shown.push_back(shownMs);
+        return;
+    }
+    onSpecialDown(GLUT_KEY_LEFT, 0, 0);
+    playFor(300, watchView);
+    onSpecialUp(GLUT_KEY_LEFT, 0, 0);
+    const Clock::time_point released = Clock::now();
+    Figure* player = dynamic_cast<World&>(*gameWorld).getPlayer();
+    double view = viewHeading(), heading = player->rotation.y, viewMs = 0, playerMs = 0;
+    playFor(2500, [&] {
+        if (std::abs(turnBetween(view, viewHeading())) > 0.01) {
+            viewMs = msSince(released);
+        }
+        if (player->rotation.y != heading) {
+            playerMs = msSince(released);
+        }
+        view = viewHeading();
+        heading = player->rotation.y;
+    });
+    delays.shown.push_back(shownMs);
+    delays.viewStill.push_back(viewMs);
+    delays.playerStill.push_back(playerMs);
+}
+
+void delayRow(const char* what, const std::vector<double>& ms) {
+    const double mean = std::accumulate(ms.begin(), ms.end(), 0.0) / double(ms.size());
+    std::printf("| %s | %.0f | %.0f |\n", what, mean, *std::max_element(ms.begin(), ms.end()));
+}
+
+void measureMotion() {
+    maxFramesPerSecond = 60;
+    startNewGame();
+    settle();
+    std::printf(
+        "| At the 60 frames cap, 4 s | frames that differ from the one before |\n"
+        "|---|---|\n");
+    std::printf("| turning | %.0f %% |\n", percentMoved(4, {GLUT_KEY_LEFT}));
+    std::printf("| walking and turning | %.0f %% |\n",
+                percentMoved(4, {GLUT_KEY_LEFT, GLUT_KEY_UP}));
+    Delays key, mouse;
+    settings.mouseAim = true;
+    onMouseEntry(GLUT_ENTERED);
+    for (int trial = 0; trial < 10; ++trial) {
+        timeInput(false, key);
+        timeInput(true, mouse);
+    }
+    std::printf(
+        "\n| From the input, default camera, 10 times | mean, ms | worst, ms |\n"
+        "|---|---|---|\n");
+    delayRow("a turn key pressed, to the first frame whose view turned", key.shown);
+    delayRow("the mouse moved, to the first frame whose view turned", mouse.shown);
+    delayRow("the turn key released, to the last frame whose view turned", key.viewStill);
+    delayRow("the turn key released, to the last frame the player turned in", key.playerStill);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -263,9 +403,10 @@ int main(int argc, char** argv) {
     const std::string mode = argc > 1 ? argv[1] : "";
     const double seconds = argc > 2 ? std::atof(argv[2]) : 4;
     if (mode != "startup" && mode != "frames" && mode != "steps" && mode != "other" &&
-        mode != "memory") {
-        std::fprintf(stderr,
-                     "usage: bench startup | frames [SECONDS [ROW]] | steps | other | memory\n");
+        mode != "memory" && mode != "motion") {
+        std::fprintf(
+            stderr,
+            "usage: bench startup | frames [SECONDS [ROW]] | steps | other | memory | motion\n");
         return 2;
     }
     maxFramesPerSecond = 0;
@@ -282,6 +423,8 @@ int main(int argc, char** argv) {
         measureSteps();
     } else if (mode == "memory") {
         measureLongGame();
+    } else if (mode == "motion") {
+        measureMotion();
     } else {
         measureRaidAndMemory();
     }

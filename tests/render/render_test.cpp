@@ -4,8 +4,8 @@
 // Real rendering: the game's own city and screens drawn by Mesa in a freeglut
 // window on the X server the test command starts, read back pixel by pixel.
 
+#include <GL/freeglut.h>
 #include <GL/glu.h>
-#include <GL/glut.h>
 #include <gtest/gtest.h>
 #include <png.h>
 #include <unistd.h>
@@ -17,6 +17,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -24,8 +25,10 @@
 #include <vector>
 
 #include "app/display.h"
+#include "app/frame_clock.h"
 #include "app/game_flow.h"
 #include "app/screenshot.h"
+#include "app/shell_state.h"
 #include "app/startup.h"
 #include "control/camera.h"
 #include "core/random.h"
@@ -40,6 +43,7 @@
 #include "scene/angles.h"
 #include "scene/frame_batch.h"
 #include "scene/switches.h"
+#include "screens/aim_marker.h"
 #include "screens/options_page.h"
 #include "screens/title_screen.h"
 
@@ -74,11 +78,8 @@ void replacePng(const std::string& path, const Image& rows) {
     EXPECT_TRUE(writePng(path, width, height, rows, error)) << path << ": " << error;
 }
 
-// Draws one frame of the game, checks GL is content, reads it back and, when
-// $VORTIMBAL_SCREENSHOTS names a folder, saves it there as NAME.png.
-Image drawAndRead(const char* name) {
-    drawFrame();
-    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << name;
+// The frame drawn, from the back buffer.
+Image readFrame() {
     Image frame(width * height * 3);
     glReadBuffer(GL_BACK);
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
@@ -86,6 +87,15 @@ Image drawAndRead(const char* name) {
         glReadPixels(0, height - 1 - row, width, 1, GL_RGB, GL_UNSIGNED_BYTE,
                      &frame[std::size_t(row * width * 3)]);
     }
+    return frame;
+}
+
+// Draws one frame of the game, checks GL is content, reads it back and, when
+// $VORTIMBAL_SCREENSHOTS names a folder, saves it there as NAME.png.
+Image drawAndRead(const char* name) {
+    drawFrame();
+    EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR)) << name;
+    const Image frame = readFrame();
     if (const char* folder = std::getenv("VORTIMBAL_SCREENSHOTS")) {
         replacePng(std::string(folder) + "/" + name + ".png", frame);
     }
@@ -324,6 +334,76 @@ Vector3 projected(const Vector3& p) {
     glGetIntegerv(GL_VIEWPORT, viewport);
     gluProject(p.x, p.y, p.z, model, projection, viewport, &x, &y, &z);
     return Vector3(float(x), float(height - y), float(z));
+}
+
+// The game's own loop at the 60 frames cap, on a clock that only its rests
+// move on, a whole millisecond at the least, from call to call: three frames
+// a 50 ms step. Each frame is read back and
+// handed to `seen` before it is shown.
+double loopMs = 0;
+std::function<void(const Image&)> seenFrame;
+
+void playFrames(int frames, const std::function<void(const Image&)>& seen) {
+    static bool clockSet = false;
+    if (!std::exchange(clockSet, true)) {
+        setTickSource([] { return std::uint32_t(loopMs); },
+                      [](double ms) { loopMs = std::ceil(loopMs + ms); });
+        simulationTime = lastRedisplayTime = currentTimeMs();
+    }
+    maxFramesPerSecond = 60;
+    int shown = 0;
+    seenFrame = [&](const Image& frame) { seen(frame), ++shown; };
+    glutDisplayFunc([] {
+        drawFrame();
+        seenFrame(readFrame());
+        glutSwapBuffers();
+    });
+    while (shown < frames) {
+        onIdle();
+        glutMainLoopEvent();
+    }
+    maxFramesPerSecond = 0;
+}
+
+// Where `draw` alone draws in this frame: the pixels it changes.
+Spot drawnAlone(const std::function<void()>& draw) {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    const Image empty = readFrame();
+    draw();
+    const Image alone = readFrame();
+    Spot spot;
+    for (std::size_t i = 0; i < alone.size(); i += 3) {
+        if (std::memcmp(&alone[i], &empty[i], 3) != 0) {
+            spot.count += 1;
+            spot.x += float(i / 3 % width);
+            spot.y += float(i / 3 / width);
+        }
+    }
+    spot.x /= float(std::max(spot.count, 1));
+    spot.y /= float(std::max(spot.count, 1));
+    return spot;
+}
+
+Spot drawnAlone(SceneObject& object) {
+    return drawnAlone([&] {
+        setSceneMatrices();
+        object.draw();
+    });
+}
+
+// The middle column of the aim mark, where this frame placed it.
+float markColumn() {
+    const Spot mark = drawnAlone([] {
+        glMatrixMode(GL_PROJECTION);
+        glLoadIdentity();
+        gluOrtho2D(-1, 1, -1, 1);
+        glMatrixMode(GL_MODELVIEW);
+        glLoadIdentity();
+        glDisable(GL_LIGHTING);
+        drawAimMarker();
+        glEnable(GL_LIGHTING);
+    });
+    return mark.count > 0 ? mark.x : -width;
 }
 
 class Render : public ::testing::Test {
@@ -610,6 +690,104 @@ TEST_F(Render, AScreenshotSavesTheFrameUnderAFreshName) {
     }
     EXPECT_EQ(message, "screenshot failed - see the terminal");
     std::filesystem::remove_all(home);
+}
+
+// At the 60 frames cap the city moves on in nine frames of ten at least, as
+// the player turns and as he walks and turns: each frame shows where things
+// stand then, not only where the last of the rules' 50 ms steps left them.
+TEST_F(Render, EveryFrameShowsTheCityMovedOn) {
+    OwnCity own(10);
+    camera.setMode(JustBehind);
+    gameState = Playing;
+    for (bool walking : {false, true}) {
+        own.city.steerForward(walking);
+        own.city.steerLeft(true);
+        Image last;
+        int moved = 0;
+        playFrames(61, [&](const Image& frame) {
+            moved += !last.empty() && frame != last;
+            last = frame;
+        });
+        EXPECT_GE(moved, 54) << (walking ? "walking and turning: " : "turning: ") << moved
+                             << " frames of 60 moved";
+    }
+}
+
+// Nothing is drawn on its way between places it jumps between: after a new
+// level the player shows at once where he stands, in the middle of the view
+// behind him, and a figure walking over the city's edge shows at one edge or
+// the other, never mid-city.
+TEST_F(Render, NothingIsDrawnOnItsWayAcrossTheCity) {
+    OwnCity own(10);
+    Figure* player = own.city.getPlayer();
+    camera.setMode(JustBehind);
+    gameState = Playing;
+    own.city.steerForward(true);
+    own.city.steerLeft(true);
+    playFrames(60, [](const Image&) {});
+    own.city.steerLeft(false);
+    startNextLevel();
+    playFrames(9, [&](const Image&) {
+        const Spot drawn = drawnAlone(*player);
+        EXPECT_GT(drawn.count, 500);
+        EXPECT_LT(std::abs(drawn.x - width / 2), 60) << "after a new level";
+    });
+    camera.setMode(Free);  // looking along z from outside the city: x = 0 in the middle
+    std::tie(camera.position, camera.rotation, camera.velocity, camera.spin) =
+        std::make_tuple(Vector3(0, 3, -140), Vector3(), Vector3(), Vector3());
+    camera.cut();
+    Figure* walker = nullptr;  // a citizen there from the start
+    for (int i = own.city.getChildren().count() - 1; i >= 0; --i) {
+        auto* figure = dynamic_cast<Figure*>(own.city.getChildren().get(i));
+        walker = figure == player ? walker : figure != nullptr ? figure : walker;
+        if (figure == player) {
+            break;
+        }
+    }
+    walker->setMode(Free);
+    walker->setTarget(nullptr);
+    walker->setForward(true);
+    std::tie(walker->position, walker->drawPosition, walker->rotation) =
+        std::make_tuple(Vector3(69, 0, 0), Vector3(69, 0, 0), Vector3(0, 90, 0));
+    walker->velocity = Vector3(0.2f, 0, 0);
+    playFrames(3, [](const Image&) {});  // moved by hand, not by a step: not checked
+    playFrames(30, [&](const Image&) {
+        const Spot drawn = drawnAlone(*walker);
+        EXPECT_GT(drawn.count, 0);
+        EXPECT_GT(std::abs(drawn.x - width / 2), 150) << "mid-city";
+    });
+    EXPECT_LT(walker->position.x, 0) << "over the edge";
+}
+
+// On the player's true line of fire, the aim mark stands within 40 pixels of
+// the view's middle column as a level starts and once a turn has stopped: the
+// view behind him faces where he does.
+TEST_F(Render, TheAimMarkStaysInTheMiddleOnceATurnStops) {
+    OwnCity own(10);
+    for (int i = 0; i < 60; ++i) {
+        own.city.update();
+    }
+    camera.setMode(JustBehind);
+    startNextLevel();
+    // Everyone else stands still in a far corner behind, out of the line of fire.
+    for (int i = 0, n = 0; i < own.city.getChildren().count(); ++i) {
+        auto* figure = dynamic_cast<Figure*>(own.city.getChildren().get(i));
+        if (figure != nullptr && figure != own.city.getPlayer()) {
+            figure->setMode(Free);
+            figure->setTarget(nullptr);
+            figure->position = Vector3(-68 + 2.0f * float(n % 10), 0, -68 + 2.0f * float(n / 10));
+            ++n;
+        }
+    }
+    const auto nearTheMiddle = [](const char* when) {
+        return [when](const Image&) { EXPECT_LE(std::abs(markColumn() - width / 2), 40) << when; };
+    };
+    playFrames(6, nearTheMiddle("as the level starts"));
+    own.city.steerLeft(true);
+    playFrames(30, [](const Image&) {});
+    own.city.steerLeft(false);
+    playFrames(12, [](const Image&) {});
+    playFrames(30, nearTheMiddle("after a turn"));
 }
 
 // Asked to, by the guard in tests/support/failures_reach_ctest.sh, this fails after the
