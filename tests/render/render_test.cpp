@@ -516,6 +516,7 @@ Figure* standAside(World& city) {
         if (figure != nullptr && figure != player) {
             badGuy = figure->isBad() ? figure : badGuy;
             figure->position = figure->drawPosition = Vector3(60, 0, -60 + 2.0f * float(n++));
+            figure->placed();
         }
     }
     player->rotation = player->drawRotation = Vector3(0, 10, 0);
@@ -532,13 +533,14 @@ Figure* standAside(World& city) {
 TEST_F(Render, TheAimMarksABadGuyInTheLineOfFire) {
     OwnCity own(1);
     Figure* badGuy = standAside(own.city);
-    camera.smoothRotation.y -= 8;  // the view still lags a turn
     const Vector3 ahead = directionFromRotation(own.city.getPlayer()->rotation) * 20;
     badGuy->position = badGuy->drawPosition = ahead;
+    badGuy->placed();
     const Image onBadGuy = drawAndRead("aim_on_bad_guy");
     expectAsApproved("aim_on_bad_guy", onBadGuy);
     const Spot red = find(onBadGuy, 255, 38, 25, 12);
     badGuy->position = badGuy->drawPosition = ahead + Vector3(8, 0, 0);  // in view, out of line
+    badGuy->placed();
     const Image open = drawAndRead("aim_in_the_open");
     expectAsApproved("aim_in_the_open", open);
     const Spot white = find(open, 255, 255, 255, 0), none = find(open, 255, 38, 25, 12);
@@ -567,6 +569,7 @@ TEST_F(Render, ABadGuyOutOfSightIsPointedAtFromTheEdge) {
     for (const auto& c : cases) {
         const Vector3 way = directionFromRotation(player->rotation + Vector3(0, c.turn, 0));
         badGuy->position = badGuy->drawPosition = player->position + way * 15 + Vector3(0, c.up, 0);
+        badGuy->placed();
         const Spot arrow = find(drawAndRead(c.name), 255, 38, 25, 12);
         EXPECT_GE(arrow.count, 40) << c.name;
         EXPECT_NEAR(arrow.x, c.x, 15) << c.name;
