@@ -113,9 +113,16 @@ void placeAimMarker() {
     if (line.direction.lengthSquared() == 0) {
         return;
     }
-    Vector3 point = line.target != LineOfFire::Nothing
-                        ? line.targetAt
-                        : line.from + line.direction * openGroundDistance;
+    // On the line itself, as far along as the figure in line stands: a shot
+    // takes a figure within a few units of it, which would put a mark at his
+    // chest well off the line the view looks down.
+    const Vector3 toTarget = line.targetAt - line.from;
+    const float along = line.target != LineOfFire::Nothing
+                            ? (toTarget.x * line.direction.x + toTarget.y * line.direction.y +
+                               toTarget.z * line.direction.z) /
+                                  line.direction.lengthSquared()
+                            : openGroundDistance;
+    Vector3 point = line.from + line.direction * along;
     point.y += chestHeight;
     GLdouble modelview[16], projection[16];
     GLint viewport[4];

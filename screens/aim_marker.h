@@ -5,8 +5,8 @@
 
 namespace vortimbal {
 
-// The mark of where the player's next shot goes: on his real line of fire, not
-// the middle of the lagging view. White ticks over open ground, a red diamond
+// The mark of where the player's next shot goes: on his real line of fire, as
+// far along it as the figure it would take. White ticks over open ground, a red diamond
 // over a bad guy in line, a yellow ring struck through over a citizen in line.
 
 // Finds the marked point on the screen; the scene's matrices must be in place.

@@ -550,6 +550,13 @@ TEST_F(Render, TheAimMarksABadGuyInTheLineOfFire) {
     EXPECT_GE(white.count, 20) << "a white mark with nobody in line";
     EXPECT_LT(std::abs(white.x - chest.x), 3) << "on the same line";
     EXPECT_EQ(none.count, 0) << "no red mark, nor an arrow to a bad guy in view";
+    // Near and a little aside, he is still in line: the mark stays on the line.
+    const Vector3 aside = directionFromRotation(own.city.getPlayer()->rotation + Vector3(0, 90, 0));
+    badGuy->position = badGuy->drawPosition = ahead * 0.4f + aside * 3;
+    badGuy->placed();
+    const Spot near = find(drawAndRead("aim_near_aside"), 255, 38, 25, 12);
+    EXPECT_GE(near.count, 20) << "a red mark for the bad guy near the line";
+    EXPECT_LT(std::abs(near.x - chest.x), 3) << "on the line, not at his chest";
 }
 
 // A bad guy out of the view is pointed at by a red arrow at its edge: on the side
