@@ -3,6 +3,8 @@
 
 #include "control/camera.h"
 
+#include "scene/angles.h"
+
 #include <cmath>
 #include <initializer_list>
 
@@ -177,10 +179,38 @@ Vector3 Camera::shownRotation() const {
     return shown;
 }
 
+bool Camera::shownTarget(Vector3& at, Vector3& facing) const {
+    const Controller* target = getTarget();
+    if (target == nullptr) {
+        return false;
+    }
+    at = targetPose.position(target->getOwnerPosition());
+    Vector3 turn = targetPose.rotation(target->getOwner()->rotation);
+    turn.y -= turnAhead;
+    facing = directionFromRotation(turn);
+    return true;
+}
+
+// Just behind the player the view glides after him, but never off his line:
+// aside of it, the line of fire and its mark swung across the picture.
+Vector3 Camera::shownPosition() const {
+    Vector3 at = viewPose.position(smoothPosition);
+    Vector3 target, facing;
+    if (getMode() == JustBehind && shownTarget(target, facing)) {
+        const Vector3 across(facing.z, 0, -facing.x);
+        const float width = across.lengthSquared();
+        if (width > 0) {
+            const Vector3 off = at - target;
+            at -= across * ((off.x * across.x + off.z * across.z) / width);
+        }
+    }
+    return at;
+}
+
 void Camera::applyView() {
     const Vector3 turn = shownRotation();
     frustum.rotate(Vector3(-turn.x, 180 - turn.y, -turn.z));
-    frustum.translate(viewPose.position(smoothPosition) * -1);
+    frustum.translate(shownPosition() * -1);
 }
 
 void Camera::raise(bool pressed) {

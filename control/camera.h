@@ -48,6 +48,9 @@ class Camera : public Transformable, public Controller, public CameraState {
     void applyView();
     // Puts the view where the camera is at once, with no easing: for a new level.
     void cut();
+    // Where the frame shows the camera's target and the way he faces, the
+    // mouse's coming turn included; false without a target.
+    bool shownTarget(Vector3& position, Vector3& facing) const;
     // The 'q' and 'a' keys: outside Free they also lift or drop the kept height.
     void raise(bool pressed);
     void lower(bool pressed);
@@ -60,6 +63,7 @@ class Camera : public Transformable, public Controller, public CameraState {
     Vector3 viewRotation() const;
     Vector3 nearestTurn(Vector3 turn) const;
     Vector3 shownRotation() const;
+    Vector3 shownPosition() const;
 };
 
 extern Camera camera;

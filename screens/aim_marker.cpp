@@ -8,6 +8,7 @@
 
 #include <cmath>
 
+#include "control/camera.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"
 #include "scene/coloring.h"
@@ -116,13 +117,17 @@ void placeAimMarker() {
     // On the line itself, as far along as the figure in line stands: a shot
     // takes a figure within a few units of it, which would put a mark at his
     // chest well off the line the view looks down.
-    const Vector3 toTarget = line.targetAt - line.from;
-    const float along = line.target != LineOfFire::Nothing
-                            ? (toTarget.x * line.direction.x + toTarget.y * line.direction.y +
-                               toTarget.z * line.direction.z) /
-                                  line.direction.lengthSquared()
-                            : openGroundDistance;
-    Vector3 point = line.from + line.direction * along;
+    // From the player as the frame shows him: the line a step ahead of the
+    // picture swung the mark about between steps.
+    Vector3 from = line.from, direction = line.direction;
+    camera.shownTarget(from, direction);
+    const Vector3 toTarget = line.targetAt - from;
+    const float along =
+        line.target != LineOfFire::Nothing
+            ? (toTarget.x * direction.x + toTarget.y * direction.y + toTarget.z * direction.z) /
+                  direction.lengthSquared()
+            : openGroundDistance;
+    Vector3 point = from + direction * along;
     point.y += chestHeight;
     GLdouble modelview[16], projection[16];
     GLint viewport[4];
