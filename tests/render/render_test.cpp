@@ -769,10 +769,10 @@ TEST_F(Render, NothingIsDrawnOnItsWayAcrossTheCity) {
     EXPECT_LT(walker->position.x, 0) << "over the edge";
 }
 
-// On the player's true line of fire, the aim mark stands within 40 pixels of
-// the view's middle column as a level starts and once a turn has stopped: the
-// view behind him faces where he does.
-TEST_F(Render, TheAimMarkStaysInTheMiddleOnceATurnStops) {
+// On the player's line of fire, the aim mark stands within 40 pixels of the
+// view's middle column as a level starts and from 0.2 s into a turn, held or
+// let go: the view behind him faces where he does, from his line.
+TEST_F(Render, TheAimMarkStaysInTheMiddleOnceATurnIsUnderWay) {
     OwnCity own(10);
     for (int i = 0; i < 60; ++i) {
         own.city.update();
@@ -793,10 +793,11 @@ TEST_F(Render, TheAimMarkStaysInTheMiddleOnceATurnStops) {
         return [when](const Image&) { EXPECT_LE(std::abs(markColumn() - width / 2), 40) << when; };
     };
     playFrames(6, nearTheMiddle("as the level starts"));
+    // From 0.2 s after a turn starts, held or let go.
     own.city.steerLeft(true);
-    playFrames(30, [](const Image&) {});
-    own.city.steerLeft(false);
     playFrames(12, [](const Image&) {});
+    playFrames(30, nearTheMiddle("while turning"));
+    own.city.steerLeft(false);
     playFrames(30, nearTheMiddle("after a turn"));
 }
 
