@@ -76,14 +76,17 @@ screenshot "$window" e2e_unmapped
 shows_title e2e_unmapped || fail "a hidden window did not pause the game"
 keys Escape
 
-# GLUT menus stay open while the button is held; releasing on the first entry
-# of the main menu, "Add Bad Guys", brings fifty more.
-xdotool mousemove --window "$window" 100 300 mousedown 3
+# GLUT menus stay open while the button is held; in play the pointer is held at
+# the window's centre, where the menu opens, and releasing on its first entry,
+# "Add Bad Guys", brings fifty more: the count's dark red digits, "60" for "10".
+digits() { convert "$screenshots/$1.png" -crop 60x34+300+440 +repage txt:- | grep -ci "#800000"; }
+sleep 0.3
+xdotool mousedown 3
 sleep 0.5
-xdotool mousemove --window "$window" 130 310 mouseup 3
+xdotool mousemove_relative -- 30 10 mouseup 3
 sleep 0.5
 screenshot "$window" e2e_more_bad_guys
-[ "$(differ e2e_resumed e2e_more_bad_guys 120x40+260+440)" != 0 ] ||
+[ "$(digits e2e_more_bad_guys)" -gt "$(digits e2e_resumed)" ] ||
     fail "\"Add Bad Guys\" did not change the count of bad guys"
 
 keys Escape Down
