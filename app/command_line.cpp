@@ -82,7 +82,10 @@ void printHelp(std::ostream& out) {
         << scoringRule
         << ".\n\n"
            "Keys:\n";
-    const std::vector<HelpLine> lines = helpLines();
+    std::vector<HelpLine> lines = helpLines();
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [](const HelpLine& line) { return !line.isKey; }),
+                lines.end());
     std::size_t keysWidth = 0;
     for (const HelpLine& line : lines) {
         keysWidth = std::max(keysWidth, line.keys.size());
@@ -91,6 +94,9 @@ void printHelp(std::ostream& out) {
         out << "  " << line.keys << std::string(keysWidth + 2 - line.keys.size(), ' ')
             << line.action << '\n';
     }
+    out << "\nIn play, a mark shows where the next shot goes: a red diamond over a bad guy,\n"
+           "a yellow ring struck through over a citizen; red arrows at the edges point to\n"
+           "the bad guys out of sight.\n";
     out << "\nA gamepad plays too, plugged in at any time: the left stick or the D-pad walks,\n"
            "A or the right trigger fires, Start pauses, the right stick moves the camera;\n"
            "in the menus the D-pad moves, A chooses and B goes back.\n";

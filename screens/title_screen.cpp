@@ -111,7 +111,7 @@ std::vector<HelpLine> helpLines() {
         {keys({Action::Screenshot}), "screenshot"},
         {"mouse  left button", "turn - fire"},
         {"right button", "camera and display menu"},
-        {"red edge arrows", "bad guys out of sight"}};
+        {"red edge arrows", "bad guys out of sight", false}};
     if (gamepads.connected()) {
         lines.insert(lines.end(), {{"pad: left stick  d-pad", "walk and turn"},
                                    {"a  right trigger", "fire - choose"},

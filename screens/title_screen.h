@@ -19,6 +19,7 @@ extern int& titleSelection;
 struct HelpLine {
     std::string keys;
     std::string action;
+    bool isKey = true;  // false for a line about the screen, not a key
 };
 // What the game asks of the player, in one line.
 extern const char* const gameGoal;
