@@ -42,9 +42,11 @@
 #include "saves/settings.h"
 #include "scene/angles.h"
 #include "scene/frame_batch.h"
+#include "scene/step_pose.h"
 #include "scene/switches.h"
 #include "screens/aim_marker.h"
 #include "screens/options_page.h"
+#include "screens/screen_state.h"
 #include "screens/title_screen.h"
 
 using namespace vortimbal;
@@ -417,8 +419,13 @@ class Render : public ::testing::Test {
         }
         initGLState();
         onReshape(width, height);
+        // A frame drawn outside the game's loop shows every pose as it stands,
+        // whatever loop an earlier test ran.
+        ++StepPose::step;
+        StepPose::fraction = 1;
     }
     void TearDown() override {
+        screenState = ScreenState();  // the HUD's count of a recent loss too
         std::tie(gameState, helpShown, showBoundingCubes) = std::make_tuple(Title, 0, 0);
         std::tie(gameUnderway, level) = std::make_tuple(false, 0);
         highScores = HighScores();
