@@ -10,6 +10,11 @@
 namespace vortimbal {
 
 void startColoring() {
+    // No shine or glow left by whatever surface came before: a shape looks
+    // the same whatever was drawn ahead of it.
+    const GLfloat none[] = {0, 0, 0, 1};
+    glMaterialfv(GL_FRONT, GL_SPECULAR, none);
+    glMaterialfv(GL_FRONT, GL_EMISSION, none);
     glEnable(GL_COLOR_MATERIAL);
     glColorMaterial(GL_FRONT, GL_AMBIENT_AND_DIFFUSE);
 }

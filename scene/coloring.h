@@ -6,7 +6,8 @@
 namespace vortimbal {
 
 // The simple shapes colour themselves through GL_COLOR_MATERIAL, which tracks
-// the current colour into the front ambient and diffuse colours.
+// the current colour into the front ambient and diffuse colours; the front
+// specular and emission are black meanwhile.
 void startColoring();
 // Leaves the current colour black and GL_COLOR_MATERIAL off. The front material
 // is black now, so no surface counts as current any more.

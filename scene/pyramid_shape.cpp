@@ -20,6 +20,9 @@ void PyramidShape::draw() {
     glTranslatef(position.x, position.y, position.z);
     startColoring();
     glColor3f(color.r(), color.g(), color.b());
+    // Lit as from above, one shade: by whatever normal the last thing drawn
+    // left, a far figure's shade changed with what was drawn before it.
+    glNormal3f(0, 1, 0);
     glBegin(GL_TRIANGLE_FAN);
     glVertex3f(0, h, 0);
     glVertex3f(0, 0, -w);
