@@ -92,11 +92,16 @@ void stepWorld() {
     }
 }
 
+// Real time between two steps: a replay's pace may bring them faster.
+double stepInterval() {
+    return replaying() ? replayStepMs() : stepMs;
+}
+
 void step() {
     ++StepPose::step;
     feedReplay(stepsTaken);
     applyMouseTurn();
-    simulationTime += replaying() ? replayStepMs() : stepMs;
+    simulationTime += stepInterval();
     camera.update();
     soundPlayer.followCamera();
     if (gameState == Playing && !menuOpen && !watchOver()) {
@@ -154,7 +159,7 @@ void advanceClock() {
         // Held where it stands: resumed, it goes on from there, with no backlog.
         simulationTime = now;
     }
-    const double interval = replaying() ? replayStepMs() : stepMs;
+    const double interval = stepInterval();
     if (now - simulationTime <= interval) {
         const double wait = frameWaitMs(now);
         if (wait > 0) {
