@@ -245,6 +245,11 @@ int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors)
     if (replayFile != nullptr && !startReplay(replayFile, errors)) {
         return verifyingReplay ? refused : 1;
     }
+    // A recording of the run holds it from its first step, which such a replay lacks.
+    if (recordFile != nullptr && replayStartsMidRun()) {
+        errors << "--record cannot copy a replay of one game; the replay itself is the copy\n";
+        return refused;
+    }
     beginRun();
     if (recordFile != nullptr && !startRecording(recordFile, errors)) {
         return 1;

@@ -108,6 +108,7 @@ void step() {
         stepWorld();
     }
     ++stepsTaken;
+    openGameRecording();
 }
 
 // Milliseconds until the next frame may be drawn; 0 when one is due.

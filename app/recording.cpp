@@ -9,7 +9,9 @@
 #include <ctime>
 #include <iostream>
 #include <optional>
+#include <utility>
 
+#include "app/game_snapshot.h"
 #include "app/replay.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"
@@ -23,14 +25,25 @@ namespace vortimbal {
 
 namespace {
 
-ReplayWriter runFile;   // the one --record names
-ReplayWriter gameFile;  // the game now played, among the kept replays
+// A replay being written, and how much of what its reader takes it has used.
+struct Recording {
+    ReplayWriter writer;
+    long firstStep = 0;
+    std::size_t inputs = 0;
+
+    bool full() const {
+        return inputs == maxReplayInputs || stepsTaken - firstStep > maxReplaySteps;
+    }
+    // The step it ends at: where the run stands, or the last its reader takes.
+    long lastStep() const { return std::min(stepsTaken, firstStep + maxReplaySteps); }
+};
+
+Recording runFile;   // the one --record names
+Recording gameFile;  // the game now played, among the kept replays
 bool runFileBroken = false;
-// A game's replay starts with the whole run before it: the city carries over.
 std::string runHead;
-std::string runInputs;
-std::size_t inputsRecorded = 0;
-bool atLimits = false;
+// A game started in this step: its replay opens once the step is over.
+bool gameStarting = false;
 bool held = false;
 
 void tellFailure(const ReplayWriter& writer) {
@@ -41,8 +54,7 @@ void tellFailure(const ReplayWriter& writer) {
 
 // A replay plays an old run: only a run of its own is kept.
 bool keepingRun() {
-    return !runHead.empty() && !replaying() && !verifyingReplay && !atLimits &&
-           !replayFolder.path().empty();
+    return !runHead.empty() && !replaying() && !verifyingReplay && !replayFolder.path().empty();
 }
 
 // The claim goes with the end only when the recording ends where the game
@@ -55,22 +67,56 @@ std::string leafOf(const std::string& path) {
     return path.substr(path.rfind('/') + 1);
 }
 
-void endAtLimits() {
-    const long end = std::min(stepsTaken, maxReplaySteps);
-    atLimits = true;
-    runInputs.clear();
-    if (gameFile.isOpen() && !gameFile.close(end, claimAt(end))) {
-        tellFailure(gameFile);
+// Ends a recording where it stands; false when it could not be written whole.
+bool finish(Recording& recording) {
+    const long end = recording.lastStep();
+    if (!recording.writer.close(end, claimAt(end))) {
+        tellFailure(recording.writer);
+        return false;
     }
-    if (runFile.isOpen()) {
-        if (!runFile.close(end, claimAt(end))) {
-            runFileBroken = true;
-            tellFailure(runFile);
-            return;
-        }
-        std::cout << "The recording has reached its limit of " << maxReplayInputs
-                  << " inputs or a day of play; it ends at step " << end << '\n';
-        showNotice("recording full - stopped");
+    return true;
+}
+
+void endAtLimits(Recording& recording) {
+    if (!finish(recording)) {
+        runFileBroken = runFileBroken || &recording == &runFile;
+        return;
+    }
+    std::cout << "The recording " << recording.writer.name() << " has reached its limit of "
+              << maxReplayInputs << " inputs or a day of play; it ends at step "
+              << recording.lastStep() << '\n';
+    showNotice("recording full - stopped");
+}
+
+// Ends the game's replay after `end` with its claim, taking back the inputs
+// stamped `end` when the run went on past the game in that step. A game longer
+// than its reader takes ends at the limit, claiming nothing.
+bool closeGame(long end, bool takingBack) {
+    if (end - gameFile.firstStep > maxReplaySteps) {
+        return finish(gameFile);
+    }
+    const std::string claim = claimText(gameClaim());
+    ReplayWriter& writer = gameFile.writer;
+    if (takingBack ? writer.closeBefore(end, claim) : writer.close(end, claim)) {
+        return true;
+    }
+    tellFailure(writer);
+    return false;
+}
+
+void record(Recording& recording, const std::string& line) {
+    if (!recording.writer.isOpen()) {
+        return;
+    }
+    // Stopped at the limits the reader holds to, so the files can be replayed.
+    if (recording.full()) {
+        endAtLimits(recording);
+        return;
+    }
+    ++recording.inputs;
+    if (!recording.writer.write(stepsTaken, line)) {
+        runFileBroken = runFileBroken || &recording == &runFile;
+        tellFailure(recording.writer);
     }
 }
 
@@ -79,9 +125,8 @@ void endAtLimits() {
 void beginRun() {
     runHead = std::string(replayHeaders[1]) + "\ndifficulty " + difficultyName(chosenDifficulty) +
               (difficultyHeld ? heldNote : "") + '\n';
-    runInputs.clear();
-    inputsRecorded = 0;
-    atLimits = false;
+    runFile.inputs = 0;
+    gameStarting = false;
     held = false;
 }
 
@@ -90,35 +135,21 @@ bool startRecording(const std::string& file, std::ostream& errors) {
     if (runHead.empty()) {
         beginRun();
     }
-    if (!runFile.open(file, runHead, false)) {
-        errors << "Cannot record to " << file << ": " << runFile.error() << '\n';
+    if (!runFile.writer.open(file, runHead, false)) {
+        errors << "Cannot record to " << file << ": " << runFile.writer.error() << '\n';
         return false;
     }
     return true;
 }
 
 void recordInput(InputKind kind, int code, int value) {
-    if (held || atLimits) {
+    if (held) {
         return;
     }
-    // Stopped at the limits the reader holds to, so the files can be replayed.
-    if (inputsRecorded == maxReplayInputs || stepsTaken > maxReplaySteps) {
-        endAtLimits();
-        return;
-    }
-    ++inputsRecorded;
     const std::string line = std::string(inputKindNames[int(kind)]) + ' ' + std::to_string(code) +
                              ' ' + std::to_string(value);
-    if (runFile.isOpen() && !runFile.write(stepsTaken, line)) {
-        runFileBroken = true;
-        tellFailure(runFile);
-    }
-    if (gameFile.isOpen() && !gameFile.write(stepsTaken, line)) {
-        tellFailure(gameFile);
-    }
-    if (keepingRun()) {
-        runInputs += std::to_string(stepsTaken) + ' ' + line + '\n';
-    }
+    record(runFile, line);
+    record(gameFile, line);
 }
 
 void startGameRecording() {
@@ -126,14 +157,26 @@ void startGameRecording() {
     if (held) {
         return;
     }
-    if (gameFile.isOpen() && !gameFile.closeBefore(stepsTaken, claimText(gameClaim()))) {
-        tellFailure(gameFile);
+    if (gameFile.writer.isOpen()) {
+        closeGame(stepsTaken, true);
     }
-    if (!keepingRun() || !settings.recordGames) {
+    gameStarting = keepingRun() && settings.recordGames;
+}
+
+// Once the step is over nothing of it is half done: the snapshot holds it all.
+void openGameRecording() {
+    if (!std::exchange(gameStarting, false) || held) {
         return;
     }
-    const std::string head = runHead + "game " + std::to_string(stepsTaken) + '\n' + runInputs;
-    if (!replayFolder.create(gameFile, head, std::time(nullptr))) {
+    const std::string snapshot = snapshotOfRun(*gameWorld);
+    const std::string head =
+        std::string(replayHeaders[2]) + "\ndifficulty " + difficultyName(chosenDifficulty) +
+        (difficultyHeld ? heldNote : "") + "\ngame " + std::to_string(stepsTaken) +
+        "\nsnapshot " + std::to_string(snapshotVersion) + ' ' +
+        std::to_string(std::count(snapshot.begin(), snapshot.end(), '\n')) + '\n' + snapshot;
+    gameFile.firstStep = stepsTaken;
+    gameFile.inputs = 0;
+    if (!replayFolder.create(gameFile.writer, head, std::time(nullptr))) {
         std::cerr << "Cannot keep this game's replay in " << replayFolder.path() << ": "
                   << std::strerror(errno) << '\n';
         showNotice("this game's replay cannot be kept");
@@ -142,14 +185,10 @@ void startGameRecording() {
 }
 
 std::string endGameRecording() {
-    if (held || !gameFile.isOpen()) {
+    if (held || !gameFile.writer.isOpen()) {
         return "";
     }
-    if (!gameFile.close(stepsTaken + 1, claimText(gameClaim()))) {
-        tellFailure(gameFile);
-        return "";
-    }
-    return leafOf(gameFile.name());
+    return closeGame(stepsTaken + 1, false) ? leafOf(gameFile.writer.name()) : "";
 }
 
 // Beyond the latest games, only the replays the table names stay; all stay
@@ -159,8 +198,8 @@ void keepReplaysInBounds() {
     if (!kept) {
         return;
     }
-    if (gameFile.isOpen()) {
-        kept->push_back(leafOf(gameFile.name()));
+    if (gameFile.writer.isOpen()) {
+        kept->push_back(leafOf(gameFile.writer.name()));
     }
     replayFolder.prune(*kept);
 }
@@ -170,16 +209,13 @@ void holdRecording(bool hold) {
 }
 
 bool endRecording() {
-    const long end = std::min(stepsTaken, maxReplaySteps);
-    if (gameFile.isOpen()) {
-        if (!gameFile.close(end, claimAt(end))) {
-            tellFailure(gameFile);
-        }
+    gameStarting = false;
+    if (gameFile.writer.isOpen()) {
+        finish(gameFile);
         keepReplaysInBounds();
     }
-    if (runFile.isOpen() && !runFile.close(end, claimAt(end))) {
+    if (runFile.writer.isOpen() && !finish(runFile)) {
         runFileBroken = true;
-        tellFailure(runFile);
     }
     return !runFileBroken;
 }

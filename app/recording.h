@@ -25,11 +25,14 @@ bool startRecording(const std::string& file, std::ostream& errors);
 // Notes an input as it goes into the game; at the reader's limits a recording
 // ends, with a message.
 void recordInput(InputKind kind, int code, int value);
-// A New Game starts in this step: its replay opens in the replay folder,
-// holding the run so far, unless the run is a replay, the player turned
-// recording off or no folder is known. A game still open ends first, before
-// this step's inputs.
+// A New Game starts in this step: its replay opens in the replay folder once
+// the step is over, unless the run is a replay, the player turned recording
+// off or no folder is known. A game still open ends first, before this step's
+// inputs.
 void startGameRecording();
+// After every step: a game started in it opens its replay with a snapshot of
+// the run as it stands, so the replay holds only this game.
+void openGameRecording();
 // The game ended in this step: its replay ends after it. Returns the replay's
 // name in its folder, or "" when none was written whole.
 std::string endGameRecording();

@@ -7,6 +7,7 @@
 
 #include "app/clean_exit.h"
 #include "app/game_flow.h"
+#include "app/game_snapshot.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
 #include "app/pad_input.h"
@@ -94,6 +95,22 @@ bool startReplay(const std::string& file, std::ostream& errors) {
     chosenDifficulty = replay.difficulty;
     difficultyHeld = replay.difficultyHeld;
     return true;
+}
+
+bool setUpReplayedGame(PlayableWorld& city, std::ostream& errors) {
+    if (!replayStartsMidRun()) {
+        return true;
+    }
+    if (!restoreRun(replay.snapshot, city)) {
+        errors << "The replay's game starts from a snapshot this version cannot set up\n";
+        return false;
+    }
+    stepsTaken = replay.gameStart;
+    return true;
+}
+
+bool replayStartsMidRun() {
+    return !replay.snapshot.empty();
 }
 
 bool replaying() {

@@ -16,6 +16,14 @@ namespace vortimbal {
 // Reads a whole replay first; false after a message on `errors` when the file
 // is missing, from another version, out of range or garbage.
 bool startReplay(const std::string& file, std::ostream& errors);
+class PlayableWorld;
+
+// A game's replay that starts from a snapshot puts the run where it stands, its
+// figures in `city`; false after a message on `errors` when the snapshot is
+// not one of this game's. Other replays play the run from its start.
+bool setUpReplayedGame(PlayableWorld& city, std::ostream& errors);
+// Whether the replay starts from a snapshot rather than the run's first step.
+bool replayStartsMidRun();
 // True while a replay runs: live input is ignored then.
 bool replaying();
 // The step the replayed game starts at: the run before it is played unseen.

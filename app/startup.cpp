@@ -176,6 +176,12 @@ void startUp(int* argc, char** argv) {
             toggleFullScreen();
         }
     }
+    // After the lamps are on: the snapshot says which the game had on. One
+    // that cannot be set up is told apart from a replay that fails its check,
+    // as an unreadable file is.
+    if (replaying() && !setUpReplayedGame(world, std::cerr)) {
+        endGame(verifyingReplay ? 2 : 1);
+    }
     const double now = currentTimeMs();
     lastRedisplayTime = now;
     simulationTime = now;

@@ -61,10 +61,17 @@ bool watchReplay(const std::string& file) {
         return false;
     }
     std::cout << "Watching the replay " << file << '\n';
+    buildStage();
+    if (!setUpReplayedGame(*stage, why)) {
+        stage.reset();
+        player->swapWithPlayed();
+        gameWorld->switchOnLights();
+        showNotice("this replay cannot be read");
+        return false;
+    }
     waiting = std::move(player);
     holdRecording(true);
     holdLeft = holdSteps;
-    buildStage();
     return true;
 }
 

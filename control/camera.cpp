@@ -3,6 +3,7 @@
 
 #include "control/camera.h"
 
+#include "core/snapshot.h"
 #include "scene/angles.h"
 
 #include <cmath>
@@ -225,6 +226,26 @@ void Camera::lower(bool pressed) {
         anchor.y -= heightStep;
     }
     setSink(pressed);
+}
+
+void Camera::save(SnapshotWriter& out) const {
+    out.line("camera").xyz(position).xyz(rotation).xyz(anchor) << nearPlane << farPlane;
+    out.line("view").xyz(smoothPosition).xyz(smoothRotation) << turnAhead;
+    out.xyz(lastTargetPosition) << (trackedTarget != nullptr && trackedTarget == getTarget());
+    Controller::save(out);
+}
+
+void Camera::restore(SnapshotReader& in) {
+    bool tracking = false;
+    in.line("camera").xyz(position).xyz(rotation).xyz(anchor) >> nearPlane >> farPlane;
+    in.line("view").xyz(smoothPosition).xyz(smoothRotation) >> turnAhead;
+    in.xyz(lastTargetPosition) >> tracking;
+    Controller::restore(in);
+    trackedTarget = tracking ? getTarget() : nullptr;
+    viewPose.hold(smoothPosition, smoothRotation);
+    if (const Controller* target = getTarget()) {
+        targetPose.hold(target->getOwnerPosition(), target->getOwner()->rotation);
+    }
 }
 
 }  // namespace vortimbal

@@ -54,6 +54,10 @@ class Camera : public Transformable, public Controller, public CameraState {
     // The 'q' and 'a' keys: outside Free they also lift or drop the kept height.
     void raise(bool pressed);
     void lower(bool pressed);
+    // Its place, view and motion; the world names its target, which must be
+    // in place before the view is restored.
+    void save(SnapshotWriter& out) const;
+    void restore(SnapshotReader& in);
 
   private:
     void followOverTheEdge();

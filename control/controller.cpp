@@ -3,6 +3,7 @@
 
 #include "control/controller.h"
 
+#include "core/snapshot.h"
 #include "scene/angles.h"
 
 namespace vortimbal {
@@ -210,6 +211,25 @@ void Controller::update() {
     damp(spin, angularDamping, angularFriction);
     spin += spinInput;
     owner->rotation += spin;
+}
+
+void Controller::save(SnapshotWriter& out) const {
+    out.line("keys") << keyTurnRight << keyTurnLeft << keyForward << keyBackward << keyRise
+                     << keySink << keyPitchDown << keyPitchUp << flagsDirty << mode;
+    out.line("motion").xyz(velocity).xyz(spin).xyz(thrust).xyz(spinInput) << forwardScale
+        << turnScale << distance;
+    out.line("damping") << linearDamping << linearFriction << angularDamping << angularFriction
+                        << linearStep << angularStep;
+}
+
+void Controller::restore(SnapshotReader& in) {
+    in.line("keys") >> keyTurnRight >> keyTurnLeft >> keyForward >> keyBackward >> keyRise >>
+        keySink >> keyPitchDown >> keyPitchUp >> flagsDirty;
+    in.in(mode, Follow, JustBehind);
+    in.line("motion").xyz(velocity).xyz(spin).xyz(thrust).xyz(spinInput) >> forwardScale >>
+        turnScale >> distance;
+    in.line("damping") >> linearDamping >> linearFriction >> angularDamping >> angularFriction >>
+        linearStep >> angularStep;
 }
 
 }  // namespace vortimbal

@@ -8,6 +8,9 @@
 
 namespace vortimbal {
 
+class SnapshotReader;
+class SnapshotWriter;
+
 enum SteeringMode {
     Follow = 0,
     FaceAndFollow = 1,
@@ -57,6 +60,11 @@ class Controller {
     Vector3 thrustToWorld() const;
     // Sets the key flags that bring the owner towards its target.
     void follow();
+
+    // Everything but the owner's place and the target, which only the
+    // owner's world can name.
+    void save(SnapshotWriter& out) const;
+    void restore(SnapshotReader& in);
 
     bool keyTurnRight = false;
     bool keyTurnLeft = false;

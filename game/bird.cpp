@@ -4,6 +4,7 @@
 #include "game/bird.h"
 
 #include "core/random.h"
+#include "core/snapshot.h"
 
 namespace vortimbal {
 
@@ -59,6 +60,19 @@ void Bird::update() {
 
 PyramidShape Bird::makeFarShape() const {
     return PyramidShape(Vector3(0, 0, 0), 0.1f, 0.4f, Color(0.6f, 0.6f, 0.6f, 1));
+}
+
+void Bird::save(SnapshotWriter& out) const {
+    out.line("flight") << flightTime;
+    out.xyz(flightVelocity);
+    savePose(out);
+    Controller::save(out);
+}
+
+void Bird::restore(SnapshotReader& in) {
+    in.line("flight").in(flightTime, 0, flightSteps).xyz(flightVelocity);
+    restorePose(in);
+    Controller::restore(in);
 }
 
 }  // namespace vortimbal

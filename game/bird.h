@@ -7,6 +7,9 @@
 
 namespace vortimbal {
 
+class SnapshotReader;
+class SnapshotWriter;
+
 // Scenery: a bird that crosses the sky straight and level, then starts again
 // over one of the city's edges.
 class Bird : public Mesh {
@@ -16,6 +19,8 @@ class Bird : public Mesh {
     void respawn();
     void update() override;
     PyramidShape makeFarShape() const override;
+    void save(SnapshotWriter& out) const;
+    void restore(SnapshotReader& in);
 
     int flightTime = 0;  // steps since the last respawn
     Vector3 flightVelocity;

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "core/snapshot.h"
 #include "game/world.h"
 
 namespace vortimbal {
@@ -87,7 +88,8 @@ Figure::Figure(MaterialPool* pool, World* world)
     addChild(arm1);
     arm2 = new Arm(pool, 1, this);
     addChild(arm2);
-    addChild(new Head(pool, this));
+    head = new Head(pool, this);
+    addChild(head);
     reset(1.0f);
 }
 
@@ -144,6 +146,48 @@ void Figure::update() {
     if (bad) {
         actAsBadGuy();
     }
+}
+
+namespace {
+
+// A part's place follows from its phase and swing, but is kept whole all the same.
+void savePart(SnapshotWriter& out, const Mesh& part, float phase, float swingRate) {
+    out.line("part") << phase << swingRate;
+    out.xyz(part.position);
+}
+
+void restorePart(SnapshotReader& in, Mesh& part, float& phase, float& swingRate) {
+    in.line("part") >> phase >> swingRate;
+    in.xyz(part.position);
+    part.drawPosition = part.position;
+    part.drawRotation = part.rotation;
+    part.holdDrawnPose();
+    part.updateCubes();
+}
+
+}  // namespace
+
+void Figure::save(SnapshotWriter& out) const {
+    out.line("figure") << bad << withdrawn << riseTimer;
+    for (const Limb* limb : {static_cast<Limb*>(leg1), static_cast<Limb*>(leg2),
+                             static_cast<Limb*>(arm1), static_cast<Limb*>(arm2)}) {
+        savePart(out, *limb, limb->phase, limb->swingRate);
+    }
+    savePart(out, *head, head->phase, 0);
+    savePose(out);
+    Controller::save(out);
+}
+
+void Figure::restore(SnapshotReader& in) {
+    in.line("figure") >> bad >> withdrawn >> riseTimer;
+    for (Limb* limb : {static_cast<Limb*>(leg1), static_cast<Limb*>(leg2),
+                       static_cast<Limb*>(arm1), static_cast<Limb*>(arm2)}) {
+        restorePart(in, *limb, limb->phase, limb->swingRate);
+    }
+    float still = 0;
+    restorePart(in, *head, head->phase, still);
+    restorePose(in);
+    Controller::restore(in);
 }
 
 }  // namespace vortimbal

@@ -7,6 +7,8 @@
 
 namespace vortimbal {
 
+class SnapshotReader;
+class SnapshotWriter;
 class World;
 
 // An arm or a leg: hung on the body at its joint, swinging with the figure's speed.
@@ -73,10 +75,15 @@ class Figure : public Mesh {
     // Still dropping into the city, well above the ground.
     bool isFalling() const { return !isRising() && position.y > 1.0f; }
 
+    // Its pose, motion, rising and parts; its world names its target.
+    void save(SnapshotWriter& out) const;
+    void restore(SnapshotReader& in);
+
     Arm* arm1;
     Arm* arm2;
     Leg* leg1;
     Leg* leg2;
+    Head* head;
 
   private:
     static constexpr double maxRise = 3.0;

@@ -10,6 +10,9 @@
 
 namespace vortimbal {
 
+class SnapshotReader;
+class SnapshotWriter;
+
 // Where the player's next shot goes, and whom it would hit.
 struct LineOfFire {
     enum Target { Nothing, BadGuy, Citizen };
@@ -62,6 +65,11 @@ class PlayableWorld {
     virtual void steerAnalogue(float forward, float right) = 0;
     // The mouse: turns the player at once, by degrees to the right (negative: left).
     virtual void turnPlayer(float degrees) = 0;
+
+    // What the rules go on from, so that a game's replay can start there;
+    // restore is false when the snapshot is not one of this world.
+    virtual void save(SnapshotWriter& out) const = 0;
+    virtual bool restore(SnapshotReader& in) = 0;
 
     virtual void switchOnLights() = 0;
     // Each returns whether its lamp is on now.

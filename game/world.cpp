@@ -189,18 +189,22 @@ int World::addFigures(int count, bool bad) {
     if (count <= 0) {
         return 0;
     }
-    if (bad && badGuyPool == nullptr) {
-        badGuyPool =
-            figurePool(Color(0.5f, 0, 0, 1), Color(0.5f, 0, 0, 1), Color(1.0f, 0.5f, 0.5f, 1));
-    }
     for (int i = 0; i < count; ++i) {
         if (bad) {
-            addBadGuy(badGuyPool);
+            addBadGuy(badGuyColours());
         } else {
             addCitizen();
         }
     }
     return count;
+}
+
+MaterialPool* World::badGuyColours() {
+    if (badGuyPool == nullptr) {
+        badGuyPool =
+            figurePool(Color(0.5f, 0, 0, 1), Color(0.5f, 0, 0, 1), Color(1.0f, 0.5f, 0.5f, 1));
+    }
+    return badGuyPool;
 }
 
 int World::badGuysInTheCity() {

@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include <memory>
+#include <vector>
+
 #include "game/playable_world.h"
 #include "models/light.h"
 #include "scene/frame_batch.h"
@@ -13,6 +16,8 @@ namespace vortimbal {
 
 class Figure;
 class MaterialPool;
+class SnapshotReader;
+class SnapshotWriter;
 
 // The whole game: the city's ground, houses and birds, its lamps, the player,
 // the citizens and the bad guys, and the rules they live by.
@@ -68,6 +73,14 @@ class World : public SceneObject, public PlayableWorld {
 
     Figure* getPlayer() const { return player; }
 
+    // What the rules go on from: the counts, every mover, the figures gone but
+    // still followed, whom each follows, the camera's target and the tree the
+    // last step sorted them into. Restoring replaces every figure but the
+    // player; false when the snapshot is not one of this city, with the
+    // figures left as they were if it failed before them.
+    void save(SnapshotWriter& out) const override;
+    bool restore(SnapshotReader& in) override;
+
     float gravity = 0.15f;
     // More would slow every step to a crawl and fill memory, as a hostile
     // replay could ask for.
@@ -82,8 +95,14 @@ class World : public SceneObject, public PlayableWorld {
     void addHouses();
     MaterialPool* makePlayerPool();
     MaterialPool* figurePool(const Color& body, const Color& limbs, const Color& head);
+    MaterialPool* badGuyColours();
     void addCitizen();
     void addBadGuy(MaterialPool* pool);
+    // The movers laid out once and never replaced: houses, birds, the player.
+    int fixedMovers() const;
+    void saveMover(SnapshotWriter& out, SceneObject* mover, int target) const;
+    bool restoreMover(SnapshotReader& in, SceneObject* mover);
+    void replaceFigures(std::vector<std::unique_ptr<Figure>>& fresh, int inTheCity);
     int badGuysInTheCity();
     void freeDeparted();
     // Gravity, the ground and the wrap-around for one mover; counts figures.

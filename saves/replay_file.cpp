@@ -15,7 +15,8 @@
 
 namespace vortimbal {
 
-const char* const replayHeaders[2] = {"vortimbal3 replay 1", "vortimbal3 replay 2"};
+const char* const replayHeaders[3] = {"vortimbal3 replay 1", "vortimbal3 replay 2",
+                                      "vortimbal3 replay 3"};
 const char* const inputKindNames[8] = {"key",       "special", "menu", "pause",
                                        "menu-open", "action",  "walk", "turn"};
 const char* const heldNote = " for this run";
@@ -122,10 +123,29 @@ bool readDifficulty(std::string value, Replay& replay) {
     return difficultyFromName(value, replay.difficulty);
 }
 
-bool readStep(const std::string& text, long& step) {
+bool readStep(const std::string& text, long& step, long most) {
     std::istringstream fields(text);
     std::string extra;
-    return fields >> step && !(fields >> extra) && step >= 0 && step <= maxReplaySteps;
+    return fields >> step && !(fields >> extra) && step >= 0 && step <= most;
+}
+
+// "snapshot VERSION LINES", then that many lines.
+bool readSnapshot(std::istream& in, const std::string& value, Replay& replay) {
+    std::istringstream fields(value);
+    int version = 0;
+    long lines = 0;
+    std::string extra, line;
+    if (!(fields >> version >> lines) || fields >> extra || version != snapshotVersion ||
+        lines < 1 || lines > maxSnapshotLines) {
+        return false;
+    }
+    for (long i = 0; i < lines; ++i) {
+        if (!std::getline(in, line)) {
+            return false;
+        }
+        replay.snapshot += line + '\n';
+    }
+    return true;
 }
 
 // The header and the lines naming the whole replay, from the file's first bytes.
@@ -165,11 +185,24 @@ bool readBody(std::istream& in, Replay& replay) {
         more = bool(std::getline(in, line));
     }
     if (more && readNamed(line, "game", value)) {
-        if (!readStep(value, replay.gameStart)) {
+        if (!readStep(value, replay.gameStart, maxRunSteps)) {
             return false;
         }
         more = bool(std::getline(in, line));
     }
+    // Without a snapshot the run before the game is played: no longer than a day.
+    if (more && replay.version >= 3 && readNamed(line, "snapshot", value)) {
+        if (!readSnapshot(in, value, replay)) {
+            return false;
+        }
+        more = bool(std::getline(in, line));
+    }
+    if (replay.snapshot.empty() && replay.gameStart > maxReplaySteps) {
+        return false;
+    }
+    const long first = replay.snapshot.empty() ? 0 : replay.gameStart;
+    const long lastStep = first + maxReplaySteps;
+    last = first;
     for (; more; more = bool(std::getline(in, line))) {
         std::istringstream fields(line);
         std::string word, extra;
@@ -178,18 +211,19 @@ bool readBody(std::istream& in, Replay& replay) {
             std::string rest;
             const bool read = bool(fields >> word >> end);
             std::getline(fields, rest);
-            if (!read || end < std::max(last, replay.gameStart) || end > maxReplaySteps ||
+            if (!read || end < std::max(last, replay.gameStart) || end > lastStep ||
                 !readClaim(rest, replay.claim) || std::getline(in, line)) {
                 return false;
             }
-            replay.endStep = std::min(end, std::max(last, replay.gameStart) + maxIdleSteps);
+            replay.endStep =
+                std::min(end, std::max(last, replay.gameStart) + maxIdleSteps);
             replay.finished = true;
             return true;
         }
         ReplayInput input{};
         if (replay.inputs.size() == maxReplayInputs ||
             !(fields >> input.step >> word >> input.code >> input.value) || fields >> extra ||
-            !readKind(word, input.kind) || input.step < last || input.step > maxReplaySteps ||
+            !readKind(word, input.kind) || input.step < last || input.step > lastStep ||
             !inRange(input)) {
             return false;
         }
@@ -237,7 +271,10 @@ bool parseReplay(const std::string& text, Replay& replay) {
     if (!std::getline(in, line)) {
         return false;
     }
-    replay.version = line == replayHeaders[0] ? 1 : line == replayHeaders[1] ? 2 : 0;
+    replay.version = 0;
+    for (int i = 0; i < int(std::size(replayHeaders)); ++i) {
+        replay.version = line == replayHeaders[i] ? i + 1 : replay.version;
+    }
     if (replay.version == 0 || !readBody(in, replay)) {
         replay = Replay();
         return false;

@@ -24,15 +24,24 @@ struct ReplayInput {
 
 // Version 1 wrote keys, which all meant their default actions then; version 2
 // writes the player's actions by name and only the fixed keys as keys, each
-// recorded only when it did something.
-extern const char* const replayHeaders[2];
+// recorded only when it did something; version 3 may start its game from a
+// snapshot instead of the run before it.
+extern const char* const replayHeaders[3];
+// The snapshots this game writes and reads.
+constexpr int snapshotVersion = 1;
 extern const char* const inputKindNames[8];
 extern const char* const heldNote;
 // Far more inputs than hours of play bring; a larger file is not a replay.
 constexpr std::size_t maxReplayInputs = 1000000;
 constexpr std::size_t maxReplayBytes = 32 * maxReplayInputs;
-// A day of 50 ms steps: no replay is longer, so no step count can overflow.
+// A day of 50 ms steps: no replay's game is longer, so no step count can
+// overflow.
 constexpr long maxReplaySteps = 20L * 60 * 60 * 24;
+// The step a game from a snapshot may start at: over a year of play, and
+// within a 32-bit long with a day to go.
+constexpr long maxRunSteps = 1000000000L;
+// Far more lines than a city full of figures takes.
+constexpr long maxSnapshotLines = 1000000;
 
 // How a recorded game says it ended, on its end line.
 struct Claim {
@@ -53,10 +62,12 @@ struct Replay {
     // Held for the run by --difficulty, whatever its Options page did: its
     // line says `heldNote` after the name.
     bool difficultyHeld = false;
-    // The step the recorded game starts at. A game's replay holds the whole run
-    // that led to it, since the city carries over from game to game; what comes
-    // before this step is the run, played unseen when the game is watched.
+    // The step the recorded game starts at. The city carries over from game to
+    // game: a replay starts from a snapshot of the run at this step, or holds
+    // the whole run that led to it, played unseen when the game is watched.
     long gameStart = 0;
+    // Lines as snapshotOfRun writes them, or empty.
+    std::string snapshot;
     std::vector<ReplayInput> inputs;
     long endStep = -1;
     // False for a recording cut short, a game killed as it was played: it plays

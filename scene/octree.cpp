@@ -104,4 +104,30 @@ Octree* Octree::findLeaf(const Vector3& p) {
     return cells[i] == nullptr ? nullptr : cells[i]->findLeaf(p);
 }
 
+void Octree::leaves(std::vector<Leaf>& into, long path) const {
+    if (isLeaf()) {
+        if (objects.count() > 0) {
+            into.emplace_back(path, &objects);
+        }
+        return;
+    }
+    for (int i = 0; i < 8; ++i) {
+        if (cells[i] != nullptr) {
+            cells[i]->leaves(into, path * 8 + i);
+        }
+    }
+}
+
+Octree* Octree::leafAt(long path) {
+    const long first = 1L << (3 * depth);
+    if (path < first || path >= 2 * first) {
+        return nullptr;
+    }
+    Octree* cell = this;
+    for (int level = depth - 1; level >= 0; --level) {
+        cell = cell->makeCell(int(path >> (3 * level)) & 7);
+    }
+    return cell;
+}
+
 }  // namespace vortimbal

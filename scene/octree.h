@@ -3,6 +3,9 @@
 
 #pragma once
 
+#include <utility>
+#include <vector>
+
 #include "core/array.h"
 #include "core/list.h"
 #include "scene/bounding_cube.h"
@@ -35,6 +38,16 @@ class Octree {
     Octree* findLeaf(const Vector3& p);
     // A leaf's objects, sharing its storage.
     Array<SceneObject*> leafObjects() const { return objects; }
+
+    // Every leaf holding objects, with the way to it from the root: a one,
+    // then each cell's number, three bits a level.
+    using Leaf = std::pair<long, const List<SceneObject*>*>;
+    void leaves(std::vector<Leaf>& into, long path = 1) const;
+    // The leaf at the end of `path`, its cells made on the way; null for a
+    // path that leads to none.
+    Octree* leafAt(long path);
+    // Puts the object last in this leaf, as a tree filled again would.
+    void add(SceneObject* object) { objects.add(object); }
 
     bool isLeaf() const { return depth <= 0; }
     const Octree* cell(int i) const { return cells[i]; }

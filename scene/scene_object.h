@@ -22,6 +22,8 @@ class Face;
 class MaterialBase;
 class MaterialPool;
 class Octree;
+class SnapshotReader;
+class SnapshotWriter;
 
 // Everything placed in the world: a mesh with children, bounding cubes, view
 // culling and distance simplification. It is also its own controller, so its
@@ -105,6 +107,14 @@ class SceneObject : public Shape, public Controller {
     Vector3 shownPosition() const { return drawnPose.position(drawPosition + glide); }
     Vector3 shownRotation() const { return drawnPose.rotation(drawRotation + glideTurn); }
 
+    // Where the object stands and is drawn; restored, it is shown there at once.
+    void savePose(SnapshotWriter& out) const;
+    void restorePose(SnapshotReader& in);
+    // The tree the last step sorted the movers into (shots look through it),
+    // each mover named by its place among them.
+    void saveOctree(SnapshotWriter& out) const;
+    void restoreOctree(SnapshotReader& in);
+
   protected:
     MaterialPool* materialPool;
     std::shared_ptr<Geometry> geometry = std::make_shared<Geometry>();
@@ -130,6 +140,7 @@ class SceneObject : public Shape, public Controller {
     void easeGlide(float share);
 
   private:
+    static Octree* newOctree();
     void drawMovementMarker() const;
     void drawCollisionMarkers() const;
     void updateDistance();

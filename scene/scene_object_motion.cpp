@@ -82,13 +82,17 @@ void SceneObject::update() {
     easeGlide(smoothing / (smoothing + 1));
 }
 
+Octree* SceneObject::newOctree() {
+    return new Octree(octreeDepth, octreeCenter, octreeSize);
+}
+
 void SceneObject::moveChildrenWithOctree() {
     // Owned here until stored, so a mover's step that throws does not leak it.
     // The last step's tree stays whole until then: shots fired in the movers'
     // steps look through it.
     std::unique_ptr<Octree> tree = std::move(spareTree);
     if (tree == nullptr) {
-        tree.reset(new Octree(octreeDepth, octreeCenter, octreeSize));
+        tree.reset(newOctree());
     }
     tree->clear();
     // Backwards, and the kind read first: a mover may leave this object in its step.

@@ -211,6 +211,10 @@ void openOptionsPage() {
     refusal = nullptr;
 }
 
+int optionsRowCount() {
+    return rowCount;
+}
+
 bool optionsPageShown() {
     return gameState == Title && helpShown == OptionsPage;
 }

@@ -10,6 +10,8 @@ namespace vortimbal {
 // The Options page: every setting with its value, every action with its key.
 void openOptionsPage();
 bool optionsPageShown();
+// The page's rows: the settings, then one for each action's key.
+int optionsRowCount();
 void drawOptionsScreen();
 // A key on the page: the arrows move and change, fire or Enter changes or asks
 // for a key, Escape goes back (or cancels the question).

@@ -357,7 +357,7 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
         {{"--fast"}, 2, 0, {}, "", ""},
         {{"--replay", "/no/such/replay"}, 1, 0, {}, "", ""},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", ""},
-        {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 3\nend 5\n"},
+        {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 4\nend 5\n"},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 1\n3 key 32\n"},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 1\n3 jump 32 1\nend 4\n"},
         {{"--replay", "REPLAY"},
@@ -512,12 +512,16 @@ TEST_F(Shell, TheWorldsCountsEndLevelsAndGamesAndErrorsAreReported) {
         std::ofstream(file) << (step.replay ? step.replay : "");
         EXPECT_EQ(startReplay(file, said), step.replay != nullptr);  // none: stops the last
         const bool lost = step.state == GameOver && !step.replay;
-        const long lostIn = stepsTaken;
         if (lost) {
             replayFolder = ReplayFolder(kept);
             beginRun();
             startGameRecording();
+            // Its replay opens once the game's first step is over.
+            world.good = 51;
+            idleFor(51);
+            world.good = step.good;
         }
+        const long lostIn = stepsTaken;
         ::testing::internal::CaptureStderr();
         idleFor(51);
         EXPECT_EQ(::testing::internal::GetCapturedStderr(), step.error);
