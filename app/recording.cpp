@@ -11,7 +11,7 @@
 #include <optional>
 #include <utility>
 
-#include "app/game_snapshot.h"
+#include "app/run_snapshot.h"
 #include "app/replay.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"

@@ -7,7 +7,7 @@
 
 #include "app/clean_exit.h"
 #include "app/game_flow.h"
-#include "app/game_snapshot.h"
+#include "app/run_snapshot.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
 #include "app/pad_input.h"

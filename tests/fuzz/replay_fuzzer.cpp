@@ -2,8 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
 // libFuzzer entry point: the replay reader on arbitrary bytes. A replay it
-// takes must hold only what the game can play: steps in order within a day,
-// no more inputs than the limit, an end no earlier than the last input.
+// takes must hold only what the game can play: steps in order within a day of
+// its start, none before a snapshot's, no more inputs than the limit, an end no
+// earlier than the last input.
 
 #include <cstddef>
 #include <cstdint>
@@ -26,7 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         last = input.step;
     }
-    if (replay.endStep > vortimbal::maxReplaySteps ||
+    // A replay from a snapshot plays its game alone, numbered on from the run's step.
+    const long first = replay.snapshot.empty() ? 0 : replay.gameStart;
+    if (replay.endStep - first > vortimbal::maxReplaySteps || first > vortimbal::maxRunSteps ||
+        (first > 0 && !replay.inputs.empty() && replay.inputs.front().step < first) ||
         replay.inputs.size() > vortimbal::maxReplayInputs) {
         __builtin_trap();
     }

@@ -17,7 +17,7 @@
 #include <vector>
 
 #include "app/game_flow.h"
-#include "app/game_snapshot.h"
+#include "app/run_snapshot.h"
 #include "control/camera.h"
 #include "core/random.h"
 #include "game/bird.h"

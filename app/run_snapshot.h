@@ -7,13 +7,11 @@
 
 namespace vortimbal {
 
-class SnapshotReader;
 class PlayableWorld;
 
-// Everything a game's future depends on, between two steps: the random
-// sequence, where the game stands, the switches, the screens and the pop-up
-// menu, the world and the camera. A game's replay starts with it, so it plays
-// without the run that came before.
+// Everything a game's future depends on, between two steps: the screens and
+// the pop-up menu, and the game's part (saveGame). A game's replay starts with
+// it, so it plays without the run that came before.
 std::string snapshotOfRun(const PlayableWorld& city);
 // Puts the run where the snapshot has it, its figures in `city`. False when it
 // is not a snapshot of such a city: then only the city may have changed.

@@ -1,20 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-#include "app/game_snapshot.h"
+#include "game/game_snapshot.h"
 
 #include <cstdint>
 
-#include "app/shell_state.h"
 #include "control/camera.h"
 #include "core/random.h"
 #include "core/snapshot.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"
-#include "input/actions.h"
 #include "scene/switches.h"
-#include "screens/options_page.h"
-#include "screens/screen_state.h"
 
 namespace vortimbal {
 
@@ -31,27 +27,19 @@ std::uint32_t randomNow() {
 
 }  // namespace
 
-std::string snapshotOfRun(const PlayableWorld& city) {
-    SnapshotWriter out;
+void saveGame(SnapshotWriter& out, const PlayableWorld& city) {
     out.line("random") << long(std::int32_t(randomNow()));
     out.line("standing") << gameState << level << gameUnderway << int(chosenDifficulty)
                          << difficultyHeld;
     out.line("switches") << showBoundingCubes << showSurfaces << useClipping << useOctrees;
-    out.line("screens") << screenState.helpShown << screenState.titleSelection
-                        << screenState.optionsRow << screenState.choosingKeyFor << menuOpen;
     city.save(out);
     camera.save(out);
-    return out.text();
 }
 
-// Read whole before anything but the city changes.
-bool restoreRun(const std::string& text, PlayableWorld& city) {
-    SnapshotReader in(text);
+bool restoreGame(SnapshotReader& in, PlayableWorld& city) {
     long random = 0;
     GameStanding stand = standing;
     Switches flags;
-    ScreenState screens;
-    bool menu = false;
     int chosen = 0;
     in.line("random").in(random, INT32_MIN, INT32_MAX);
     in.line("standing").in(stand.gameState, Title, GameOver).in(stand.level, 0, maxLevel);
@@ -62,13 +50,10 @@ bool restoreRun(const std::string& text, PlayableWorld& city) {
                       &flags.useOctrees}) {
         in.in(*flag, 0, 1);
     }
-    in.line("screens").in(screens.helpShown, MenuPage, ReplaysPage);
-    in.in(screens.titleSelection, QuitItem, ReplaysItem);
-    in.in(screens.optionsRow, 0, optionsRowCount() - 1).in(screens.choosingKeyFor, -1, actionCount - 1);
-    in >> menu;
     if (!in.ok() || !city.restore(in)) {
         return false;
     }
+    // The world named the camera's target, which the view starts from.
     Camera view = camera;
     view.restore(in);
     if (!in.finished()) {
@@ -78,8 +63,6 @@ bool restoreRun(const std::string& text, PlayableWorld& city) {
     stand.chosenDifficulty = Difficulty(chosen);
     standing = stand;
     switches = flags;
-    screenState = screens;
-    menuOpen = menu;
     seedRandom(std::uint32_t(std::int32_t(random)));
     return true;
 }
