@@ -92,9 +92,10 @@ void stepWorld() {
     }
 }
 
-// Real time between two steps: a replay's pace may bring them faster.
+// Real time between two steps: a replay's pace may bring them faster, but
+// the last picture of one watched stays as long at any pace.
 double stepInterval() {
-    return replaying() ? replayStepMs() : stepMs;
+    return replaying() && !watchOver() ? replayStepMs() : stepMs;
 }
 
 void step() {

@@ -11,8 +11,8 @@
 #include <optional>
 #include <utility>
 
-#include "app/run_snapshot.h"
 #include "app/replay.h"
+#include "app/run_snapshot.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"
 #include "saves/high_scores.h"
@@ -171,8 +171,8 @@ void openGameRecording() {
     const std::string snapshot = snapshotOfRun(*gameWorld);
     const std::string head =
         std::string(replayHeaders[2]) + "\ndifficulty " + difficultyName(chosenDifficulty) +
-        (difficultyHeld ? heldNote : "") + "\ngame " + std::to_string(stepsTaken) +
-        "\nsnapshot " + std::to_string(snapshotVersion) + ' ' +
+        (difficultyHeld ? heldNote : "") + "\ngame " + std::to_string(stepsTaken) + "\nsnapshot " +
+        std::to_string(snapshotVersion) + ' ' +
         std::to_string(std::count(snapshot.begin(), snapshot.end(), '\n')) + '\n' + snapshot;
     gameFile.firstStep = stepsTaken;
     gameFile.inputs = 0;

@@ -7,12 +7,12 @@
 
 #include "app/clean_exit.h"
 #include "app/game_flow.h"
-#include "app/run_snapshot.h"
 #include "app/keyboard.h"
 #include "app/menus.h"
 #include "app/pad_input.h"
 #include "app/recording.h"
 #include "app/run.h"
+#include "app/run_snapshot.h"
 #include "app/shell_state.h"
 #include "app/watch.h"
 #include "game/game_state.h"

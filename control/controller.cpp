@@ -216,8 +216,8 @@ void Controller::update() {
 void Controller::save(SnapshotWriter& out) const {
     out.line("keys") << keyTurnRight << keyTurnLeft << keyForward << keyBackward << keyRise
                      << keySink << keyPitchDown << keyPitchUp << flagsDirty << mode;
-    out.line("motion").xyz(velocity).xyz(spin).xyz(thrust).xyz(spinInput) << forwardScale
-        << turnScale << distance;
+    out.line("motion").xyz(velocity).xyz(spin).xyz(thrust).xyz(spinInput)
+        << forwardScale << turnScale << distance;
     out.line("damping") << linearDamping << linearFriction << angularDamping << angularFriction
                         << linearStep << angularStep;
 }

@@ -180,8 +180,8 @@ void Figure::save(SnapshotWriter& out) const {
 
 void Figure::restore(SnapshotReader& in) {
     in.line("figure") >> bad >> withdrawn >> riseTimer;
-    for (Limb* limb : {static_cast<Limb*>(leg1), static_cast<Limb*>(leg2),
-                       static_cast<Limb*>(arm1), static_cast<Limb*>(arm2)}) {
+    for (Limb* limb : {static_cast<Limb*>(leg1), static_cast<Limb*>(leg2), static_cast<Limb*>(arm1),
+                       static_cast<Limb*>(arm2)}) {
         restorePart(in, *limb, limb->phase, limb->swingRate);
     }
     float still = 0;

@@ -46,8 +46,8 @@ bool restoreGame(SnapshotReader& in, PlayableWorld& city) {
     in >> stand.gameUnderway;
     in.in(chosen, 0, difficultyCount - 1) >> stand.difficultyHeld;
     in.line("switches");
-    for (int* flag : {&flags.showBoundingCubes, &flags.showSurfaces, &flags.useClipping,
-                      &flags.useOctrees}) {
+    for (int* flag :
+         {&flags.showBoundingCubes, &flags.showSurfaces, &flags.useClipping, &flags.useOctrees}) {
         in.in(*flag, 0, 1);
     }
     if (!in.ok() || !city.restore(in)) {

@@ -123,7 +123,8 @@ bool World::restore(SnapshotReader& in) {
         } else if (kind < CitizenKind) {
             in.fail();
         } else if (in.ok()) {
-            fresh.emplace_back(new Figure(kind == BadGuyKind ? badGuyColours() : citizenPool, this));
+            fresh.emplace_back(
+                new Figure(kind == BadGuyKind ? badGuyColours() : citizenPool, this));
             fresh.back()->restore(in);
         }
     }
@@ -134,8 +135,9 @@ bool World::restore(SnapshotReader& in) {
     }
     replaceFigures(fresh, inTheCity - fixed);
     auto at = [this, inTheCity](int place) -> Controller* {
-        return place < 0 ? nullptr : place < inTheCity ? movers.get(place)
-                                                      : departed.get(place - inTheCity);
+        return place < 0           ? nullptr
+               : place < inTheCity ? movers.get(place)
+                                   : departed.get(place - inTheCity);
     };
     for (int i = 0; i < everyone; ++i) {
         at(i)->setTarget(at(targets[i]));

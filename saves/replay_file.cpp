@@ -215,8 +215,7 @@ bool readBody(std::istream& in, Replay& replay) {
                 !readClaim(rest, replay.claim) || std::getline(in, line)) {
                 return false;
             }
-            replay.endStep =
-                std::min(end, std::max(last, replay.gameStart) + maxIdleSteps);
+            replay.endStep = std::min(end, std::max(last, replay.gameStart) + maxIdleSteps);
             replay.finished = true;
             return true;
         }
