@@ -190,13 +190,13 @@ bool readBody(std::istream& in, Replay& replay) {
         }
         more = bool(std::getline(in, line));
     }
-    // Without a snapshot the run before the game is played: no longer than a day.
     if (more && replay.version >= 3 && readNamed(line, "snapshot", value)) {
         if (!readSnapshot(in, value, replay)) {
             return false;
         }
         more = bool(std::getline(in, line));
     }
+    // Without a snapshot the run before the game is played: no longer than a day.
     if (replay.snapshot.empty() && replay.gameStart > maxReplaySteps) {
         return false;
     }
