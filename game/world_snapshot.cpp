@@ -126,6 +126,9 @@ bool World::restore(SnapshotReader& in) {
             fresh.emplace_back(
                 new Figure(kind == BadGuyKind ? badGuyColours() : citizenPool, this));
             fresh.back()->restore(in);
+            if (fresh.back()->isBad() != (kind == BadGuyKind)) {
+                in.fail();
+            }
         }
     }
     int follows = -1;

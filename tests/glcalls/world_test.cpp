@@ -365,6 +365,7 @@ TEST_F(Worlds, AGameGoesOnFromItsSnapshotExactlyAsItWouldHave) {
     city.addFigures(50, true);
     playOn(city, 40);
     chosenDifficulty = Difficulty::Hard;
+    city.toggleLight1();
     startNewGame();  // the old bad guys rise out while the new ones drop in
     // Just after the start, with figures gone but still followed, without octrees.
     for (int moment = 0; moment < 3; ++moment) {
