@@ -19,6 +19,7 @@
 #include "audio/sound_player.h"
 #include "game/game_state.h"
 #include "input/gamepad.h"
+#include "platform/stop_signals.h"
 #include "saves/replay_checks.h"
 #include "scene/face_list.h"
 
@@ -29,14 +30,8 @@ namespace {
 volatile std::sig_atomic_t stopSignalled = 0;
 bool ending = false;
 
-extern "C" void onStopSignal(int signal) {
+void onStopSignal(int signal) {
     stopSignalled = signal;
-    // The first signal waits for the loop's next turn; if the game hangs before
-    // it, a second one ends it at once.
-    struct sigaction fallback {};
-    fallback.sa_handler = SIG_DFL;
-    sigaction(SIGINT, &fallback, nullptr);
-    sigaction(SIGTERM, &fallback, nullptr);
 }
 
 }  // namespace
@@ -46,12 +41,7 @@ void lineBufferOutput() {
 }
 
 void catchStopSignals() {
-    struct sigaction action {};
-    action.sa_handler = onStopSignal;
-    sigemptyset(&action.sa_mask);
-    action.sa_flags = SA_RESTART;
-    sigaction(SIGINT, &action, nullptr);
-    sigaction(SIGTERM, &action, nullptr);
+    callOnStopSignals(onStopSignal);
 }
 
 int stopRequested() {

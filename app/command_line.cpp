@@ -19,6 +19,7 @@
 #include "app/shell_state.h"
 #include "audio/sound_player.h"
 #include "game/game_state.h"
+#include "platform/folders.h"
 #include "saves/replay_verdict.h"
 #include "saves/settings.h"
 #include "screens/title_screen.h"
@@ -123,7 +124,7 @@ void printHelp(std::ostream& out) {
         << ".\n"
            "High scores are kept in $XDG_DATA_HOME/vortimbal3 (~/.local/share/vortimbal3),\n"
            "settings in "
-        << SettingsFile::defaultFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"))
+        << SettingsFile::defaultFile(configHome(), homeFolder())
         << ".\n"
            "Each game's replay is kept in the replays/ folder beside the high scores (those\n"
            "of the table and of the five latest games): the High scores and Replays pages\n"
@@ -139,7 +140,7 @@ int verifyEach(const std::vector<std::string>& files, std::ostream& out) {
         if (const int signal = stopRequested()) {
             return 128 + signal;
         }
-        const ReplayVerdict verdict = verifyInProcess("/proc/self/exe", file);
+        const ReplayVerdict verdict = verifyInProcess(programPath(), file);
         out << file << ": " << verdict.line << (verdict.status == 1 ? " - it claims another" : "")
             << std::endl;
         worst = std::max(worst, verdict.status);

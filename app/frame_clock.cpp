@@ -5,7 +5,6 @@
 
 #include <GL/glut.h>
 
-#include <time.h>
 #include <algorithm>
 #include <iostream>
 #include <memory>
@@ -30,6 +29,7 @@
 #include "game/game_listener.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"
+#include "platform/clock.h"
 #include "saves/high_scores.h"
 #include "saves/replay_checks.h"
 #include "scene/step_pose.h"
@@ -47,19 +47,8 @@ namespace {
 // the window shows it under way and Escape stops it at once.
 constexpr double skipSliceMs = 50;
 
-std::uint32_t systemTick() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return std::uint32_t(std::uint64_t(now.tv_sec) * 1000u + std::uint64_t(now.tv_nsec) / 1000000u);
-}
-
-void sleepFor(double ms) {
-    const timespec pause{0, long(ms * 1e6)};
-    nanosleep(&pause, nullptr);
-}
-
-TickSource tickSource = systemTick;
-Rest rest = sleepFor;
+TickSource tickSource = millisecondsNow;
+Rest rest = pauseFor;
 bool clockStarted = false;
 // When the next frame is due under the cap. Frames keep to these deadlines,
 // one period apart, so a whole-millisecond clock does not round every frame up.

@@ -14,18 +14,21 @@
 #include "app/shell_state.h"
 #include "app/startup.h"
 #include "audio/sound_player.h"
+#include "platform/folders.h"
+#include "platform/stop_signals.h"
 #include "saves/high_scores.h"
 #include "saves/replay_checks.h"
 #include "saves/replay_folder.h"
 #include "saves/settings.h"
 
 int main(int argc, char** argv) {
+    vortimbal::useStartingConsole();
     vortimbal::lineBufferOutput();
     vortimbal::catchStopSignals();
     const std::string settingsPath =
-        vortimbal::SettingsFile::defaultFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+        vortimbal::SettingsFile::defaultFile(vortimbal::configHome(), vortimbal::homeFolder());
     const std::string scoresPath =
-        vortimbal::HighScores::defaultFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+        vortimbal::HighScores::defaultFile(vortimbal::dataHome(), vortimbal::homeFolder());
     // Said once, or a player would wonder where his settings went.
     if (settingsPath.empty() || scoresPath.empty()) {
         std::cout << "Neither HOME nor XDG_CONFIG_HOME and XDG_DATA_HOME are set: "
@@ -43,10 +46,10 @@ int main(int argc, char** argv) {
     // A replay plays an old game again: it is not a new one for the table.
     if (!vortimbal::replaying()) {
         vortimbal::highScores.load(scoresPath, std::cout);
-        vortimbal::replayFolder = vortimbal::ReplayFolder(vortimbal::ReplayFolder::defaultPath(
-            std::getenv("XDG_DATA_HOME"), std::getenv("HOME")));
+        vortimbal::replayFolder = vortimbal::ReplayFolder(
+            vortimbal::ReplayFolder::defaultPath(vortimbal::dataHome(), vortimbal::homeFolder()));
         // The game checks the table's replays with its own --verify.
-        vortimbal::replayChecks.setChecker("/proc/self/exe");
+        vortimbal::replayChecks.setChecker(vortimbal::programPath());
     }
     if (!vortimbal::startUpReported([&] { vortimbal::startUp(&argc, argv); }, std::cerr)) {
         return 1;

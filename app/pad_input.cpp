@@ -22,11 +22,11 @@
 #include "app/shell_state.h"
 #include "app/watch.h"
 #include "audio/sound_player.h"
-#include "core/regular_file.h"
 #include "game/game_listener.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"
 #include "input/gamepad.h"
+#include "platform/regular_file.h"
 #include "saves/settings.h"
 
 namespace vortimbal {

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/folders.h"
 #include "saves/screenshot.h"
 
 namespace vortimbal {
@@ -45,8 +46,7 @@ std::string saveScreenshot(const std::string& folder, std::string& message) {
 }
 
 std::string takeScreenshot(std::string& message) {
-    return saveScreenshot(screenshotFolder(std::getenv("XDG_DATA_HOME"), std::getenv("HOME")),
-                          message);
+    return saveScreenshot(screenshotFolder(dataHome(), homeFolder()), message);
 }
 
 }  // namespace vortimbal

@@ -6,7 +6,6 @@
 #include <GL/freeglut.h>
 #include <GL/gl.h>
 #include <GL/glut.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <iostream>
@@ -25,8 +24,6 @@
 #include "app/pad_input.h"
 #include "app/replay.h"
 #include "app/shell_state.h"
-#include "app/swap_interval.h"
-#include "app/window_class.h"
 #include "app/window_modes.h"
 #include "audio/sound_player.h"
 #include "core/diagnostics.h"
@@ -36,6 +33,8 @@
 #include "models/material.h"
 #include "models/material_pool.h"
 #include "models/texture.h"
+#include "platform/folders.h"
+#include "platform/window_system.h"
 #include "saves/settings.h"
 
 namespace vortimbal {
@@ -88,8 +87,8 @@ void addNamedMaterials(MaterialPool& pool) {
 }
 
 std::string workingDirectory() {
-    char buffer[4096];
-    return getcwd(buffer, sizeof buffer) != nullptr ? buffer : "(unknown)";
+    const std::string folder = currentFolder();
+    return folder.empty() ? "(unknown)" : folder;
 }
 
 }  // namespace
@@ -196,8 +195,7 @@ void finishStartUp() {
     if (!verifyingReplay) {
         soundPlayer.open("sounds", std::cout);
     }
-    const std::string settingsPath =
-        SettingsFile::defaultFile(std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    const std::string settingsPath = SettingsFile::defaultFile(configHome(), homeFolder());
     const std::size_t slash = settingsPath.rfind('/');
     startPads(slash == std::string::npos ? "" : settingsPath.substr(0, slash), std::cout);
     // Each GLUT menu is a window of its own, slow to make.

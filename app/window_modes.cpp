@@ -8,8 +8,8 @@
 #include "app/shell_state.h"
 #include "app/startup.h"
 #include "app/watch.h"
-#include "app/window_class.h"
 #include "models/material.h"
+#include "platform/window_system.h"
 #include "scene/face_list.h"
 
 namespace vortimbal {

@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/regular_file.h"
+#include "platform/regular_file.h"
 
 namespace vortimbal {
 

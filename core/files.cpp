@@ -3,7 +3,7 @@
 
 #include "core/files.h"
 
-#include "core/regular_file.h"
+#include "platform/regular_file.h"
 
 namespace vortimbal {
 

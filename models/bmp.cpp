@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <utility>
 
-#include "core/regular_file.h"
+#include "platform/regular_file.h"
 
 namespace vortimbal {
 

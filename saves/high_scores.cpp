@@ -10,9 +10,9 @@
 #include <ctime>
 #include <sstream>
 
-#include "core/regular_file.h"
+#include "platform/regular_file.h"
+#include "platform/safe_file.h"
 #include "saves/replay_folder.h"
-#include "saves/safe_file.h"
 #include "saves/xdg_folder.h"
 
 namespace vortimbal {

@@ -3,12 +3,8 @@
 
 #include "saves/replay_checks.h"
 
-#include <fcntl.h>
-#include <sys/prctl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <csignal>
+#include "platform/folders.h"
+#include "platform/processes.h"
 
 namespace vortimbal {
 
@@ -22,32 +18,15 @@ bool claims(const Claim& claim, const Score& score) {
 }
 
 ReplayCheck verdict(int status) {
-    const bool exited = WIFEXITED(status);
-    return exited && WEXITSTATUS(status) == 0   ? ReplayCheck::Holds
-           : exited && WEXITSTATUS(status) <= 2 ? ReplayCheck::Fails
-                                                : ReplayCheck::Unchecked;
+    return status == 0   ? ReplayCheck::Holds
+           : status <= 2 ? ReplayCheck::Fails
+                         : ReplayCheck::Unchecked;
 }
 
 // The checker, quiet, in a process that dies with the game even when the game
-// is killed (with the thread that starts it: the game's main one); a checker
-// that cannot start exits with 127, found unchecked.
-pid_t spawn(const std::string& checker, const std::string& path) {
-    const char* argv[] = {checker.c_str(), "--verify", path.c_str(), nullptr};
-    const pid_t game = getpid();
-    const pid_t child = fork();
-    if (child != 0) {
-        return child;
-    }
-    // Between fork and exec only what is safe in a copy of a threaded process.
-    const int quiet = open("/dev/null", O_WRONLY);
-    dup2(quiet, 1);
-    dup2(quiet, 2);
-    // The game may have ended before the signal was asked for.
-    if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != game) {
-        _exit(127);
-    }
-    execv(checker.c_str(), const_cast<char**>(argv));
-    _exit(127);
+// is killed; a checker that cannot start exits with 127, found unchecked.
+ChildId spawn(const std::string& checker, const std::string& path) {
+    return startQuietChild(checker, {"--verify", path});
 }
 
 }  // namespace
@@ -63,7 +42,7 @@ ReplayChecks::Kept& ReplayChecks::kept(const std::string& path) {
     Kept& file = at->second;
     if (isNew) {
         Replay replay;
-        file.found = access(path.c_str(), F_OK) == 0;
+        file.found = exists(path);
         file.claim = readReplayEnds(path, replay) ? replay.claim : Claim();
         file.played = checker.empty() ? ReplayCheck::Unchecked : ReplayCheck::Checking;
     }
@@ -92,9 +71,9 @@ void ReplayChecks::poll() {
     if (child < 0) {
         return;
     }
-    int status = 0;
-    if (waitpid(child, &status, WNOHANG) == child) {
-        child = -1;
+    const int status = childStatus(child);
+    if (status >= 0) {
+        child = noChild;
         files[running].played = verdict(status);
     } else if (std::chrono::steady_clock::now() >= deadline) {
         stop();
@@ -109,9 +88,8 @@ void ReplayChecks::stop() {
     if (child < 0) {
         return;
     }
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
-    child = -1;
+    endChild(child);
+    child = noChild;
 }
 
 void ReplayChecks::startNext() {

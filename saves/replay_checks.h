@@ -3,12 +3,11 @@
 
 #pragma once
 
-#include <sys/types.h>
-
 #include <chrono>
 #include <map>
 #include <string>
 
+#include "platform/processes.h"
 #include "saves/high_scores.h"
 #include "saves/replay_file.h"
 
@@ -65,7 +64,7 @@ class ReplayChecks {
     std::chrono::milliseconds limit = timeLimit;
     std::map<std::string, Kept> files;  // by the replay's path
     std::string running;
-    pid_t child = -1;
+    ChildId child = noChild;
     std::chrono::steady_clock::time_point deadline;
 };
 

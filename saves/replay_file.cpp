@@ -10,8 +10,8 @@
 #include <cstring>
 #include <sstream>
 
-#include "core/regular_file.h"
 #include "input/actions.h"
+#include "platform/regular_file.h"
 
 namespace vortimbal {
 

@@ -3,19 +3,14 @@
 
 #include "saves/replay_folder.h"
 
-#include <dirent.h>
-#include <fcntl.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <functional>
 
+#include "platform/folders.h"
+#include "platform/safe_file.h"
 #include "saves/replay_writer.h"
-#include "saves/safe_file.h"
 #include "saves/xdg_folder.h"
 
 namespace vortimbal {
@@ -34,26 +29,6 @@ std::string nameFor(std::time_t when, int count) {
     char text[sizeof namePattern];
     std::strftime(text, sizeof text, "%Y-%m-%d-%H%M%S", &local);
     return std::string(text) + '-' + char('0' + count) + ".replay";
-}
-
-// A game still playing holds a lock on its replay, in this run or another;
-// what is no regular file is not the game's. Opened without waiting, so a FIFO
-// put in its place since it was listed cannot hold the game.
-bool mustStay(const std::string& path) {
-    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat info {};
-    const bool stays = fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
-                       (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK);
-    close(fd);
-    return stays;
-}
-
-bool isRegularFile(DIR* dir, const char* name) {
-    struct stat info {};
-    return fstatat(dirfd(dir), name, &info, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(info.st_mode);
 }
 
 }  // namespace
@@ -90,17 +65,15 @@ bool ReplayFolder::create(ReplayWriter& writer, const std::string& head, std::ti
 
 std::vector<std::string> ReplayFolder::latestFirst() const {
     std::vector<std::string> names;
-    DIR* dir = folder.empty() ? nullptr : opendir(folder.c_str());
-    if (dir == nullptr) {
+    if (folder.empty()) {
         return names;
     }
-    while (const dirent* entry = readdir(dir)) {
+    for (const std::string& name : namesIn(folder)) {
         // Only what the game itself writes: a regular file.
-        if (isReplayName(entry->d_name) && isRegularFile(dir, entry->d_name)) {
-            names.emplace_back(entry->d_name);
+        if (isReplayName(name) && isRegularFile(pathOf(name))) {
+            names.push_back(name);
         }
     }
-    closedir(dir);
     // The names read as the time each game started.
     std::sort(names.begin(), names.end(), std::greater<>());
     return names;
@@ -111,7 +84,7 @@ void ReplayFolder::prune(const std::vector<std::string>& kept) const {
     for (std::size_t i = lastKept; i < names.size(); ++i) {
         if (std::find(kept.begin(), kept.end(), names[i]) == kept.end() && !isKept(names[i]) &&
             !mustStay(pathOf(names[i]))) {
-            unlink(pathOf(names[i]).c_str());
+            removeFile(pathOf(names[i]));
         }
     }
 }
@@ -119,18 +92,17 @@ void ReplayFolder::prune(const std::vector<std::string>& kept) const {
 bool ReplayFolder::keep(const std::string& name, bool kept) const {
     const std::string mark = pathOf(name) + ".kept";
     if (!kept) {
-        return unlink(mark.c_str()) == 0 || errno == ENOENT;
+        return removeFile(mark) || errno == ENOENT;
     }
-    const int fd = open(mark.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0) {
-        return false;
+    if (isRegularFile(mark)) {
+        return true;
     }
-    close(fd);
-    return true;
+    std::FILE* file = createNewFile(mark, true);
+    return file != nullptr && std::fclose(file) == 0;
 }
 
 bool ReplayFolder::isKept(const std::string& name) const {
-    return !folder.empty() && access((pathOf(name) + ".kept").c_str(), F_OK) == 0;
+    return !folder.empty() && exists(pathOf(name) + ".kept");
 }
 
 }  // namespace vortimbal

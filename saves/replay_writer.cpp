@@ -3,12 +3,10 @@
 
 #include "saves/replay_writer.h"
 
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
+
+#include "platform/safe_file.h"
 
 namespace vortimbal {
 
@@ -24,17 +22,8 @@ bool ReplayWriter::open(const std::string& name, const std::string& head, bool f
     }
     file = name;
     lastStep = -1;
-    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (fresh ? O_EXCL | O_NOFOLLOW : O_TRUNC);
-    const int fd = ::open(name.c_str(), flags, 0644);
-    // Held while it is written, so another game's pruning leaves it alone.
-    if (fd >= 0) {
-        flock(fd, LOCK_SH | LOCK_NB);
-    }
-    out = fd < 0 ? nullptr : fdopen(fd, "w");
+    out = openHeldForWriting(name, fresh);
     if (out == nullptr) {
-        if (fd >= 0) {
-            ::close(fd);
-        }
         return fail();
     }
     return writeText(head);
@@ -65,7 +54,7 @@ bool ReplayWriter::close(long endStep, const std::string& claim) {
 bool ReplayWriter::closeBefore(long step, const std::string& claim) {
     if (out != nullptr && step == lastStep) {
         errno = EIO;
-        if (ftruncate(fileno(out), stepStart) != 0 || std::fseek(out, stepStart, SEEK_SET) != 0) {
+        if (!cutShort(out, stepStart) || std::fseek(out, stepStart, SEEK_SET) != 0) {
             return fail();
         }
     }

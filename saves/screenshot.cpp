@@ -3,10 +3,7 @@
 
 #include "saves/screenshot.h"
 
-#include <fcntl.h>
 #include <png.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -17,7 +14,8 @@
 #include <functional>
 #include <iostream>
 
-#include "saves/safe_file.h"
+#include "platform/folders.h"
+#include "platform/safe_file.h"
 #include "saves/xdg_folder.h"
 
 namespace vortimbal {
@@ -43,8 +41,7 @@ std::string freeName(const std::string& folder) {
     const std::string stem = folder + "/vortimbal3-" + timeStamp();
     for (int n = 1; n <= maxNamesPerSecond; ++n) {
         const std::string name = stem + (n == 1 ? "" : "-" + std::to_string(n)) + ".png";
-        struct stat taken;
-        if (lstat(name.c_str(), &taken) != 0) {  // free, or out of reach: the write says why
+        if (!exists(name) && !isRegularFile(name)) {  // free, or out of reach: the write says why
             return name;
         }
     }
@@ -64,16 +61,9 @@ bool writePng(const std::string& path, int width, int height,
         error = "no picture to save";
         return false;
     }
-    const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (fd < 0) {
-        error = std::strerror(errno);
-        return false;
-    }
-    FILE* file = fdopen(fd, "wb");
+    FILE* file = createNewFile(path, false);
     if (file == nullptr) {
         error = std::strerror(errno);
-        close(fd);
-        unlink(path.c_str());
         return false;
     }
     png_image image;
@@ -94,7 +84,7 @@ bool writePng(const std::string& path, int width, int height,
         done = false;
     }
     if (!done) {
-        unlink(path.c_str());
+        removeFile(path);
     }
     return done;
 }

@@ -13,8 +13,8 @@
 #include <cstring>
 #include <sstream>
 
-#include "core/regular_file.h"
-#include "saves/safe_file.h"
+#include "platform/regular_file.h"
+#include "platform/safe_file.h"
 #include "saves/xdg_folder.h"
 
 namespace vortimbal {

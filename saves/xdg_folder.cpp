@@ -3,15 +3,17 @@
 
 #include "saves/xdg_folder.h"
 
+#include "platform/folders.h"
+
 namespace vortimbal {
 
 std::string xdgFile(const char* xdgHome, const char* home, const char* homeFallback,
                     const char* leaf) {
     const std::string inside = std::string("/vortimbal3/") + leaf;
-    if (xdgHome != nullptr && xdgHome[0] == '/') {
+    if (isAbsolutePath(xdgHome)) {
         return xdgHome + inside;
     }
-    if (home != nullptr && home[0] == '/') {
+    if (isAbsolutePath(home)) {
         return std::string(home) + "/" + homeFallback + inside;
     }
     return "";

@@ -10,6 +10,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/folders.h"
 #include "saves/replay_file.h"
 #include "saves/replay_folder.h"
 #include "screens/chosen_marker.h"
@@ -49,7 +50,7 @@ Listed describe(const std::string& name) {
 
 // The player's home as the shell writes it, so the path fits the page.
 std::string shortPath(const std::string& path) {
-    const char* home = std::getenv("HOME");
+    const char* home = homeFolder();
     const std::size_t length = home != nullptr ? std::strlen(home) : 0;
     return length > 1 && path.compare(0, length, home) == 0 && path[length] == '/'
                ? '~' + path.substr(length)

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-#include "saves/safe_file.h"
+#include "platform/safe_file.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -107,10 +107,10 @@ bool makeParentFolders(const std::string& path) {
 FileLock::FileLock(const std::string& name)
     : fd(open(name.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600)) {
     // Waiting for ever on a stuck game would freeze this one at Game Over.
-    for (int tries = 1; fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) != 0; ++tries) {
+    for (int tries = 1; fd >= 0 && flock(int(fd), LOCK_EX | LOCK_NB) != 0; ++tries) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || tries == lockTries) {
             const int error = errno;
-            close(fd);
+            close(int(fd));
             fd = -1;
             errno = error;
             break;
@@ -121,7 +121,7 @@ FileLock::FileLock(const std::string& name)
 
 FileLock::~FileLock() {
     if (fd >= 0) {
-        close(fd);
+        close(int(fd));
     }
 }
 
@@ -176,6 +176,55 @@ std::string keepAside(const std::string& name) {
         return "";
     }
     return "";
+}
+
+std::FILE* createNewFile(const std::string& name, bool privateToPlayer) {
+    const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                        privateToPlayer ? 0600 : 0644);
+    std::FILE* file = fd < 0 ? nullptr : fdopen(fd, "wb");
+    if (file == nullptr && fd >= 0) {
+        const int error = errno;
+        close(fd);
+        unlink(name.c_str());
+        errno = error;
+    }
+    return file;
+}
+
+std::FILE* openHeldForWriting(const std::string& name, bool fresh) {
+    const int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (fresh ? O_EXCL | O_NOFOLLOW : O_TRUNC);
+    const int fd = open(name.c_str(), flags, 0644);
+    if (fd >= 0) {
+        flock(fd, LOCK_SH | LOCK_NB);
+    }
+    std::FILE* file = fd < 0 ? nullptr : fdopen(fd, "w");
+    if (file == nullptr && fd >= 0) {
+        const int error = errno;
+        close(fd);
+        errno = error;
+    }
+    return file;
+}
+
+// Opened without waiting, so a FIFO put in its place cannot hold the game.
+bool mustStay(const std::string& path) {
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat info {};
+    const bool stays = fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+                       (flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK);
+    close(fd);
+    return stays;
+}
+
+bool cutShort(std::FILE* file, long size) {
+    return ftruncate(fileno(file), size) == 0;
+}
+
+bool removeFile(const std::string& name) {
+    return unlink(name.c_str()) == 0;
 }
 
 }  // namespace vortimbal

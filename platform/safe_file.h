@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include <cstdint>
+#include <cstdio>
 #include <string>
 
 namespace vortimbal {
@@ -11,7 +13,7 @@ namespace vortimbal {
 // asks; true when the parent exists.
 bool makeParentFolders(const std::string& path);
 
-// An exclusive flock on the file `name`, created when missing, held while the
+// An exclusive lock (flock, LockFileEx) on the file `name`, created when missing, held while the
 // object lives. Never a symlink; gives up after about two seconds.
 class FileLock {
   public:
@@ -24,7 +26,7 @@ class FileLock {
     bool held() const { return fd >= 0; }
 
   private:
-    int fd;
+    std::intptr_t fd;  // a descriptor, or a handle on Windows
 };
 
 // Puts `text` in place of the file `name` all at once: a crash leaves either
@@ -39,5 +41,24 @@ bool replaceFile(const std::string& name, const std::string& text);
 // `name`.damaged.N, never over an earlier copy. Returns the new name, or ""
 // with errno set and `name` left in place.
 std::string keepAside(const std::string& name);
+
+// A new file opened for writing, made exclusively and never through a link:
+// null with errno EEXIST when the name is taken.
+std::FILE* createNewFile(const std::string& name, bool privateToPlayer);
+
+// `name` opened for writing (new, as createNewFile, when `fresh`, else emptied)
+// under a shared lock held while it is open, so that another game's pruning
+// leaves it alone.
+std::FILE* openHeldForWriting(const std::string& name, bool fresh);
+
+// Whether a game still writes `path` (in this run or another), or it is no
+// regular file, and so no game's to remove.
+bool mustStay(const std::string& path);
+
+// Cuts an open file to its first `size` bytes; false with errno set when it cannot.
+bool cutShort(std::FILE* file, long size);
+
+// False with errno set when it cannot be removed.
+bool removeFile(const std::string& name);
 
 }  // namespace vortimbal

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
+
+#pragma once
+
+namespace vortimbal {
+
+// Names the current window's class, as the desktop file's StartupWMClass expects.
+void setWindowClass(const char* name);
+
+// Asks the current window to wait for `frames` screen refreshes a swap, if the
+// driver lets it.
+void requestSwapInterval(int frames);
+
+}  // namespace vortimbal
