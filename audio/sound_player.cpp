@@ -5,12 +5,12 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
-#include <dlfcn.h>
 
 #include <cstdlib>
 
 #include "audio/wav.h"
 #include "control/camera.h"
+#include "platform/sound_system.h"
 #include "scene/angles.h"
 
 namespace vortimbal {
@@ -30,23 +30,6 @@ ALenum formatOf(const WavSound& sound) {
         return sound.bitsPerSample == 8 ? AL_FORMAT_MONO8 : AL_FORMAT_MONO16;
     }
     return sound.bitsPerSample == 8 ? AL_FORMAT_STEREO8 : AL_FORMAT_STEREO16;
-}
-
-extern "C" void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
-
-// Without a sound card OpenAL Soft and the ALSA library under it print a dozen
-// lines of their own before the game's one message. OpenAL Soft reads its log
-// level from the environment; ALSA, which it loads, takes an error handler.
-void quietSoundLibraries() {
-    setenv("ALSOFT_LOGLEVEL", "0", 0);
-    using ErrorHandler = void (*)(const char*, int, const char*, int, const char*, ...);
-    if (void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_GLOBAL)) {
-        auto setHandler =
-            reinterpret_cast<int (*)(ErrorHandler)>(dlsym(alsa, "snd_lib_error_set_handler"));
-        if (setHandler != nullptr) {
-            setHandler(ignoreAlsaError);
-        }
-    }
 }
 
 }  // namespace

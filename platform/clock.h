@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 
 namespace vortimbal {
 
@@ -11,5 +12,8 @@ namespace vortimbal {
 std::uint32_t millisecondsNow();
 
 void pauseFor(double milliseconds);
+
+// The local time of `when`; false when it cannot be told.
+bool localTime(std::time_t when, std::tm& local);
 
 }  // namespace vortimbal

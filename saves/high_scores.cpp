@@ -10,6 +10,7 @@
 #include <ctime>
 #include <sstream>
 
+#include "platform/clock.h"
 #include "platform/regular_file.h"
 #include "platform/safe_file.h"
 #include "saves/replay_folder.h"
@@ -239,7 +240,7 @@ void HighScores::notSaved(const char* what, std::ostream& messages) {
 std::string today() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
-    localtime_r(&now, &local);
+    localTime(now, local);
     char text[16];
     std::strftime(text, sizeof text, "%Y-%m-%d", &local);
     return text;

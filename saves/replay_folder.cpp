@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <functional>
 
+#include "platform/clock.h"
 #include "platform/folders.h"
 #include "platform/safe_file.h"
 #include "saves/replay_writer.h"
@@ -25,7 +26,7 @@ constexpr int namesPerSecond = 9;
 
 std::string nameFor(std::time_t when, int count) {
     std::tm local{};
-    localtime_r(&when, &local);
+    localTime(when, local);
     char text[sizeof namePattern];
     std::strftime(text, sizeof text, "%Y-%m-%d-%H%M%S", &local);
     return std::string(text) + '-' + char('0' + count) + ".replay";

@@ -14,6 +14,7 @@
 #include <functional>
 #include <iostream>
 
+#include "platform/clock.h"
 #include "platform/folders.h"
 #include "platform/safe_file.h"
 #include "saves/xdg_folder.h"
@@ -29,7 +30,7 @@ std::string timeStamp() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     char text[32] = "";
-    if (localtime_r(&now, &local) != nullptr) {
+    if (localTime(now, local)) {
         std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
     }
     return text;

@@ -128,7 +128,7 @@ void FrameBatch::addPart(const SceneObject& part, const Turn& turn, const Vector
     Group& group = groupFor(lighter(part) ? distantFinish : shape.finish);
     if (!lighter(part)) {
         // Column-major, as glMultMatrixf takes it.
-        group.near.push_back(
+        group.nearParts.push_back(
             {part.getGeometry().get(),
              {turn[0][0], turn[1][0], turn[2][0], 0, turn[0][1], turn[1][1], turn[2][1], 0,
               turn[0][2], turn[1][2], turn[2][2], 0, at.x, at.y, at.z, 1}});
@@ -147,7 +147,7 @@ void FrameBatch::addPart(const SceneObject& part, const Turn& turn, const Vector
 
 void FrameBatch::draw() {
     if (std::all_of(groups.begin(), groups.end(), [](const Group& group) {
-            return group.indices.empty() && group.near.empty();
+            return group.indices.empty() && group.nearParts.empty();
         })) {
         return;
     }
@@ -161,19 +161,19 @@ void FrameBatch::draw() {
     glEnableClientState(GL_NORMAL_ARRAY);
     glEnableClientState(GL_COLOR_ARRAY);
     for (Group& group : groups) {
-        if (group.indices.empty() && group.near.empty()) {
+        if (group.indices.empty() && group.nearParts.empty()) {
             continue;
         }
         glMaterialfv(GL_FRONT, GL_SPECULAR, group.finish.values);
         glMaterialfv(GL_FRONT, GL_EMISSION, group.finish.values + 4);
         glMaterialfv(GL_FRONT, GL_SHININESS, group.finish.values + 8);
-        for (const NearPart& part : group.near) {
+        for (const NearPart& part : group.nearParts) {
             glPushMatrix();
             glMultMatrixf(part.place);
             part.geometry->drawFlat();
             glPopMatrix();
         }
-        group.near.clear();
+        group.nearParts.clear();
         if (group.indices.empty()) {
             continue;
         }

@@ -38,7 +38,7 @@ class FrameBatch {
     };
     struct Group {
         Geometry::Finish finish;
-        std::vector<NearPart> near;
+        std::vector<NearPart> nearParts;  // not "near": a macro of windows.h
         std::vector<float> positions;
         std::vector<float> normals;
         std::vector<float> colors;

@@ -13,6 +13,10 @@ std::uint32_t millisecondsNow() {
     return std::uint32_t(std::uint64_t(now.tv_sec) * 1000u + std::uint64_t(now.tv_nsec) / 1000000u);
 }
 
+bool localTime(std::time_t when, std::tm& local) {
+    return localtime_r(&when, &local) != nullptr;
+}
+
 void pauseFor(double milliseconds) {
     const timespec pause{0, long(milliseconds * 1e6)};
     nanosleep(&pause, nullptr);

@@ -19,6 +19,10 @@ std::uint32_t millisecondsNow() {
                          now.QuadPart % perSecond * 1000 / perSecond);
 }
 
+bool localTime(std::time_t when, std::tm& local) {
+    return localtime_s(&local, &when) == 0;
+}
+
 void pauseFor(double milliseconds) {
     Sleep(milliseconds < 1 ? 0 : DWORD(milliseconds));
 }
