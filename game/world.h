@@ -101,7 +101,7 @@ class World : public SceneObject, public PlayableWorld {
     // The movers laid out once and never replaced: houses, birds, the player.
     int fixedMovers() const;
     void saveMover(SnapshotWriter& out, SceneObject* mover, int target) const;
-    bool restoreMover(SnapshotReader& in, SceneObject* mover);
+    void restoreMover(SnapshotReader& in, SceneObject* mover);
     void replaceFigures(std::vector<std::unique_ptr<Figure>>& fresh, int inTheCity);
     int badGuysInTheCity();
     void freeDeparted();

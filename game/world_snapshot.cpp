@@ -85,7 +85,7 @@ void World::saveMover(SnapshotWriter& out, SceneObject* mover, int target) const
     }
 }
 
-bool World::restoreMover(SnapshotReader& in, SceneObject* mover) {
+void World::restoreMover(SnapshotReader& in, SceneObject* mover) {
     const MoverKind kind = kindOf(mover, player);
     if (kind == HouseKind) {
         mover->restorePose(in);
@@ -95,7 +95,6 @@ bool World::restoreMover(SnapshotReader& in, SceneObject* mover) {
     } else {
         static_cast<Figure*>(mover)->restore(in);
     }
-    return in.ok();
 }
 
 bool World::restore(SnapshotReader& in) {
