@@ -3,6 +3,7 @@
 
 #include "control/camera.h"
 
+#include "core/portable_math.h"
 #include "core/snapshot.h"
 #include "scene/angles.h"
 
@@ -154,12 +155,12 @@ Vector3 Camera::viewRotation() const {
     }
     const Vector3 toTarget =
         getTarget()->getOwnerPosition() + Vector3(0, lookAtHeight, 0) - position;
-    const float level = std::hypot(toTarget.x, toTarget.z);
+    const float level = hypotenuse(toTarget.x, toTarget.z);
     if (level < minimumLookDistance) {
         return rotation;
     }
-    return Vector3(std::atan2(toTarget.y, level) * degreesPerRadian,
-                   std::atan2(toTarget.x, toTarget.z) * degreesPerRadian, rotation.z);
+    return Vector3(arcTangent2(toTarget.y, level) * degreesPerRadian,
+                   arcTangent2(toTarget.x, toTarget.z) * degreesPerRadian, rotation.z);
 }
 
 // The same turn with its yaw within half a turn of the view's, so the view

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "core/portable_math.h"
 #include "core/snapshot.h"
 #include "game/world.h"
 
@@ -39,7 +40,7 @@ Arm::Arm(MaterialPool* pool, float side, SceneObject* parent)
 
 // The two arms swing in opposite directions around z = 0.2.
 void Arm::update() {
-    position.z = swingRate * std::sin(phase) / 2 + 0.2f;
+    position.z = swingRate * sine(phase) / 2 + 0.2f;
     phase += side * swingRate;
     settle();
 }
@@ -51,9 +52,9 @@ Leg::Leg(MaterialPool* pool, float side, SceneObject* parent)
 
 // A leg swinging forward lifts its foot; one swinging back keeps it on the ground.
 void Leg::update() {
-    position.z = swingRate * std::sin(phase) / 2 + 0.2f;
-    if (std::sin(phase) > std::sin(phase + 0.01f * side)) {
-        position.y = std::fabs(swingRate * std::cos(phase)) / 5 - 1.0f;
+    position.z = swingRate * sine(phase) / 2 + 0.2f;
+    if (sine(phase) > sine(phase + 0.01f * side)) {
+        position.y = std::fabs(swingRate * cosine(phase)) / 5 - 1.0f;
     } else {
         position.y = -1.0f;
     }
@@ -69,7 +70,7 @@ Head::Head(MaterialPool* pool, SceneObject* parent)
 
 // The head bobs all the time, also when the figure stands still.
 void Head::update() {
-    position.y = std::sin(phase) / 16 + 0.9f;
+    position.y = sine(phase) / 16 + 0.9f;
     phase += 0.21f;
     keepDrawnPose();
     drawPosition = position;

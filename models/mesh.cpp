@@ -8,6 +8,7 @@
 
 #include "core/array.h"
 #include "core/files.h"
+#include "core/portable_math.h"
 #include "core/random.h"
 #include "models/face.h"
 #include "models/material.h"
@@ -95,8 +96,8 @@ Mesh::Mesh(const char* fileName, MaterialPool* materialPool, float scale, SceneO
       scale(scale),
       offset(offset),
       angle(angle),
-      sinAngle(std::sin(degreesToRadians(angle))),
-      cosAngle(std::cos(degreesToRadians(angle))) {
+      sinAngle(sine(degreesToRadians(angle))),
+      cosAngle(cosine(degreesToRadians(angle))) {
     name = fileName;
     share(model(fileName));
 }

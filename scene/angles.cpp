@@ -3,6 +3,8 @@
 
 #include "scene/angles.h"
 
+#include "core/portable_math.h"
+
 #include <cmath>
 
 namespace vortimbal {
@@ -14,8 +16,7 @@ float degreesToRadians(float degrees) {
 Vector3 directionFromRotation(const Vector3& rotation) {
     const float yaw = degreesToRadians(-rotation.y);
     const float pitch = degreesToRadians(rotation.x);
-    return Vector3(-std::sin(yaw) * std::cos(pitch), std::sin(pitch),
-                   std::cos(yaw) * std::cos(pitch));
+    return Vector3(-sine(yaw) * cosine(pitch), sine(pitch), cosine(yaw) * cosine(pitch));
 }
 
 }  // namespace vortimbal

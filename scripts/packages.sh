@@ -4,8 +4,9 @@
 # Sourced by the play and test commands: makes sure the Debian packages they
 # need are there, installing them when run as root.
 
-# The packages to build and run the game (librsvg2-bin draws its icons).
-PLAY_PACKAGES="build-essential cmake freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libpng-dev libinih-dev libsdl2-dev libx11-dev pkg-config librsvg2-bin"
+# The packages to build and run the game (librsvg2-bin draws its icons; musl-dev
+# lends the rules its trigonometry).
+PLAY_PACKAGES="build-essential cmake musl-dev freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libpng-dev libinih-dev libsdl2-dev libx11-dev pkg-config librsvg2-bin"
 # What the tests need on top: GoogleTest, a virtual X server, input and
 # screenshot tools, clang for the fuzz targets, Python to measure sound, and
 # Debian's tools to build and check the package and the licence notices.

@@ -131,7 +131,31 @@ build_openal() {
     cp -r "$source/include/AL" "$prefix/include/"
 }
 
-libraries="freeglut libpng sdl2 inih openal"
+# The rules' trigonometry, from the musl release Linux takes it from
+# (cmake/musl_math.cmake), compiled as musl compiles it and renamed alike.
+build_musl_math() {
+    local source functions function renames=() objects=()
+    source=$(unpack musl/bookworm)
+    functions=$(sed -n 's/^set(MUSL_MATH_FUNCTIONS \(.*\))$/\1/p' "$root/cmake/musl_math.cmake")
+    mkdir -p "$source/obj/include/bits" "$source/obj/src/internal" "$source/out" "$prefix/lib"
+    sed -f "$source/tools/mkalltypes.sed" "$source/arch/x86_64/bits/alltypes.h.in" \
+        "$source/include/alltypes.h.in" >"$source/obj/include/bits/alltypes.h"
+    for function in $functions; do
+        renames+=(--redefine-sym "$function=vortimbal_musl_$function")
+    done
+    for function in $functions; do
+        (cd "$source" && x86_64-w64-mingw32-gcc-posix -std=c99 -nostdinc -ffreestanding \
+            -fexcess-precision=standard -frounding-math -fno-stack-protector -O2 \
+            -D_XOPEN_SOURCE=700 -Iarch/x86_64 -Iarch/generic -Iobj/src/internal -Isrc/include \
+            -Isrc/internal -Iobj/include -Iinclude -c "src/math/$function.c" -o "out/$function.o")
+        x86_64-w64-mingw32-objcopy "${renames[@]}" "$source/out/$function.o"
+        objects+=("$source/out/$function.o")
+    done
+    rm -f "$prefix/lib/libvortimbal_musl_math.a"
+    x86_64-w64-mingw32-ar rcs "$prefix/lib/libvortimbal_musl_math.a" "${objects[@]}"
+}
+
+libraries="freeglut libpng sdl2 inih openal musl_math"
 for library in $libraries; do
     [ -f "$prefix/.built-$library" ] && continue
     [ -f "$cache/lists/.updated" ] || timed "fetching the source packages' lists" fetch_sources
