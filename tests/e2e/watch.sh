@@ -32,11 +32,11 @@ grep -q "cut short" <<<"$said" || fail "not told the replay was cut short: $said
 echo "a game killed halfway replays to its last input: $(tail -n 1 <<<"$said")"
 
 # Two table entries on the kept replay: one as it ended, one with its score edited.
-expected="level 3, score 2460, 21 citizens and 65 bad guys left"
+expected="level 3, score 2420, 14 citizens and 63 bad guys left"
 true_one=2000-01-01-120000-1.replay edited=2000-01-01-120100-1.replay
 sed "\$s/\$/ $expected on normal/" "$(dirname "$0")/two_levels.replay" >"$replays/$true_one"
 cp "$replays/$true_one" "$replays/$edited"
-printf 'vortimbal3 high scores 1\n2470 3 2026-12-07 normal %s\n2460 3 2026-12-07 normal %s\n' \
+printf 'vortimbal3 high scores 1\n2430 3 2026-12-07 normal %s\n2420 3 2026-12-07 normal %s\n' \
     "$edited" "$true_one" >"$XDG_DATA_HOME/vortimbal3/scores"
 # A game is under way, paused, while the replay is watched.
 run=$(mktemp)
