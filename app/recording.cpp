@@ -123,8 +123,8 @@ void record(Recording& recording, const std::string& line) {
 }  // namespace
 
 void beginRun() {
-    runHead = std::string(replayHeaders[1]) + "\ndifficulty " + difficultyName(chosenDifficulty) +
-              (difficultyHeld ? heldNote : "") + '\n';
+    runHead = std::string(replayHeader(rulesMaths, false)) + "\ndifficulty " +
+              difficultyName(chosenDifficulty) + (difficultyHeld ? heldNote : "") + '\n';
     runFile.inputs = 0;
     gameStarting = false;
     held = false;
@@ -170,9 +170,9 @@ void openGameRecording() {
     }
     const std::string snapshot = snapshotOfRun(*gameWorld);
     const std::string head =
-        std::string(replayHeaders[2]) + "\ndifficulty " + difficultyName(chosenDifficulty) +
-        (difficultyHeld ? heldNote : "") + "\ngame " + std::to_string(stepsTaken) + "\nsnapshot " +
-        std::to_string(snapshotVersion) + ' ' +
+        std::string(replayHeader(rulesMaths, true)) + "\ndifficulty " +
+        difficultyName(chosenDifficulty) + (difficultyHeld ? heldNote : "") + "\ngame " +
+        std::to_string(stepsTaken) + "\nsnapshot " + std::to_string(snapshotVersion) + ' ' +
         std::to_string(std::count(snapshot.begin(), snapshot.end(), '\n')) + '\n' + snapshot;
     gameFile.firstStep = stepsTaken;
     gameFile.inputs = 0;

@@ -17,6 +17,7 @@
 #include "app/watch.h"
 #include "game/game_state.h"
 #include "game/playable_world.h"
+#include "platform/system_maths.h"
 
 namespace vortimbal {
 
@@ -43,6 +44,11 @@ int verdict() {
         return 1;
     }
     return 0;
+}
+
+// Older replays computed with glibc's maths: elsewhere they may end otherwise.
+bool checkableHere() {
+    return replay.maths() == Maths::Portable || systemMathsPlaysOlderReplays();
 }
 
 void apply(const ReplayInput& input) {
@@ -92,8 +98,16 @@ bool startReplay(const std::string& file, std::ostream& errors) {
                << " is from another version, out of range or not a replay\n";
         return false;
     }
+    rulesMaths = replay.maths();
     chosenDifficulty = replay.difficulty;
     difficultyHeld = replay.difficultyHeld;
+    // Played anyway, but a check here would call a true replay edited.
+    if (verifyingReplay && !checkableHere()) {
+        errors << "The replay " << file
+               << " was recorded before replays ended alike on every system: only Linux can "
+                  "check it\n";
+        return false;
+    }
     return true;
 }
 
@@ -136,7 +150,7 @@ void feedReplay(long step) {
 }
 
 bool replayClaims() {
-    return !replay.claim.line.empty();
+    return !replay.claim.line.empty() && checkableHere();
 }
 
 bool endsAsClaimed() {

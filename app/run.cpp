@@ -13,6 +13,7 @@ ShellRun shellRun;
 
 void Run::swapWithPlayed() {
     random = seedRandom(random);
+    std::swap(maths, rulesMaths);
     std::swap(switches, vortimbal::switches);
     std::swap(standing, vortimbal::standing);
     std::swap(camera, vortimbal::camera);

@@ -8,6 +8,7 @@
 
 #include "app/replay_pace.h"
 #include "control/camera.h"
+#include "core/portable_math.h"
 #include "game/game_state.h"
 #include "saves/replay_file.h"
 #include "saves/settings.h"
@@ -33,6 +34,7 @@ extern ShellRun shellRun;
 // run can be left behind in the other.
 struct Run {
     std::uint32_t random = 1;
+    Maths maths = Maths::Portable;
     Switches switches;
     GameStanding standing;
     Camera camera;

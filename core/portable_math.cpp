@@ -3,6 +3,8 @@
 
 #include "core/portable_math.h"
 
+#include <cmath>
+
 extern "C" {
 float vortimbal_musl_sinf(float);
 float vortimbal_musl_cosf(float);
@@ -12,20 +14,22 @@ float vortimbal_musl_hypotf(float, float);
 
 namespace vortimbal {
 
-float sine(float radians) {
-    return vortimbal_musl_sinf(radians);
+Maths rulesMaths = Maths::Portable;
+
+float sine(float radians, Maths maths) {
+    return maths == Maths::Portable ? vortimbal_musl_sinf(radians) : std::sin(radians);
 }
 
-float cosine(float radians) {
-    return vortimbal_musl_cosf(radians);
+float cosine(float radians, Maths maths) {
+    return maths == Maths::Portable ? vortimbal_musl_cosf(radians) : std::cos(radians);
 }
 
-float arcTangent2(float y, float x) {
-    return vortimbal_musl_atan2f(y, x);
+float arcTangent2(float y, float x, Maths maths) {
+    return maths == Maths::Portable ? vortimbal_musl_atan2f(y, x) : std::atan2(y, x);
 }
 
-float hypotenuse(float x, float y) {
-    return vortimbal_musl_hypotf(x, y);
+float hypotenuse(float x, float y, Maths maths) {
+    return maths == Maths::Portable ? vortimbal_musl_hypotf(x, y) : std::hypot(x, y);
 }
 
 }  // namespace vortimbal

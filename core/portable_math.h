@@ -5,12 +5,18 @@
 
 namespace vortimbal {
 
-// What the rules compute, the same to the last bit on every system: musl's
-// functions, not the C library's (cmake/musl_math.cmake). A replay recorded on
-// Linux ends where it did when checked on Windows.
-float sine(float radians);
-float cosine(float radians);
-float arcTangent2(float y, float x);
-float hypotenuse(float x, float y);
+// What the rules compute sines and angles with. Portable is musl's functions
+// (cmake/musl_math.cmake), the same to the bit on Linux and Windows, so a
+// replay ends alike on both. Replays recorded before them computed with the
+// system's (glibc's) and are played with it, so they still end where they did.
+enum class Maths { Portable, System };
+
+// The maths of the run in play; a watched replay brings its own.
+extern Maths rulesMaths;
+
+float sine(float radians, Maths maths = rulesMaths);
+float cosine(float radians, Maths maths = rulesMaths);
+float arcTangent2(float y, float x, Maths maths = rulesMaths);
+float hypotenuse(float x, float y, Maths maths = rulesMaths);
 
 }  // namespace vortimbal

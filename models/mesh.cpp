@@ -96,8 +96,9 @@ Mesh::Mesh(const char* fileName, MaterialPool* materialPool, float scale, SceneO
       scale(scale),
       offset(offset),
       angle(angle),
-      sinAngle(sine(degreesToRadians(angle))),
-      cosAngle(cosine(degreesToRadians(angle))) {
+      // A model is read once for every run, whichever maths the run uses.
+      sinAngle(sine(degreesToRadians(angle), Maths::Portable)),
+      cosAngle(cosine(degreesToRadians(angle), Maths::Portable)) {
     name = fileName;
     share(model(fileName));
 }

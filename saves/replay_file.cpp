@@ -15,8 +15,8 @@
 
 namespace vortimbal {
 
-const char* const replayHeaders[3] = {"vortimbal3 replay 1", "vortimbal3 replay 2",
-                                      "vortimbal3 replay 3"};
+const char* const replayHeaders[4] = {"vortimbal3 replay 1", "vortimbal3 replay 2",
+                                      "vortimbal3 replay 3", "vortimbal3 replay 4"};
 const char* const inputKindNames[8] = {"key",       "special", "menu", "pause",
                                        "menu-open", "action",  "walk", "turn"};
 const char* const heldNote = " for this run";
@@ -235,6 +235,10 @@ bool readBody(std::istream& in, Replay& replay) {
 }
 
 }  // namespace
+
+const char* replayHeader(Maths maths, bool fromSnapshot) {
+    return maths == Maths::Portable ? replayHeaders[3] : replayHeaders[fromSnapshot ? 2 : 1];
+}
 
 std::string closingLine(int level, int score, int citizensLeft, int badGuysLeft) {
     char line[160];

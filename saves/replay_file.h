@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/portable_math.h"
 #include "game/difficulty.h"
 
 namespace vortimbal {
@@ -25,8 +26,12 @@ struct ReplayInput {
 // Version 1 wrote keys, which all meant their default actions then; version 2
 // writes the player's actions by name and only the fixed keys as keys, each
 // recorded only when it did something; version 3 may start its game from a
-// snapshot instead of the run before it.
-extern const char* const replayHeaders[3];
+// snapshot instead of the run before it; version 4 is version 3 computed with
+// the portable maths, so it ends alike on every system.
+extern const char* const replayHeaders[4];
+// The header a run computing with `maths` writes; a game from a snapshot
+// needs version 3 at least.
+const char* replayHeader(Maths maths, bool fromSnapshot);
 // The snapshots this game writes and reads.
 constexpr int snapshotVersion = 1;
 extern const char* const inputKindNames[8];
@@ -56,7 +61,7 @@ struct Claim {
 };
 
 struct Replay {
-    int version = 0;  // 1 or 2
+    int version = 0;  // 1 to 4
     // What the run starts at; older replays were all played at the rules "normal" has.
     Difficulty difficulty = Difficulty::Normal;
     // Held for the run by --difficulty, whatever its Options page did: its
@@ -74,6 +79,8 @@ struct Replay {
     // to its last whole input and claims nothing.
     bool finished = false;
     Claim claim;
+
+    Maths maths() const { return version >= 4 ? Maths::Portable : Maths::System; }
 };
 
 // The line a game ends with: its level, score and census.

@@ -191,7 +191,7 @@ make_zip() {
     # The libraries linked in keep their notices beside the game's.
     local library
     for library in freeglut:COPYING libpng1.6:LICENSE libsdl2:LICENSE.txt libinih:LICENSE.txt \
-        openal-soft:COPYING; do
+        openal-soft:COPYING musl:COPYRIGHT; do
         cp "$cache/work/${library%%:*}/${library#*:}" "$folder/licences/${library%%:*}.txt"
     done
     (cd "$out" && zip -qr "$zip_name.zip" "$zip_name")

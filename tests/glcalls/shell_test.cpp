@@ -357,7 +357,7 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
         {{"--fast"}, 2, 0, {}, "", ""},
         {{"--replay", "/no/such/replay"}, 1, 0, {}, "", ""},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", ""},
-        {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 4\nend 5\n"},
+        {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 5\nend 5\n"},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 1\n3 key 32\n"},
         {{"--replay", "REPLAY"}, 1, 0, {}, "", "vortimbal3 replay 1\n3 jump 32 1\nend 4\n"},
         {{"--replay", "REPLAY"},
@@ -439,8 +439,11 @@ TEST(OptionsPage, AKeySwapNamesTheActionThatMoved) {
 
 // A recording keeps its difficulty, and its replay plays at it whatever the
 // settings or the command line ask; replays from before difficulties were normal.
-TEST(CommandLine, AReplayPlaysAtTheDifficultyItWasRecordedAt) {
+// A replay recorded before the portable maths plays with the system's, so it
+// ends as it did; one recorded since with the portable maths, on any system.
+TEST(CommandLine, AReplayPlaysAtTheDifficultyAndWithTheMathsItWasRecordedWith) {
     const std::string file = ::testing::TempDir() + "difficulty_" + std::to_string(getpid());
+    const std::string again = file + ".again";
     const auto run = [](std::vector<std::string> args) {
         args.insert(args.begin(), "vortimbal3");
         std::vector<char*> argv;
@@ -452,24 +455,40 @@ TEST(CommandLine, AReplayPlaysAtTheDifficultyItWasRecordedAt) {
         std::ostringstream out, errors;
         return takeOptions(argc, argv.data(), out, errors);
     };
+    const auto head = [](const std::string& name) {
+        std::ifstream recorded(name);
+        std::string header, difficulty;
+        std::getline(recorded, header);
+        std::getline(recorded, difficulty);
+        return header + '\n' + difficulty;
+    };
     settings.difficulty = Difficulty::Easy;
     ASSERT_EQ(run({"--difficulty", "hard", "--record", file}), keepRunning);
     endRecording();
-    std::ifstream recorded(file);
-    std::string header, difficulty;
-    std::getline(recorded, header);
-    std::getline(recorded, difficulty);
-    EXPECT_EQ(difficulty, "difficulty hard for this run");
+    EXPECT_EQ(head(file), "vortimbal3 replay 4\ndifficulty hard for this run");
     ASSERT_EQ(run({"--replay", file}), keepRunning);
     EXPECT_EQ(chosenDifficulty, Difficulty::Hard) << "not the settings' easy";
+    EXPECT_EQ(rulesMaths, Maths::Portable);
     std::ofstream(file) << "vortimbal3 replay 2\nend 3\n";
-    ASSERT_EQ(run({"--difficulty", "hard", "--replay", file}), keepRunning);
+    ASSERT_EQ(run({"--difficulty", "hard", "--replay", file, "--record", again}), keepRunning);
+    endRecording();
     EXPECT_EQ(chosenDifficulty, Difficulty::Normal);
+    EXPECT_EQ(rulesMaths, Maths::System);
+    EXPECT_EQ(head(again), "vortimbal3 replay 2\ndifficulty normal") << "played on the old maths";
+    {
+        vortimbal::Run watched;
+        watched.swapWithPlayed();
+        EXPECT_EQ(rulesMaths, Maths::Portable) << "a replay watched meanwhile brings its own";
+        watched.swapWithPlayed();
+        EXPECT_EQ(rulesMaths, Maths::System) << "and leaves the run's as it was";
+    }
     std::ofstream(file) << "garbage";
     std::ostringstream refused;
     EXPECT_FALSE(startReplay(file, refused)) << "and the run is no replay any more";
     std::remove(file.c_str());
+    std::remove(again.c_str());
     settings.difficulty = chosenDifficulty = Difficulty::Normal;
+    rulesMaths = Maths::Portable;
 }
 
 // Under a cap of 60, one frame late by a few milliseconds made the next
