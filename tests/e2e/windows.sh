@@ -3,9 +3,9 @@
 # SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
 # The Windows zip, built by scripts/windows.sh (its libraries from the cache
-# after the first run), unpacked and run under Wine: the kept replay (two
-# levels, then "Add Bad Guys") ends on the same line as on Linux, which holds
-# only while the rules' mathematics gives the same bits on both systems.
+# after the first run), unpacked and run under Wine: a kept replay recorded on
+# Linux ends on the same line there, which holds only while the rules'
+# mathematics gives the same bits on both systems.
 set -euo pipefail
 source "$(dirname "$0")/lib/game.bash"
 root=$(cd "$(dirname "$0")/../.." && pwd)
@@ -31,13 +31,21 @@ wine_game() {
     (cd "$work" && timeout -k 5 200 wine "$exe" "$@" >"$work/out" 2>"$work/err") && got=0 || got=$?
 }
 
-replays=("$(dirname "$0")/two_levels.replay")
-for replay in "${replays[@]}"; do
-    linux=$(cd "$data" && env -u DISPLAY "$binary" --verify "$replay" 2>/dev/null | tail -n 1)
+# Every kept replay: one recorded since the rules compute alike ends on Linux's
+# line; an older one, computed with glibc's maths, is refused with status 2
+# rather than called edited.
+for replay in "$(dirname "$0")"/*.replay; do
+    name=$(basename "$replay")
     wine_game --verify "$(winepath -w "$replay" 2>/dev/null)"
-    [ "$got" = 0 ] || fail "$(basename "$replay") --verify under Wine exited $got: $(cat "$work/err")"
+    if [ "$(head -n 1 "$replay")" != "vortimbal3 replay 4" ]; then
+        [ "$got" = 2 ] && grep -q "only Linux can check it" "$work/err" ||
+            fail "$name, recorded with glibc's maths, exited $got under Wine: $(cat "$work/err")"
+        echo "$name, recorded with glibc's maths, is left for Linux to check"
+        continue
+    fi
+    linux=$(cd "$data" && env -u DISPLAY "$binary" --verify "$replay" 2>/dev/null | tail -n 1)
+    [ "$got" = 0 ] || fail "$name --verify under Wine exited $got: $(cat "$work/err")"
     windows=$(tr -d '\r' <"$work/out" | tail -n 1)
-    [ "$windows" = "$linux" ] ||
-        fail "$(basename "$replay") ends on \"$windows\" under Wine, \"$linux\" on Linux"
-    echo "$(basename "$replay") ends alike on Linux and under Wine: $windows"
+    [ "$windows" = "$linux" ] || fail "$name ends on \"$windows\" under Wine, \"$linux\" on Linux"
+    echo "$name ends alike on Linux and under Wine: $windows"
 done
