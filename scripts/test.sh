@@ -4,7 +4,7 @@
 
 # Builds Vortimbal 3 with its tests and runs them all: logic and GL-call tests
 # (also under AddressSanitizer and UndefinedBehaviorSanitizer), real rendering
-# and end-to-end tests on a private virtual X server.
+# and end-to-end tests on a private virtual X server, and the Windows zip under Wine.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 source "$root/scripts/packages.sh"
@@ -13,6 +13,9 @@ ensure_packages $TEST_PACKAGES
 build="$root/build/test"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVORTIMBAL_WERROR=ON
 cmake --build "$build" -j"$(nproc)"
+# The Windows zip, for e2e.windows to run under Wine: built here, before the
+# tests share the cores, as its libraries take long the first time.
+"$root/scripts/windows.sh"
 
 source "$root/scripts/display.sh"
 start_private_display "$build/xvfb.log"
