@@ -19,8 +19,12 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-(cd "$work" && unzip -q "$zip")
-exe=$(find "$work" -name vortimbal3.exe)
+# Unpacked where a player named in another script keeps his downloads: the
+# exe must still find its data beside itself.
+unpacked="$work/Загрузки 下载"
+mkdir -p "$unpacked"
+(cd "$unpacked" && unzip -q "$zip")
+exe=$(find "$unpacked" -name vortimbal3.exe)
 [ -n "$exe" ] && [ -d "$(dirname "$exe")/obj" ] || fail "the zip holds no exe beside its data"
 [ -z "$(find "$work" -name '*.dll')" ] || fail "the zip needs DLLs: $(find "$work" -name '*.dll')"
 
