@@ -51,6 +51,8 @@ void useStartingConsole() {
     }
     std::freopen("CONOUT$", "w", stdout);
     std::freopen("CONOUT$", "w", stderr);
+    // The program's strings are UTF-8 (its manifest): a path in any script reads right.
+    SetConsoleOutputCP(CP_UTF8);
 }
 
 }  // namespace vortimbal
