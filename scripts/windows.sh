@@ -75,12 +75,14 @@ unpack() {
     echo "$folder"
 }
 
+# -O2, as Debian builds them: -O3 compiles longer for nothing the game would notice.
+library_cmake_options=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain"
+    -DCMAKE_C_FLAGS_RELEASE="-O2 -DNDEBUG")
 cmake_library() {
     local source=$1
     shift
-    cmake -S "$source" -B "$source/build" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" \
-        -DBUILD_SHARED_LIBS=OFF "$@" >"$source/build.log"
+    cmake -S "$source" -B "$source/build" "${library_cmake_options[@]}" \
+        -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF "$@" >"$source/build.log"
     cmake --build "$source/build" -j"$jobs" >>"$source/build.log"
     cmake --install "$source/build" >>"$source/build.log"
 }
@@ -96,7 +98,14 @@ build_libpng() {
         -DZLIB_INCLUDE_DIR=/usr/x86_64-w64-mingw32/include
 }
 build_sdl2() {
-    cmake_library "$(unpack libsdl2/bookworm)" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
+    # Only pads are read through SDL: no sound, rendering, sensors, power,
+    # folders, locale or URLs, nor its software blitters (SDL_LEAN_AND_MEAN).
+    # Video stays, as its hidden window is what DirectInput pads and haptics
+    # are opened with on Windows.
+    cmake_library "$(unpack libsdl2/bookworm)" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
+        -DSDL_AUDIO=OFF -DSDL_RENDER=OFF -DSDL_RENDER_D3D=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF \
+        -DSDL_VULKAN=OFF -DSDL_DUMMYVIDEO=OFF -DSDL_OFFSCREEN=OFF -DSDL_SENSOR=OFF -DSDL_POWER=OFF \
+        -DSDL_FILESYSTEM=OFF -DSDL_LOCALE=OFF -DSDL_MISC=OFF -DCMAKE_C_FLAGS=-DSDL_LEAN_AND_MEAN=1
 }
 build_inih() {
     # inih builds with meson only; its one C file needs no build system.
@@ -117,9 +126,13 @@ build_openal() {
     # CMake package exported, BUILD_INTERFACE means the same. Its install
     # would export one, so the library is installed by hand.
     sed -i 's/BUILD_LOCAL_INTERFACE/BUILD_INTERFACE/g' "$source/CMakeLists.txt"
-    cmake -S "$source" -B "$source/build" -G "Unix Makefiles" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DLIBTYPE=STATIC -DALSOFT_INSTALL=OFF \
-        -DALSOFT_UTILS=OFF -DALSOFT_EXAMPLES=OFF -DALSOFT_TESTS=OFF -DALSOFT_NO_CONFIG_UTIL=ON \
+    # Sound plays through WASAPI, else DirectSound, else WinMM; the game asks
+    # nothing of Creative's EAX, and the wave-file writer is for debugging.
+    cmake -S "$source" -B "$source/build" "${library_cmake_options[@]}" \
+        -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" -DLIBTYPE=STATIC \
+        -DALSOFT_INSTALL=OFF -DALSOFT_UTILS=OFF -DALSOFT_EXAMPLES=OFF -DALSOFT_TESTS=OFF \
+        -DALSOFT_NO_CONFIG_UTIL=ON -DALSOFT_EAX=OFF -DALSOFT_BACKEND_WAVE=OFF \
+        -DALSOFT_REQUIRE_WASAPI=ON -DALSOFT_REQUIRE_DSOUND=ON -DALSOFT_REQUIRE_WINMM=ON \
         >"$source/build.log"
     cmake --build "$source/build" -j"$jobs" --target OpenAL >>"$source/build.log"
     # Its formatting library, built as loose objects, goes into the one archive
