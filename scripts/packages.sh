@@ -7,9 +7,10 @@
 # The packages to build and run the game (librsvg2-bin draws its icons; musl-dev
 # lends the rules its trigonometry).
 PLAY_PACKAGES="build-essential cmake musl-dev freeglut3-dev libglu1-mesa-dev libgl1-mesa-dri libopenal-dev libpng-dev libinih-dev libsdl2-dev libx11-dev pkg-config librsvg2-bin"
-# The Windows zip: MinGW-w64's compilers and zlib, apt's source fetching, zip;
+# The Windows zip: MinGW-w64's compilers and zlib, musl's version to match,
+# apt's source fetching, zip;
 # Ninja runs CMake's checks for the libraries faster than make.
-WINDOWS_PACKAGES="cmake ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev zip"
+WINDOWS_PACKAGES="cmake musl-dev ninja-build g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix libz-mingw-w64-dev dpkg-dev zip"
 # What the tests need on top: the Windows zip's tools and Wine to run it,
 # GoogleTest, a virtual X server, input and screenshot tools, clang for the fuzz
 # targets, Python to measure sound, and Debian's tools to build and check the

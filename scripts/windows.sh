@@ -148,18 +148,28 @@ build_openal() {
 # (cmake/musl_math.cmake), compiled as musl compiles it and renamed alike.
 build_musl_math() {
     local source functions function renames=() objects=()
+    local linux
     source=$(unpack musl/bookworm)
+    linux=$(dpkg-query -W -f='${Version}' musl-dev)
+    if [ "$(cat "$source/VERSION")" != "${linux%-*}" ]; then
+        echo "windows: musl $(cat "$source/VERSION") is not the $linux Linux takes its maths from" >&2
+        exit 1
+    fi
     functions=$(sed -n 's/^set(MUSL_MATH_FUNCTIONS \(.*\))$/\1/p' "$root/cmake/musl_math.cmake")
     mkdir -p "$source/obj/include/bits" "$source/obj/src/internal" "$source/out" "$prefix/lib"
-    sed -f "$source/tools/mkalltypes.sed" "$source/arch/x86_64/bits/alltypes.h.in" \
-        "$source/include/alltypes.h.in" >"$source/obj/include/bits/alltypes.h"
+    # musl's x86_64 types take long for 64 bits, which Windows' long is not:
+    # its 64-bit types become long long, else floor and scalbn shift out of range.
+    sed -e 's/^#define _\(Addr\|Int64\|Reg\) long$/#define _\1 long long/' \
+        -e 's/0x7fffffffffffffffL$/0x7fffffffL/' "$source/arch/x86_64/bits/alltypes.h.in" |
+        sed -f "$source/tools/mkalltypes.sed" - "$source/include/alltypes.h.in" \
+            >"$source/obj/include/bits/alltypes.h"
     for function in $functions; do
         renames+=(--redefine-sym "$function=vortimbal_musl_$function")
     done
     for function in $functions; do
         (cd "$source" && x86_64-w64-mingw32-gcc-posix -std=c99 -nostdinc -ffreestanding \
             -fexcess-precision=standard -frounding-math -fno-stack-protector -O2 \
-            -D_XOPEN_SOURCE=700 -Iarch/x86_64 -Iarch/generic -Iobj/src/internal -Isrc/include \
+            -Werror=shift-count-overflow -D_XOPEN_SOURCE=700 -Iarch/x86_64 -Iarch/generic -Iobj/src/internal -Isrc/include \
             -Isrc/internal -Iobj/include -Iinclude -c "src/math/$function.c" -o "out/$function.o")
         x86_64-w64-mingw32-objcopy "${renames[@]}" "$source/out/$function.o"
         objects+=("$source/out/$function.o")
@@ -169,11 +179,13 @@ build_musl_math() {
 }
 
 libraries="freeglut libpng sdl2 inih openal musl_math"
+# A library is built again when the way it is built changed.
 for library in $libraries; do
-    [ -f "$prefix/.built-$library" ] && continue
+    recipe=$(declare -f "build_$library" | sha256sum)
+    [ "$(cat "$prefix/.built-$library" 2>/dev/null)" = "$recipe" ] && continue
     [ -f "$cache/lists/.updated" ] || timed "fetching the source packages' lists" fetch_sources
     timed "building $library for Windows" "build_$library"
-    touch "$prefix/.built-$library"
+    echo "$recipe" >"$prefix/.built-$library"
 done
 [ "${1:-}" = --deps-only ] && exit 0
 

@@ -10,9 +10,11 @@ set -euo pipefail
 source "$(dirname "$0")/lib/game.bash"
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
-zip=$("$root/scripts/windows.sh" | tail -n 1) || fail "the zip was not built"
-[ -f "$zip" ] || fail "scripts/windows.sh named no zip: $zip"
 work=$(mktemp -d)
+"$root/scripts/windows.sh" >"$work/built" || fail "the zip was not built: $(cat "$work/built")"
+zip=$(tail -n 1 "$work/built")
+[ -f "$zip" ] || fail "scripts/windows.sh named no zip: $zip"
+cache=$(sed -n 's/^windows: the libraries for Windows are kept in //p' "$work/built")
 cleanup() {
     # Wine's server keeps the prefix open; it goes with the prefix.
     WINEPREFIX="$work/prefix" wineserver -k 2>/dev/null || true
@@ -34,6 +36,18 @@ export WINEPREFIX="$work/prefix" WINEDEBUG=-all
 wine_game() {
     (cd "$work" && timeout -k 5 200 wine "$exe" "$@" >"$work/out" 2>"$work/err") && got=0 || got=$?
 }
+
+# The portable maths, as each system's build links it, gives the same bits
+# over the whole range of floats, far beyond what any replay reaches.
+probe=$(dirname "$0")/maths_probe.c
+cc -O2 "$probe" "$(dirname "$binary")/musl_math/libvortimbal_musl_math.a" -lm -o "$work/probe"
+x86_64-w64-mingw32-gcc-posix -O2 "$probe" "$cache/x86_64/lib/libvortimbal_musl_math.a" \
+    -o "$work/probe.exe"
+(cd "$work" && timeout -k 5 100 wine probe.exe >"$work/out" 2>"$work/err") ||
+    fail "the maths probe did not run under Wine: $(cat "$work/err")"
+[ "$(tr -d '\r' <"$work/out")" = "$("$work/probe")" ] ||
+    fail "the portable maths differ: $(tr -d '\r' <"$work/out") under Wine, $("$work/probe") on Linux"
+echo "the portable maths give the same bits on Linux and under Wine: $("$work/probe")"
 
 # Every kept replay: one recorded since the rules compute alike ends on Linux's
 # line; an older one, computed with glibc's maths, is refused with status 2
