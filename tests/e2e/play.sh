@@ -79,7 +79,6 @@ keys Escape
 # GLUT menus stay open while the button is held; in play the pointer is held at
 # the window's centre, where the menu opens, and releasing on its first entry,
 # "Add Bad Guys", brings fifty more: the count's dark red digits, "60" for "10".
-digits() { convert "$screenshots/$1.png" -crop 60x34+300+440 +repage txt:- | grep -ci "#800000"; }
 sleep 0.3
 xdotool mousedown 3
 sleep 0.5

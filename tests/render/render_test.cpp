@@ -240,6 +240,23 @@ Off offByBlock(const Image& seen, const Image& approved) {
     return off;
 }
 
+// Fails where `seen` is further from `approved` than the measures above allow.
+void expectAlike(const std::string& what, const Image& seen, const Image& approved) {
+    const Off off = offByBlock(seen, approved);
+    for (const auto& [measure, blocks, limit] : {std::tuple("shape", &off.shape, farOff),
+                                                 {"colour", &off.colour, farOff},
+                                                 {"place", &off.moved, farMoved}}) {
+        const auto worst = std::max_element(blocks->begin(), blocks->end());
+        const long unlike = std::count_if(blocks->begin(), blocks->end(),
+                                          [limit = limit](int o) { return o > limit; });
+        const int at = int(worst - blocks->begin());
+        EXPECT_EQ(unlike, 0) << what << ": " << unlike << " blocks unlike in " << measure
+                             << ", the worst by " << *worst << " at "
+                             << at % (width / block) * block << ", "
+                             << at / (width / block) * block;
+    }
+}
+
 // Each screen as someone looked at it and approved it, give or take rounding. After a
 // change meant to alter the look, look at the new screenshots, then run the render tests
 // once with VORTIMBAL_APPROVE=1 to keep them.
@@ -253,19 +270,7 @@ void expectAsApproved(const char* name, const Image& seen) {
     const char* renderer = reinterpret_cast<const char*>(glGetString(GL_RENDERER));
     const Image approved = readPng(path);
     ASSERT_EQ(approved.size(), seen.size()) << path << " is missing or damaged";
-    const Off off = offByBlock(seen, approved);
-    for (const auto& [measure, blocks, limit] : {std::tuple("shape", &off.shape, farOff),
-                                                 {"colour", &off.colour, farOff},
-                                                 {"place", &off.moved, farMoved}}) {
-        const auto worst = std::max_element(blocks->begin(), blocks->end());
-        const long unlike = std::count_if(blocks->begin(), blocks->end(),
-                                          [limit = limit](int o) { return o > limit; });
-        const int at = int(worst - blocks->begin());
-        EXPECT_EQ(unlike, 0) << name << " on " << renderer << ": " << unlike
-                             << " blocks unlike the approved " << measure << ", the worst by "
-                             << *worst << " at " << at % (width / block) * block << ", "
-                             << at / (width / block) * block;
-    }
+    expectAlike(std::string(name) + " on " + renderer, seen, approved);
 }
 
 auto cameraState() {
@@ -806,6 +811,18 @@ TEST_F(Render, TheAimMarkStaysInTheMiddleOnceATurnIsUnderWay) {
     playFrames(30, nearTheMiddle("while turning"));
     own.city.steerLeft(false);
     playFrames(30, nearTheMiddle("after a turn"));
+}
+
+// Two screenshots of the game's own window, named in $VORTIMBAL_ALIKE as "SEEN
+// APPROVED" by an end-to-end test, held to the approved screens' tolerance.
+TEST(Screenshots, AreAlike) {
+    std::istringstream named(std::getenv("VORTIMBAL_ALIKE") ? std::getenv("VORTIMBAL_ALIKE") : "");
+    std::string seenPath, approvedPath;
+    named >> seenPath >> approvedPath;
+    const Image seen = readPng(seenPath), approved = readPng(approvedPath);
+    ASSERT_FALSE(seen.empty() || approved.empty())
+        << "\"" << seenPath << "\" or \"" << approvedPath << "\" is no 640x480 PNG";
+    expectAlike(seenPath + " against " + approvedPath, seen, approved);
 }
 
 // Asked to, by the guard in tests/support/failures_reach_ctest.sh, this fails after the

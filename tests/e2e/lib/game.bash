@@ -89,6 +89,10 @@ wait_for_exit() {
     game_pid=""
 }
 
+# The pixels of the count of bad guys' dark red digits at the bottom of a
+# screenshot in play: "60" has more than "10".
+digits() { convert "$screenshots/$1.png" -crop 60x34+300+440 +repage txt:- | grep -ci "#800000"; }
+
 # Succeeds when a screenshot shows the title "Vortimbal 3" in its light blue.
 shows_title() { has_colour "$1" 640x80+0+40 CCE6FF || has_colour "$1" 640x80+0+40 CCE5FF; }
 
