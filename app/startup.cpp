@@ -158,7 +158,9 @@ void startUp(int* argc, char** argv) {
     enterDataFolder(std::getenv("VORTIMBAL_DATA"), VORTIMBAL_DATA_DIR, VORTIMBAL_DATA_FROM_PROGRAM,
                     std::cout);
     if (!headless) {
+        const WindowSize size = windowSizeAskedFor(*argc, argv, {initialWidth, initialHeight});
         glutInit(argc, argv);
+        glutInitWindowSize(size.width, size.height);
         glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
         mainWindow = glutCreateWindow("Vortimbal 3");
         setWindowClass("vortimbal3");
@@ -168,9 +170,6 @@ void startUp(int* argc, char** argv) {
     buildWorld(world);
     if (!headless) {
         setUpWindow();
-        // The window exists already, so the reshape request is what sizes it.
-        glutInitWindowSize(initialWidth, initialHeight);
-        glutReshapeWindow(initialWidth, initialHeight);
         if (startFullScreen) {
             toggleFullScreen();
         }

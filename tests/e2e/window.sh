@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-# Every window state the game may meet, with GL asked for errors after every
-# frame: a replay walks through each menu toggle and camera mode, full screen
+# Every window state the game may meet, from a window placed with no size,
+# with GL asked for errors after every frame: a replay walks through each menu toggle and camera mode, full screen
 # and game mode in and out, while the window is shrunk to 1 by 1, grown to
 # 2000 by 1500, hidden and shown again. The game must run on to the replay's
 # end with no GL error.
@@ -27,8 +27,10 @@ trap 'stop_game; rm -f "$replay"' EXIT
 } >"$replay"
 
 export VORTIMBAL_GL_CHECK=1
-start_game --replay "$replay"
+# Placed with no size, the window has the game's own.
+start_game -geometry +0+0 --replay "$replay"
 window=$(wait_for_window)
+[ "$(window_size "$window")" = 640x480 ] || fail "-geometry +0+0 made a window of $(window_size "$window")"
 sleep 1
 for size in "1 1" "2000 1500" "640 480"; do
     # shellcheck disable=SC2086
