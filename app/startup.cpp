@@ -159,6 +159,7 @@ void startUp(int* argc, char** argv) {
                     std::cout);
     if (!headless) {
         const WindowSize size = windowSizeAskedFor(*argc, argv, {initialWidth, initialHeight});
+        prepareWindowSystem();
         glutInit(argc, argv);
         glutInitWindowSize(size.width, size.height);
         glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);

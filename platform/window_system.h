@@ -5,6 +5,10 @@
 
 namespace vortimbal {
 
+// Readies the process for GLUT's start. On Windows the X display an X server
+// beside it names in DISPLAY (Wine's, MSYS's) is no monitor GLUT could use.
+void prepareWindowSystem();
+
 // Names the current window's class, as the desktop file's StartupWMClass expects.
 void setWindowClass(const char* name);
 

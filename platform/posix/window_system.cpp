@@ -10,6 +10,8 @@
 
 namespace vortimbal {
 
+void prepareWindowSystem() {}
+
 void setWindowClass(const char* name) {
     Display* display = glXGetCurrentDisplay();
     const GLXDrawable window = glXGetCurrentDrawable();

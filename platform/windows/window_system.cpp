@@ -5,7 +5,13 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 namespace vortimbal {
+
+void prepareWindowSystem() {
+    _putenv("DISPLAY=");
+}
 
 // Windows names no class a desktop file could match.
 void setWindowClass(const char*) {}

@@ -194,6 +194,9 @@ wait_for_exit 20
 [ "$status" = 0 ] ||
     fail "Quit on the title ended the game under Wine with status $status, as a crash would"
 ended=$(tr -d '\r' <"$game_log" | grep '^level ' | tail -n 1)
+# Wine sets DISPLAY for its own X server; freeglut would take it for a monitor.
+warned=$(tr -d '\r' <"$game_log" | grep -A1 '^freeglut' || true)
+[ -z "$warned" ] || fail "freeglut warned under Wine: $warned"
 
 # Its run file ends on Linux where the game ended under Wine, and claims so.
 wine_game --verify "$(winepath -w "$played" 2>/dev/null)"
