@@ -250,6 +250,9 @@ void switchAction(Action action) {
             mutedForRun = false;
             soundPlayer.setMuted(settings.muted);
             noticeSwitch("sound", !settings.muted);
+            if (!settings.muted && !soundPlayer.hasDevice()) {
+                showNotice("sound on - no sound device");
+            }
             saveSettings();
             break;
         case Action::FrameRate:

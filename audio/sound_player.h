@@ -33,6 +33,8 @@ class SoundPlayer : public GameListener {
     void followCamera();
     void setMuted(bool mute);
     bool isMuted() const { return muted; }
+    // Whether a device plays what is not muted.
+    bool hasDevice() const { return device != nullptr; }
     // From 0, silent, to 10, as loud as the effects were made.
     void setVolume(int tenths);
 

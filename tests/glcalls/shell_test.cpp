@@ -144,6 +144,7 @@ TEST_F(Shell, HeldKeysCountOnceAndFireAndLampKeysActInPlay) {
     EXPECT_EQ(currentNotice(), "sound off");
     tap({'m'});
     EXPECT_FALSE(soundPlayer.isMuted());
+    EXPECT_EQ(currentNotice(), "sound on - no sound device") << "none was found";
 }
 
 // 's' and 'd' are left out: they slide the camera only until a flag key is first used.
