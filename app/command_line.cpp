@@ -4,7 +4,6 @@
 #include "app/command_line.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -36,9 +35,6 @@ constexpr long maxFpsLimit = 10000;
 const char* const glutOptions[] = {"-display", "-geometry", "-direct", "-indirect",
                                    "-iconic",  "-gldebug",  "-sync"};
 constexpr int glutOptionsWithValue = 2;
-// Beyond this a window's buffers would not fit in memory; below, nothing shows.
-constexpr long largestWindowSide = 16384;
-constexpr long smallestWindowSide = 16;
 constexpr int refused = 2;
 // A fast replay shows every this many steps.
 constexpr int fastDrawInterval = 10;
@@ -74,42 +70,6 @@ int glutOption(const char* arg) {
     }
     return -1;
 }
-
-// The side at `text`, held to a window's bounds, with `end` after its digits;
-// -1 when there are none.
-long windowSide(const char* text, char** end) {
-    if (!std::isdigit(static_cast<unsigned char>(*text))) {
-        return -1;
-    }
-    errno = 0;
-    const long side = std::strtol(text, end, 10);
-    return errno == ERANGE ? largestWindowSide
-                           : std::clamp(side, smallestWindowSide, largestWindowSide);
-}
-
-}  // namespace
-
-WindowSize windowSizeAskedFor(int argc, char* const* argv, WindowSize fallback) {
-    const char* geometry = nullptr;
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "-geometry") == 0) {
-            geometry = argv[++i];
-        }
-    }
-    if (geometry == nullptr) {
-        return fallback;
-    }
-    // X's form: [=][WIDTHxHEIGHT][{+-}X{+-}Y]
-    char* end = const_cast<char*>(geometry + (*geometry == '='));
-    const long width = windowSide(end, &end);
-    if (width < 0 || (*end != 'x' && *end != 'X')) {
-        return fallback;
-    }
-    const long height = windowSide(end + 1, &end);
-    return height < 0 ? fallback : WindowSize{int(width), int(height)};
-}
-
-namespace {
 
 void printHelp(std::ostream& out) {
     out << "Usage: vortimbal3 [--difficulty NAME] [--max-fps N] [--mute] [--fullscreen | "

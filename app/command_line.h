@@ -25,16 +25,6 @@ constexpr int keepRunning = -1;
 // The settings give the defaults; the options change only this run.
 int takeOptions(int& argc, char** argv, std::ostream& out, std::ostream& errors);
 
-struct WindowSize {
-    int width;
-    int height;
-};
-
-// The window size GLUT's last "-geometry WxH+X+Y" in argv asks for, held to
-// what a window can be, else `fallback`: freeglut takes a geometry with no
-// size, such as "+0+0", as one of whatever its stack held.
-WindowSize windowSizeAskedFor(int argc, char* const* argv, WindowSize fallback);
-
 // Full screen from the first frame: the setting, or --fullscreen / --windowed.
 extern bool startFullScreen;
 

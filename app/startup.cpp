@@ -24,6 +24,7 @@
 #include "app/pad_input.h"
 #include "app/replay.h"
 #include "app/shell_state.h"
+#include "app/window_geometry.h"
 #include "app/window_modes.h"
 #include "audio/sound_player.h"
 #include "core/diagnostics.h"
@@ -158,10 +159,14 @@ void startUp(int* argc, char** argv) {
     enterDataFolder(std::getenv("VORTIMBAL_DATA"), VORTIMBAL_DATA_DIR, VORTIMBAL_DATA_FROM_PROGRAM,
                     std::cout);
     if (!headless) {
-        const WindowSize size = windowSizeAskedFor(*argc, argv, {initialWidth, initialHeight});
+        const WindowPlace place = windowPlaceAskedFor(*argc, argv, initialWidth, initialHeight);
         prepareWindowSystem();
         glutInit(argc, argv);
-        glutInitWindowSize(size.width, size.height);
+        glutInitWindowSize(place.width, place.height);
+        if (place.placed) {
+            glutInitWindowPosition(place.left(glutGet(GLUT_SCREEN_WIDTH)),
+                                   place.top(glutGet(GLUT_SCREEN_HEIGHT)));
+        }
         glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
         mainWindow = glutCreateWindow("Vortimbal 3");
         setWindowClass("vortimbal3");

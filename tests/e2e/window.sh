@@ -2,11 +2,11 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 The Vortimbal 3 authors
 
-# Every window state the game may meet, from a window placed with no size,
-# with GL asked for errors after every frame: a replay walks through each menu toggle and camera mode, full screen
-# and game mode in and out, while the window is shrunk to 1 by 1, grown to
-# 2000 by 1500, hidden and shown again. The game must run on to the replay's
-# end with no GL error.
+# Every window state the game may meet, from a window placed in a corner with
+# no size, with GL asked for errors after every frame: a replay walks through
+# each menu toggle and camera mode, full screen and game mode in and out, while
+# the window is shrunk to 1 by 1, grown to 2000 by 1500, hidden and shown
+# again. The game must run on to the replay's end with no GL error.
 set -euo pipefail
 source "$(dirname "$0")/lib/game.bash"
 
@@ -27,10 +27,15 @@ trap 'stop_game; rm -f "$replay"' EXIT
 } >"$replay"
 
 export VORTIMBAL_GL_CHECK=1
-# Placed with no size, the window has the game's own.
-start_game -geometry +0+0 --replay "$replay"
+# Placed in the screen's corner with no size, the window has the game's own.
+start_game -geometry -0-0 --replay "$replay"
 window=$(wait_for_window)
-[ "$(window_size "$window")" = 640x480 ] || fail "-geometry +0+0 made a window of $(window_size "$window")"
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+corner=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x = $4} /Absolute upper-left Y/ {y = $4}
+    END {print x "," y}')
+[ "$(window_size "$window")/$corner" = "640x480/$((screen_width - 640)),$((screen_height - 480))" ] ||
+    fail "-geometry -0-0 made a window of $(window_size "$window") at $corner on a" \
+        "${screen_width}x$screen_height screen"
 sleep 1
 for size in "1 1" "2000 1500" "640 480"; do
     # shellcheck disable=SC2086

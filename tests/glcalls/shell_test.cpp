@@ -425,36 +425,6 @@ TEST(CommandLine, TakesItsOwnOptionsAndLeavesTheRestToGlut) {
     soundPlayer.setMuted(false);
 }
 
-// freeglut makes a window of whatever its stack held for a geometry with no size
-// (X refused it, or the renderer crashed), and of any size it is given.
-TEST(CommandLine, TheWindowHasTheSizeAskedForOrTheGamesOwn) {
-    const struct {
-        std::vector<std::string> args;
-        int width, height;
-    } cases[] = {
-        {{}, 640, 480},
-        {{"-geometry", "800x600+10-10"}, 800, 600},
-        {{"-geometry", "=1024X768"}, 1024, 768},
-        {{"-geometry", "+0+0"}, 640, 480},
-        {{"-geometry", "800"}, 640, 480},
-        {{"-geometry", "800x"}, 640, 480},
-        {{"-geometry", "0x99999999999999999999"}, 16, 16384},
-        {{"-geometry", "300x200", "-iconic", "-geometry", "-0-0"}, 640, 480},
-        {{"-geometry"}, 640, 480},
-    };
-    for (const auto& c : cases) {
-        std::vector<std::string> strings = c.args;
-        strings.insert(strings.begin(), "vortimbal3");
-        std::vector<char*> argv;
-        for (std::string& arg : strings) {
-            argv.push_back(arg.data());
-        }
-        const WindowSize size = windowSizeAskedFor(int(argv.size()), argv.data(), {640, 480});
-        EXPECT_EQ(std::make_pair(size.width, size.height), std::make_pair(c.width, c.height))
-            << (c.args.empty() ? "no -geometry" : c.args.back());
-    }
-}
-
 // A key taken from another action moves that action to the old key, and the
 // page says so: the player did not touch it.
 TEST(OptionsPage, AKeySwapNamesTheActionThatMoved) {

@@ -123,6 +123,7 @@ RECORDED(gluOrtho2D, (GLdouble l, GLdouble r, GLdouble b, GLdouble t), l, r, b, 
 RECORDED(glutInit, (int*, char**))
 RECORDED(glutInitDisplayMode, (unsigned int mode), double(mode))
 RECORDED(glutInitWindowSize, (int w, int h), double(w), double(h))
+RECORDED(glutInitWindowPosition, (int x, int y), double(x), double(y))
 RECORDED_THEN(glutSetWindow, (int window), state().window = window, double(window))
 RECORDED(glutDestroyWindow, (int window), double(window))
 RECORDED(glutSetMenu, (int menu), double(menu))
@@ -253,6 +254,10 @@ int glutEnterGameMode() {
 }
 int glutGetWindow() {
     return state().window;
+}
+// No screen: every measure is nothing.
+int glutGet(GLenum) {
+    return 0;
 }
 int glutGameModeGet(GLenum query) {
     return query == GLUT_GAME_MODE_ACTIVE ? int(state().gameMode) : 0;
