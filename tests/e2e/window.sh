@@ -36,6 +36,9 @@ corner=$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {x = $4} /Absolut
 [ "$(window_size "$window")/$corner" = "640x480/$((screen_width - 640)),$((screen_height - 480))" ] ||
     fail "-geometry -0-0 made a window of $(window_size "$window") at $corner on a" \
         "${screen_width}x$screen_height screen"
+# Back to the screen's top left corner: a window partly off screen cannot be
+# read back for a screenshot.
+xdotool windowmove --sync "$window" 0 0 2>/dev/null || xdotool windowmove "$window" 0 0
 sleep 1
 for size in "1 1" "2000 1500" "640 480"; do
     # shellcheck disable=SC2086
