@@ -20,6 +20,7 @@
 #include "audio/sound_player.h"
 #include "game/game_state.h"
 #include "platform/folders.h"
+#include "saves/high_scores.h"
 #include "saves/replay_verdict.h"
 #include "saves/settings.h"
 #include "screens/title_screen.h"
@@ -71,6 +72,16 @@ int glutOption(const char* arg) {
     return -1;
 }
 
+// Where the installed data is: beside the program in an unpacked zip.
+std::string installedData() {
+    return std::strcmp(VORTIMBAL_DATA_FROM_PROGRAM, ".") == 0 ? "the program's own folder"
+                                                              : VORTIMBAL_DATA_DIR;
+}
+
+std::string kept(const std::string& file) {
+    return file.empty() ? "no folder this run" : file;
+}
+
 void printHelp(std::ostream& out) {
     out << "Usage: vortimbal3 [--difficulty NAME] [--max-fps N] [--mute] [--fullscreen | "
            "--windowed]\n"
@@ -120,11 +131,9 @@ void printHelp(std::ostream& out) {
            "  --version         print the version and exit\n\n"
            "Models and images are read from obj/ and bmp/ in $VORTIMBAL_DATA, else in\n"
            "the working directory when it has them, else in "
-        << VORTIMBAL_DATA_DIR
-        << ".\n"
-           "High scores are kept in $XDG_DATA_HOME/vortimbal3 (~/.local/share/vortimbal3),\n"
-           "settings in "
-        << SettingsFile::defaultFile(configHome(), homeFolder())
+        << installedData() << ".\n"
+        << "High scores are kept in " << kept(HighScores::defaultFile(dataHome(), homeFolder()))
+        << ",\nsettings in " << kept(SettingsFile::defaultFile(configHome(), homeFolder()))
         << ".\n"
            "Each game's replay is kept in the replays/ folder beside the high scores (those\n"
            "of the table and of the five latest games): the High scores and Replays pages\n"

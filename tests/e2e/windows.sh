@@ -217,3 +217,11 @@ left=$(find "$XDG_DATA_HOME" "$XDG_CONFIG_HOME" -path '*vortimbal3*')
 grep -q "^difficulty = hard" "$kept/settings.ini" 2>/dev/null ||
     fail "hard, chosen on the Options page under Wine, is not kept in $kept/settings.ini"
 echo "under Wine the settings and scores are kept in %APPDATA%, none in the Linux folders"
+
+# --help names the folders a Windows player has, none of Linux's.
+wine_game --help
+help=$(tr -d '\r' <"$work/out")
+grep -q "else in the program's own folder" <<<"$help" &&
+    grep -qE '^High scores are kept in [A-Z]:\\.*\\AppData\\Roaming' <<<"$help" &&
+    ! grep -q 'XDG\|/usr/' <<<"$help" || fail "--help under Wine names folders Windows has not: $help"
+echo "--help under Wine names the program's folder and %APPDATA%"
