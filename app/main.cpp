@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         vortimbal::HighScores::defaultFile(vortimbal::dataHome(), vortimbal::homeFolder());
     // Said once, or a player would wonder where his settings went.
     if (settingsPath.empty() || scoresPath.empty()) {
-        std::cout << "Neither HOME nor XDG_CONFIG_HOME and XDG_DATA_HOME are set: "
+        std::cout << "No absolute folder is set (" << vortimbal::folderVariables() << "): "
                   << (settingsPath.empty() && scoresPath.empty() ? "settings and high scores"
                       : settingsPath.empty()                     ? "settings"
                                                                  : "high scores")

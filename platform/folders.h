@@ -13,6 +13,8 @@ namespace vortimbal {
 const char* configHome();
 const char* dataHome();
 const char* homeFolder();
+// The variables that set those folders, for a message that none is set.
+const char* folderVariables();
 
 bool isAbsolutePath(const char* path);
 bool isFolder(const std::string& path);

@@ -95,7 +95,7 @@ std::string savePicture(const std::string& folder, const std::function<Picture()
     std::string error;
     std::string path;
     if (folder.empty()) {
-        error = "neither XDG_DATA_HOME nor HOME is an absolute folder";
+        error = std::string("no absolute folder is set (") + folderVariables() + ")";
     } else if (!makeParentFolders(folder + "/")) {
         error = std::strerror(errno);
     } else if ((path = freeName(folder)).empty()) {

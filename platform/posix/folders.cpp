@@ -20,6 +20,10 @@ const char* dataHome() {
     return std::getenv("XDG_DATA_HOME");
 }
 
+const char* folderVariables() {
+    return "HOME, XDG_CONFIG_HOME, XDG_DATA_HOME";
+}
+
 const char* homeFolder() {
     return std::getenv("HOME");
 }

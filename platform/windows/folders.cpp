@@ -20,6 +20,10 @@ const char* dataHome() {
     return std::getenv("APPDATA");
 }
 
+const char* folderVariables() {
+    return "APPDATA";
+}
+
 const char* homeFolder() {
     return nullptr;
 }
