@@ -155,21 +155,30 @@ void buildWorld(World& city) {
     }
 }
 
+namespace {
+
+// Where and how large GLUT's options ask, read before glutInit takes them.
+void openWindow(int* argc, char** argv) {
+    const WindowPlace place = windowPlaceAskedFor(*argc, argv, initialWidth, initialHeight);
+    prepareWindowSystem();
+    glutInit(argc, argv);
+    glutInitWindowSize(place.width, place.height);
+    if (place.placed) {
+        glutInitWindowPosition(place.left(glutGet(GLUT_SCREEN_WIDTH)),
+                               place.top(glutGet(GLUT_SCREEN_HEIGHT)));
+    }
+    glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
+    mainWindow = glutCreateWindow("Vortimbal 3");
+    setWindowClass("vortimbal3");
+}
+
+}  // namespace
+
 void startUp(int* argc, char** argv) {
     enterDataFolder(std::getenv("VORTIMBAL_DATA"), VORTIMBAL_DATA_DIR, VORTIMBAL_DATA_FROM_PROGRAM,
                     std::cout);
     if (!headless) {
-        const WindowPlace place = windowPlaceAskedFor(*argc, argv, initialWidth, initialHeight);
-        prepareWindowSystem();
-        glutInit(argc, argv);
-        glutInitWindowSize(place.width, place.height);
-        if (place.placed) {
-            glutInitWindowPosition(place.left(glutGet(GLUT_SCREEN_WIDTH)),
-                                   place.top(glutGet(GLUT_SCREEN_HEIGHT)));
-        }
-        glutInitDisplayMode(GLUT_RGB | GLUT_DOUBLE | GLUT_DEPTH);
-        mainWindow = glutCreateWindow("Vortimbal 3");
-        setWindowClass("vortimbal3");
+        openWindow(argc, argv);
     }
     // The models and materials need no GL: lists and textures reach it at the first frame.
     mainMaterialPool = loadSurfaces();
